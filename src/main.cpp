@@ -1,0 +1,21 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorvexa"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    // Fusion draws the key colours of the colourful scheme on every desktop.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+
+    Application app;
+    app.start();
+    return qapp.exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+// Colours written &HBBGGRR, or &H80000000 + index for a system colour.
+namespace colors {
+
+constexpr unsigned kButtonFace = 0x8000000F;
+constexpr unsigned kInactiveTitleBar = 0x80000003;
+constexpr unsigned kHighlightedText = 0x8000000E;
+constexpr unsigned kDesktop = 0x80000001;
+constexpr unsigned kAppWorkspace = 0x8000000C;
+constexpr unsigned kWhite = 0xFFFFFF;
+constexpr unsigned kGreen = 0x8000;
+constexpr unsigned kRed = 0xFF;
+constexpr unsigned kYellow = 0xFFFF;
+
+QColor toColor(unsigned value);
+
+// Background of a window, label or button; text colour of a label.
+void setBackground(QWidget *widget, unsigned value);
+void setForeground(QWidget *widget, unsigned value);
+
+QColor background(const QWidget *widget);
+QColor foreground(const QWidget *widget);
+
+}  // namespace colors

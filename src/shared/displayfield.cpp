@@ -1,0 +1,104 @@
+#include "shared/displayfield.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+
+namespace displayfield {
+namespace {
+
+class EntryLimit : public QValidator {
+public:
+    EntryLimit(int maxEntry, QObject *parent) : QValidator(parent), maxEntry_(maxEntry) {}
+    State validate(QString &input, int &) const override
+    {
+        return input.size() <= maxEntry_ ? Acceptable : Invalid;
+    }
+    int maxEntry() const { return maxEntry_; }
+
+private:
+    int maxEntry_;
+};
+
+class KeyDownFilter : public QObject {
+public:
+    KeyDownFilter(QLineEdit *field, std::function<void(int)> keyDown)
+        : QObject(field), field_(field), keyDown_(std::move(keyDown)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != field_ || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool keypad = key->modifiers() & Qt::KeypadModifier;
+        int code = 0;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: code = kEnter; break;
+        case Qt::Key_Plus: code = keypad ? kAdd : 0; break;
+        case Qt::Key_Minus: code = keypad ? kSubtract : 0; break;
+        case Qt::Key_Asterisk: code = keypad ? kMultiply : 0; break;
+        case Qt::Key_Slash: code = keypad ? kDivide : 0; break;
+        case Qt::Key_Comma:
+        case Qt::Key_Period:
+            // The keypad's decimal key sends "," on a Hungarian layout.
+            if (!keypad)
+                return false;
+            field_->insert(QStringLiteral("."));
+            return true;
+        default: return false;
+        }
+        if (code == 0)
+            return false;
+        keyDown_(code);
+        return true;
+    }
+
+private:
+    QLineEdit *field_;
+    std::function<void(int)> keyDown_;
+};
+
+}  // namespace
+
+QString signOf(int keyCode)
+{
+    switch (keyCode) {
+    case kAdd: return QStringLiteral("+");
+    case kSubtract: return QStringLiteral("-");
+    case kMultiply: return QStringLiteral("*");
+    case kDivide: return QStringLiteral("/");
+    default: return QString();
+    }
+}
+
+void setUp(QLineEdit *field, int maxEntry)
+{
+    field->setAccessibleName(QStringLiteral("Kijelző"));
+    field->setValidator(new EntryLimit(maxEntry, field));
+}
+
+bool append(QLineEdit *field, const QString &text)
+{
+    const auto *limit = dynamic_cast<const EntryLimit *>(field->validator());
+    const QString joined = field->text() + text;
+    if (limit && joined.size() > limit->maxEntry())
+        return false;
+    field->setText(joined);
+    return true;
+}
+
+void onKeyDown(QLineEdit *field, std::function<void(int)> keyDown)
+{
+    field->installEventFilter(new KeyDownFilter(field, std::move(keyDown)));
+}
+
+void focusAtEnd(QLineEdit *field)
+{
+    field->setFocus();
+    field->setCursorPosition(field->text().size());
+}
+
+}  // namespace displayfield

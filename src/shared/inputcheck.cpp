@@ -1,0 +1,59 @@
+#include "shared/inputcheck.h"
+
+#include "shared/messages.h"
+#include "shared/module1.h"
+
+#include <QLineEdit>
+
+namespace inputcheck {
+namespace {
+// Only blanks are trimmed: a tab or line feed at either end is refused.
+QString trimBlanks(const QString &text)
+{
+    int begin = 0;
+    int end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+bool allowed(QChar c, Alphabet alphabet)
+{
+    const ushort u = c.unicode();
+    if ((u >= '0' && u <= '9') || u == '.' || u == '-')
+        return true;
+    return alphabet == Alphabet::Hexadecimal && ((u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f'));
+}
+}  // namespace
+
+void examine(Module1 &state, const QString &text, Alphabet alphabet)
+{
+    state.vizsgalt = trimBlanks(text) + QLatin1Char('0');
+    const int n = state.vizsgalt.size();
+    int i = 0;  // zero-based; the sentinel at n - 1 is never examined
+    while (i < n - 1 && allowed(state.vizsgalt.at(i), alphabet)) {
+        if (state.vizsgalt.at(i) == QLatin1Char('.'))
+            ++state.pontdb;
+        ++i;
+    }
+    state.hibas = i < n - 1;
+}
+
+void checkDisplay(Module1 &state, QLineEdit *field, Alphabet alphabet)
+{
+    examine(state, field->text(), alphabet);
+    if (state.hibas) {
+        messages::show(kMessageDigits, messages::Icon::None, field);
+        field->setText(QString());
+    }
+    if (state.pontdb >= 2) {
+        messages::show(kMessagePoints, messages::Icon::None, field);
+        field->setText(QString());
+        state.pontdb = 0;
+    }
+}
+
+}  // namespace inputcheck
+
