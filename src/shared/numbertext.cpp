@@ -113,7 +113,7 @@ QString str(double value)
         out += digits.substr(0, 1);
         if (digits.size() > 1)
             out += '.' + digits.substr(1);
-        char exp[8];
+        char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         out += exp;
     } else if (exponent < 0) {
