@@ -50,8 +50,9 @@ void checkDisplay(Module1 &state, QLineEdit *field, Alphabet alphabet)
     }
     if (state.pontdb >= 2) {
         messages::show(kMessagePoints, messages::Icon::None, field);
-        field->setText(QString());
+        // Zeroed before emptying, so the re-entered check does not repeat it.
         state.pontdb = 0;
+        field->setText(QString());
     }
 }
 
