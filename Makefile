@@ -13,7 +13,7 @@ configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 build: configure
-	@cmake --build $(BUILD_DIR) -j$(JOBS)
+	@cmake --build $(BUILD_DIR) -j$(JOBS) -- --no-print-directory
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
