@@ -1,0 +1,133 @@
+#include "shell/aboutdialog.h"
+
+#include "shared/centring.h"
+#include "shared/handcursor.h"
+#include "shared/twips.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
+
+const QString AboutDialog::kContactAddress = QStringLiteral("zorvexa@example.org");
+
+namespace {
+
+QFont georgia(bool bold = false)
+{
+    QFont font(QStringLiteral("Georgia"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(9.75);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+void line(QWidget *parent, QFrame::Shape shape, QRect geometry)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(QFrame::Plain);
+    frame->setGeometry(geometry);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->lower();
+}
+
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("about"));
+    setWindowTitle(QStringLiteral("Névjegy"));
+    setFixedSize(twips::size(6060, 4500));
+
+    // Decoration: two rectangles along the edge, two rules across.
+    line(this, QFrame::Box, QRect(QPoint(0, 0), twips::size(6060, 4500)));
+    line(this, QFrame::Box, twips::rect(50, 50, 6060 - 100, 4500 - 100));
+    line(this, QFrame::HLine, twips::rect(120, 2950, 5930 - 120, 15));
+    line(this, QFrame::HLine, twips::rect(120, 3000, 5930 - 120, 15));
+
+    Picture1 = makeLabel(this, "Picture1", QString(), twips::rect(120, 120, 2415, 855));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/banner.gif")));
+    Picture1->setAccessibleName(QStringLiteral("Zorvexa"));
+    Picture2 = makeLabel(this, "Picture2", QString(), twips::rect(450, 1080, 1575, 1040));
+    Picture2->setPixmap(QPixmap(QStringLiteral(":/images/calculator.jpg")));
+    Picture2->setAccessibleName(QStringLiteral("Zsebszámológép"));
+
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Zorvexa-program"), twips::rect(2760, 360, 3135, 375));
+    Label2->setFont(georgia());
+    Label3 = makeLabel(this, "Label3", QStringLiteral("1.0.0 változat"), twips::rect(3120, 720, 2655, 375));
+    Label3->setFont(georgia());
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label5 = makeLabel(this, "Label5", QStringLiteral("E-Mail: ") + kContactAddress,
+                       twips::rect(2520, 1800, 3255, 375));
+    Label5->setFont(georgia(true));
+    Label5->installEventFilter(this);
+    Label4 = makeLabel(this, "Label4", QStringLiteral("© 2026 Zorvexa. Minden jog fenntartva."),
+                       twips::rect(240, 2520, 4815, 375));
+    Label1 = makeLabel(this, "Label1",
+                       QStringLiteral("A programot úgy adjuk, ahogy van, mindenféle jótállás nélkül. "
+                                      "Fontos számítások eredményét ellenőrizze más módon is; "
+                                      "a program használatából eredő károkért a szerzők nem "
+                                      "vállalnak felelősséget."),
+                       twips::rect(240, 3240, 4575, 1095));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips::rect(5040, 3240, 615, 975));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &AboutDialog::Command1_Click);
+
+    Form_Load();
+}
+
+void AboutDialog::Form_Load()
+{
+    Label5->setCursor(handCursor());
+}
+
+void AboutDialog::Form_Activate()
+{
+    centreOnScreen(this);
+}
+
+void AboutDialog::Command1_Click()
+{
+    accept();
+}
+
+void AboutDialog::Label5_Click()
+{
+    // Whether a mail program starts or not, the box says nothing of its own.
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + kContactAddress));
+}
+
+void AboutDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        Label5_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// "Névjegy": name, pictures, version and the contact mail link. Built at
+// every opening and discarded when closed.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutDialog(QWidget *parent = nullptr);
+
+    static const QString kContactAddress;
+
+    QLabel *Picture1;  // banner
+    QLabel *Picture2;  // calculator photograph
+    QLabel *Label2;    // title
+    QLabel *Label3;    // version
+    QLabel *Label5;    // mail link
+    QLabel *Label4;    // legal notice, one line
+    QLabel *Label1;    // legal notice, several lines
+    QPushButton *Command1;
+
+    void Form_Load();
+    void Form_Activate();
+    void Command1_Click();
+    void Label5_Click();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
