@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace solvertexts;
 
 namespace {
@@ -70,6 +72,9 @@ void MasodfWindow::buildControls()
     Label1[0] = makeLabel(Frame1, QStringLiteral("x2"), QStringLiteral("Label1_0"), twips::rect(960, 360, 375, 255), 9.75);
     Label1[1] = makeLabel(Frame1, QStringLiteral("x"), QStringLiteral("Label1_1"), twips::rect(2160, 360, 255, 255), 9.75);
     Label1[2] = makeLabel(Frame1, QStringLiteral("= 0"), QStringLiteral("Label1_2"), twips::rect(3360, 360, 255, 255), 9.75);
+    // Today's fonts run wider than the layout was drawn for; the last caption
+    // of the row grows to the right, where the frame has room, so it is not cut.
+    Label1[2]->resize(std::max(Label1[2]->width(), Label1[2]->sizeHint().width()), Label1[2]->height());
 
     Command1 = new QPushButton(kCompute, this);
     Command1->setObjectName(QStringLiteral("Command1"));
