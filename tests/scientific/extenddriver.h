@@ -4,6 +4,7 @@
 #include "shared/colors.h"
 #include "support/keys.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
