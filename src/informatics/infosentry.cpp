@@ -1,0 +1,40 @@
+// Number entry of the informatics window: digit, point and sign keys, typing.
+#include "informatics/infoswindow.h"
+
+#include "shared/displayfield.h"
+#include "shared/inputcheck.h"
+#include "shared/module1.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+void InfosWindow::Command2_Click(int index)
+{
+    displayfield::append(Text1, Command2[index]->text());
+    Command3->setEnabled(true);
+    displayfield::focusAtEnd(Text1);
+}
+
+void InfosWindow::Command4_Click()
+{
+    // The key reads "," but always writes the point.
+    displayfield::append(Text1, QStringLiteral("."));
+    displayfield::focusAtEnd(Text1);
+}
+
+void InfosWindow::Command3_Click()
+{
+    Text1->setText(radix::negated(Text1->text(), radix::baseOf(m.alapkod)));
+    displayfield::focusAtEnd(Text1);
+}
+
+void InfosWindow::Text1_Change()
+{
+    // While a division by zero is pending its message stands in the display.
+    if (!(m.szam2 == 0 && m.muvelet == QLatin1String("/"))) {
+        const bool hex = Option1[radix::kHexOption]->isChecked();
+        inputcheck::checkDisplay(m, Text1, hex ? inputcheck::Alphabet::Hexadecimal : inputcheck::Alphabet::Decimal);
+    }
+    m.pontdb = 0;
+}

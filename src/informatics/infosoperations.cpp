@@ -1,0 +1,129 @@
+// Operations of the informatics window: operators, result, clear and memory.
+// The arithmetic is in base ten; the display is read and written in its base.
+#include "informatics/infoswindow.h"
+#include "informatics/infosmessages.h"
+
+#include "shared/displayfield.h"
+#include "shared/module1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+void InfosWindow::Command5_Click(int index)
+{
+    const std::optional<double> value = tizesbe();
+    if (!value)
+        return;
+    ++m.muveletdb;
+    if (m.muveletdb > 1)
+        m.valto = !m.valto;
+    if (m.valto)
+        setOptionsEnabled(false);
+    m.muvelet = Command5[index]->text();
+    // An empty display keeps the first operand: a second operator key only
+    // replaces the sign.
+    if (!Text1->text().isEmpty()) {
+        m.szam1 = *value;
+        Text1->setText(QString());
+    }
+    Text1->setFocus();
+}
+
+void InfosWindow::Command7_Click()
+{
+    const std::optional<double> value = tizesbe();
+    if (!value)
+        return;
+    m.szam2 = *value;
+    Command3->setEnabled(false);
+    switch (szamolas()) {
+    case Outcome::Result:
+        if (!atv2(m.eredmeny, true))
+            Text1->setText(QString());
+        break;
+    case Outcome::DivisionByZero:
+        Text1->setText(infosmessages::kDivisionByZero);
+        break;
+    case Outcome::NotRepresentable:
+        showUnwritable();
+        Text1->setText(QString());
+        break;
+    case Outcome::Nothing:
+        // The display's number stays as it is.
+        break;
+    }
+    setOptionsEnabled(true);
+    m.muveletdb = 0;
+    displayfield::focusAtEnd(Text1);
+}
+
+InfosWindow::Outcome InfosWindow::szamolas()
+{
+    const QString op = m.muvelet;
+    double result = 0;
+    if (op == QLatin1String("+")) {
+        result = m.szam1 + m.szam2;
+    } else if (op == QLatin1String("-")) {
+        result = m.szam1 - m.szam2;
+    } else if (op == QLatin1String("*")) {
+        result = m.szam1 * m.szam2;
+    } else if (op == QLatin1String("/")) {
+        if (m.szam2 == 0) {
+            // The sign stays, so the lock's message passes the input check.
+            Text1->setText(QString());
+            m.hibas = true;
+            for (QPushButton *key : Command2)
+                key->setEnabled(false);
+            setWorkingKeysEnabled(false);
+            return Outcome::DivisionByZero;
+        }
+        result = m.szam1 / m.szam2;
+    } else {
+        m.muvelet.clear();
+        return Outcome::Nothing;
+    }
+    m.muvelet.clear();
+    // The operands are finite, but their result may not be; it is never kept.
+    if (!std::isfinite(result))
+        return Outcome::NotRepresentable;
+    m.eredmeny = result;
+    // Base ten shows a sum, difference or product at once, as it always did.
+    if (op != QLatin1String("/") && m.alapkod == radix::kBaseTenOption)
+        atv2(result);
+    return Outcome::Result;
+}
+
+void InfosWindow::Command6_Click()
+{
+    Text1->setText(QString());
+    m.valto = true;
+    m.muveletdb = 0;
+    setDigitKeys(checkedOption());
+    setWorkingKeysEnabled(true);
+    m.eredmeny = 0;
+    Text1->setFocus();
+    setOptionsEnabled(true);
+}
+
+void InfosWindow::Command1_Click(int index)
+{
+    switch (index) {
+    case 0:
+        if (const std::optional<double> value = tizesbe()) {
+            m.memoria = *value;
+            Label2->setText(QStringLiteral("M"));
+        }
+        break;
+    case 1:
+        atv2(m.memoria);
+        break;
+    case 2:
+        Label2->setText(QString());
+        m.memoria = 0;
+        break;
+    }
+    displayfield::focusAtEnd(Text1);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+// Numbers written in the bases of the informatics window, and the base-ten
+// values behind them. Digits are "0"-"9", then "A"-"F" for 10-15; a lower-case
+// "a"-"f" counts as its capital. Output digits are always upper case.
+namespace radix {
+
+// The base options by index: 0-8 are the bases 2-10, 9 is base 16.
+constexpr int kOptionCount = 10;
+constexpr int kBaseTenOption = 8;
+constexpr int kHexOption = 9;
+int baseOf(int optionIndex);
+
+// Every whole number up to 2^53 - 1 is a double, so conversions stay exact
+// up to here and are refused beyond.
+constexpr double kLargest = 9007199254740991.0;
+
+enum class Status { Ok, Fraction, TooLarge };
+
+struct Reading {
+    Status status;
+    double value;  // 0 unless Ok
+};
+
+struct Spelling {
+    Status status;
+    QString text;  // empty unless Ok
+};
+
+// The value of a display text written in `base`, as the keys read it.
+// Base ten is the Val rule; TooLarge only when that is not finite. Other
+// bases: blanks ignored, an optional sign, digits with at most one point,
+// reading stops at the first character that cannot continue; nothing readable
+// is 0. Digits are not checked against the base (the keys offer only the
+// base's own). TooLarge when the whole part passes kLargest.
+Reading read(const QString &text, int base);
+
+// `value` written in `base`: its whole part (rounded toward zero), "-" before
+// a negative one, "0" for zero. TooLarge when not finite or beyond kLargest.
+Spelling spell(double value, int base);
+
+// The base change of a display text: Fraction when it holds a point or reads
+// as a fraction, TooLarge beyond kLargest, else the number written in `toBase`.
+// A blank text reads as 0; whether to convert one at all is the caller's.
+Spelling convert(const QString &text, int fromBase, int toBase);
+
+// The sign key: the number as written, its sign flipped, in the same base.
+// Base ten is the Str rule of -Val. Other bases keep every digit read (no
+// limit), drop leading zeros of the whole part and trailing zeros of the
+// fraction, and give a non-negative number a leading blank as Str does.
+QString negated(const QString &text, int base);
+
+}  // namespace radix

@@ -1,0 +1,224 @@
+#include "scientific/functions.h"
+
+#include <cmath>
+
+namespace scientific {
+namespace {
+
+// From 2^52 on every double is whole.
+constexpr double kAllWhole = 4503599627370496.0;
+// Whole values below 2^53 are exact and fit a 64-bit integer.
+constexpr double kExactWhole = 9007199254740992.0;
+
+Result refused(Refusal why) { return {0, why}; }
+
+Result checked(double value)
+{
+    return std::isfinite(value) ? Result{value, Refusal::None} : refused(Refusal::NotRepresentable);
+}
+
+Result snappedIfFinite(double value)
+{
+    return std::isfinite(value) ? Result{kerekit(value), Refusal::None} : refused(Refusal::NotRepresentable);
+}
+
+double roundHalfEven(double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) >= kAllWhole)
+        return value;
+    const double down = std::floor(value);
+    const double fraction = value - down;  // exact below 2^52
+    if (fraction > 0.5)
+        return down + 1;
+    if (fraction < 0.5)
+        return down;
+    return std::fmod(down, 2.0) == 0 ? down : down + 1;
+}
+
+bool isWhole(double x) { return std::isfinite(x) && x == std::trunc(x); }
+
+double degreesToRadians(double x) { return x * kPi / 180; }
+double radiansToDegrees(double r) { return r * 180 / kPi; }
+
+}  // namespace
+
+double roundTo(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= kAllWhole)
+        return value;
+    return roundHalfEven(scaled) / scale;
+}
+
+double kerekit(double value)
+{
+    const double whole = roundHalfEven(value);
+    if (!(std::fabs(value - whole) < 1E-08))
+        return value;
+    // A small but real result is not rounding noise: keep it.
+    if (whole == 0 && value != 0 && std::fabs(value) >= 1E-14)
+        return value;
+    return whole;
+}
+
+Result sum(double a, double b) { return checked(a + b); }
+Result difference(double a, double b) { return checked(a - b); }
+Result product(double a, double b) { return checked(a * b); }
+
+Result quotient(double a, double b)
+{
+    if (b == 0)
+        return refused(Refusal::DivisionByZero);
+    return snappedIfFinite(a / b);
+}
+
+Result power(double base, double exponent)
+{
+    if (base == 0 && exponent < 0)
+        return refused(Refusal::DivisionByZero);
+    if (base < 0 && !isWhole(exponent))
+        return refused(Refusal::NoRealResult);
+    return snappedIfFinite(std::pow(base, exponent));
+}
+
+Result root(double radicand, double index)
+{
+    if (index == 0)
+        return refused(Refusal::DivisionByZero);
+    if (radicand < 0) {
+        if (!isWhole(index))
+            return refused(Refusal::NoRealResult);
+        if (std::fmod(index, 2.0) == 0)
+            return refused(Refusal::EvenRootOfNegative);
+        // An odd root of a negative number is the negated root of its magnitude.
+        return snappedIfFinite(-std::pow(-radicand, 1 / index));
+    }
+    if (radicand == 0 && index < 0)
+        return refused(Refusal::DivisionByZero);
+    return snappedIfFinite(std::pow(radicand, 1 / index));
+}
+
+Result percent(double base, double rate) { return snappedIfFinite(base * rate / 100); }
+
+std::uint64_t euclid(std::uint64_t a, std::uint64_t b)
+{
+    while (b != 0) {
+        const std::uint64_t rest = a % b;
+        a = b;
+        b = rest;
+    }
+    return a;
+}
+
+namespace {
+bool wholeOperand(double x) { return isWhole(x) && std::fabs(x) < kExactWhole; }
+std::uint64_t magnitude(double x) { return static_cast<std::uint64_t>(std::fabs(x)); }
+}  // namespace
+
+Result gcd(double a, double b)
+{
+    if (!wholeOperand(a) || !wholeOperand(b))
+        return refused(Refusal::WholeNumbersOnly);
+    return {static_cast<double>(euclid(magnitude(a), magnitude(b))), Refusal::None};
+}
+
+Result lcm(double a, double b)
+{
+    if (!wholeOperand(a) || !wholeOperand(b))
+        return refused(Refusal::WholeNumbersOnly);
+    const std::uint64_t x = magnitude(a);
+    const std::uint64_t y = magnitude(b);
+    if (x == 0 || y == 0)
+        return {0, Refusal::None};
+    // The product may pass 2^64; in double it stays finite (below 2^106).
+    return checked(static_cast<double>(x / euclid(x, y)) * static_cast<double>(y));
+}
+
+Result factorial(double x)
+{
+    if (x > 170)
+        return refused(Refusal::FactorialTooLarge);
+    if (x < 0 || !isWhole(x))
+        return refused(Refusal::FactorialNotWhole);
+    double result = 1;
+    const int n = static_cast<int>(x);  // 0 .. 170
+    for (int i = 1; i <= n; ++i)
+        result = i * result;
+    return {result, Refusal::None};
+}
+
+Result reciprocal(double x)
+{
+    if (x == 0)
+        return refused(Refusal::DivisionByZero);
+    return snappedIfFinite(1 / x);
+}
+
+Result decimalLog(double x)
+{
+    if (!(x > 0))
+        return refused(Refusal::LogOfNonPositive);
+    return snappedIfFinite(roundTo(std::log(x) / std::log(10.0), 14));
+}
+
+Result naturalLog(double x)
+{
+    if (!(x > 0))
+        return refused(Refusal::LogOfNonPositive);
+    return snappedIfFinite(roundTo(std::log(x), 14));
+}
+
+Result tenPower(double x) { return snappedIfFinite(std::pow(10.0, x)); }
+Result ePower(double x) { return snappedIfFinite(std::pow(kE, x)); }
+
+Result sine(double x) { return snappedIfFinite(roundTo(std::sin(degreesToRadians(x)), 14)); }
+Result cosine(double x) { return snappedIfFinite(roundTo(std::cos(degreesToRadians(x)), 14)); }
+
+bool isTangentPole(double x) { return std::isfinite(x) && std::fabs(std::fmod(x, 180.0)) == 90; }
+bool isCotangentPole(double x) { return std::isfinite(x) && std::fmod(x, 180.0) == 0; }
+
+Result tangent(double x)
+{
+    if (isTangentPole(x))
+        return refused(Refusal::TangentPole);
+    return snappedIfFinite(roundTo(std::tan(degreesToRadians(x)), 14));
+}
+
+Result cotangent(double x)
+{
+    if (isCotangentPole(x))
+        return refused(Refusal::CotangentPole);
+    const double tangentValue = std::tan(degreesToRadians(x));
+    const double rounded = roundTo(tangentValue, 14);
+    // Near (not at) a multiple of 180 the rounded tangent is 0; the true one
+    // still gives the cotangent.
+    return snappedIfFinite(1 / (rounded != 0 ? rounded : tangentValue));
+}
+
+double seged(double x) { return std::sqrt(1 - x * x); }
+
+Result arcSine(double x)
+{
+    if (!(x >= -1 && x <= 1))
+        return refused(Refusal::SineRange);
+    // atan2 keeps +-90 at x = +-1, where sqrt(1 - x*x) is 0.
+    return snappedIfFinite(roundTo(radiansToDegrees(std::atan2(x, seged(x))), 12));
+}
+
+Result arcCosine(double x)
+{
+    if (!(x >= -1 && x <= 1))
+        return refused(Refusal::CosineRange);
+    // atan2 gives the angle between 0 and 180, so negative x lands above 90.
+    return snappedIfFinite(roundTo(radiansToDegrees(std::atan2(seged(x), x)), 12));
+}
+
+Result arcTangent(double x) { return snappedIfFinite(roundTo(radiansToDegrees(std::atan(x)), 12)); }
+
+Result arcCotangent(double x)
+{
+    return snappedIfFinite(roundTo(90 - radiansToDegrees(std::atan(x)), 12));
+}
+
+}  // namespace scientific

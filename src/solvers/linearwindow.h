@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SignLabel;
+struct Module1;
+
+// "Egyenletrendszer-megoldás": a1*x + b1*y = c1, a2*x + b2*y = c2 with a
+// sign label before each coefficient. Opened modally, one object per opening,
+// so every opening starts from the design state. Arrays are indexed as the
+// controls are numbered: Text1[1]..Text1[8], Label1[1]..Label1[6]; element 0
+// is unused.
+class LinearWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit LinearWindow(Module1 &state, QWidget *parent = nullptr);
+
+    QGroupBox *Frame1;                  // index 3: "Add meg az együtthatókat:"
+    std::array<QLabel *, 2> Label3;     // "I.", "II."
+    std::array<SignLabel *, 7> Label1;  // signs of Text1[1]..Text1[6]
+    std::array<QLineEdit *, 9> Text1;   // 1 a1, 2 b1, 3 a2, 4 b2, 5 c1, 6 c2, 7 x, 8 y
+    std::array<QLabel *, 2> Label2;     // "="
+    QPushButton *Command1;              // "Számítás" / "Újra"
+    QGroupBox *Frame2;                  // "Az eredmények:"
+    std::array<QLabel *, 2> Label4;     // "x =", "y ="
+
+    void Form_Load();
+    void Form_Activate();
+    void Command1_Click();
+    void Label1_Click(int index);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildControls();
+    void tell(const QString &message);
+    void hianyzik();     // every coefficient given; sets folytat
+    void ellenoriz4();   // character check of the six coefficient fields
+    void alaphelyzet();  // reset of the solver and the window
+    void megold();       // read, solve, show
+
+    Module1 &m;
+};

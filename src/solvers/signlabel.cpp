@@ -1,0 +1,33 @@
+#include "solvers/signlabel.h"
+
+#include <QMouseEvent>
+
+SignLabel::SignLabel(const QString &name, QWidget *parent) : QLabel(QStringLiteral("+"), parent)
+{
+    setObjectName(name);
+    setAlignment(Qt::AlignCenter);
+    QFont big = font();
+    big.setPointSizeF(12);
+    setFont(big);
+}
+
+void SignLabel::toggle()
+{
+    setText(isMinus() ? QStringLiteral("+") : QStringLiteral("-"));
+}
+
+void SignLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void SignLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click is a press and release of the left button over the label.
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
