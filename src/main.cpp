@@ -1,4 +1,5 @@
 #include "shell/application.h"
+#include "shell/resources.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zorvexa"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.Zorvexa"));
+    loadResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zorvexa-64.png")));
     // Fusion draws the key colours of the colourful scheme on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

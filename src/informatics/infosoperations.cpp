@@ -73,8 +73,10 @@ InfosWindow::Outcome InfosWindow::szamolas()
     } else if (op == QLatin1String("/")) {
         if (m.szam2 == 0) {
             // The sign stays, so the lock's message passes the input check.
+            // The shared "bad input" flag stays as the check left it: this
+            // window never reads it, and set here it would make the standard
+            // window drop its next operator or "=".
             Text1->setText(QString());
-            m.hibas = true;
             for (QPushButton *key : Command2)
                 key->setEnabled(false);
             setWorkingKeysEnabled(false);

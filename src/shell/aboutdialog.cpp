@@ -3,6 +3,7 @@
 #include "shared/centring.h"
 #include "shared/handcursor.h"
 #include "shared/twips.h"
+#include "shell/resources.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -48,6 +49,7 @@ void line(QWidget *parent, QFrame::Shape shape, QRect geometry)
 
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
+    loadResources();
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("Névjegy"));
     setFixedSize(twips::size(6060, 4500));

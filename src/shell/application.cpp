@@ -81,6 +81,7 @@ void Application::start()
 {
     stand().show();
     stand().activateWindow();
+    QApplication::setActiveWindow(&stand());
 }
 
 void Application::switchView(View from, View to)
@@ -104,6 +105,11 @@ void Application::showOptions()
     options_->show();
     options_->raise();
     options_->activateWindow();
+}
+
+OptionsDialog *Application::options() const
+{
+    return options_;
 }
 
 void Application::showAbout(QMainWindow *owner)

@@ -44,7 +44,7 @@ public:
     // Beállítások: the settings dialog, modeless. Null until first opened and
     // after the user closed it from its frame.
     void showOptions();
-    OptionsDialog *options() const { return options_; }
+    OptionsDialog *options() const;
 
     // Névjegy: the about box, modal over `owner`.
     void showAbout(QMainWindow *owner);

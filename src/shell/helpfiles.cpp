@@ -7,38 +7,43 @@
 #include <QStandardPaths>
 
 namespace helpfiles {
+namespace {
+bool readable(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable();
+}
+}  // namespace
 
-QString findDocumentation()
+QString findHelpFolder()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
-    const QStringList candidates{
-        appDir + QLatin1Char('/') + QLatin1String(kDocumentationFile),
-        appDir + QLatin1String("/../share/zorvexa/") + QLatin1String(kDocumentationFile),
-    };
-    for (const QString &candidate : candidates) {
-        const QFileInfo info(candidate);
-        if (info.isFile() && info.isReadable())
-            return info.canonicalFilePath();
+    const QStringList candidates{appDir, appDir + QLatin1String("/../share/zorvexa")};
+    for (const QString &folder : candidates) {
+        if (readable(folder + QLatin1Char('/') + QLatin1String(kCollectionFile)) &&
+            readable(folder + QLatin1Char('/') + QLatin1String(kDocumentationFile)))
+            return QDir(folder).canonicalPath();
     }
     return QString();
 }
 
-QString prepareCollection(const QString &documentation)
+QString prepareCollection(const QString &folder)
 {
     QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (cache.isEmpty())
         cache = QDir::tempPath() + QLatin1String("/zorvexa");
+    cache += QLatin1String("/help");
+    // A fresh copy at every start: the installed files may have been updated.
+    QDir(cache).removeRecursively();
     if (!QDir().mkpath(cache))
         return QString();
-    // A fresh copy at every start: the installed file may have been updated.
-    const QString copy = cache + QLatin1Char('/') + QLatin1String(kDocumentationFile);
-    const QString collection = cache + QLatin1String("/zorvexa.qhc");
-    QFile::remove(copy);
-    QFile::remove(collection);
-    if (!QFile::copy(documentation, copy))
-        return QString();
-    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    return collection;
+    for (const char *name : {kCollectionFile, kDocumentationFile}) {
+        const QString copy = cache + QLatin1Char('/') + QLatin1String(name);
+        if (!QFile::copy(folder + QLatin1Char('/') + QLatin1String(name), copy))
+            return QString();
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return cache + QLatin1Char('/') + QLatin1String(kCollectionFile);
 }
 
 }  // namespace helpfiles

@@ -7,14 +7,15 @@
 namespace helpfiles {
 
 constexpr const char *kDocumentationFile = "zorvexa.qch";
-constexpr const char *kNamespace = "hu.zorvexa.help";
+constexpr const char *kCollectionFile = "zorvexa.qhc";
 
-// The documentation file, or "" when there is none to read.
-QString findDocumentation();
+// The folder holding the collection and the documentation it registers, or
+// "" when there is none to read.
+QString findHelpFolder();
 
-// A help collection in the user's cache folder with the documentation
-// registered: the engine writes to both, so neither can stay where it is
-// installed. Returns the collection's path, or "" when that failed.
-QString prepareCollection(const QString &documentation);
+// Copies both files to the user's cache folder, since the help engine writes
+// to them and an installed copy is read-only. Returns the collection's path
+// there, or "" when that failed.
+QString prepareCollection(const QString &folder);
 
 }  // namespace helpfiles

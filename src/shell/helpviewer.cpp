@@ -2,7 +2,6 @@
 
 #include "shell/helpfiles.h"
 
-#include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
@@ -12,6 +11,8 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -39,18 +40,13 @@ HelpViewer::HelpViewer()
 {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Zorvexa súgó"));
-    const QString documentation = helpfiles::findDocumentation();
-    const QString collection = documentation.isEmpty() ? QString() : helpfiles::prepareCollection(documentation);
+    const QString folder = helpfiles::findHelpFolder();
+    const QString collection = folder.isEmpty() ? QString() : helpfiles::prepareCollection(folder);
     if (collection.isEmpty())
         return;
     engine_ = std::make_unique<QHelpEngine>(collection);
     engine_->setReadOnly(false);
-    if (!engine_->setupData())
-        return;
-    const QString copy = QFileInfo(collection).absolutePath() + QLatin1Char('/') +
-                         QLatin1String(helpfiles::kDocumentationFile);
-    if (!engine_->registeredDocumentations().contains(QLatin1String(helpfiles::kNamespace)) &&
-        !engine_->registerDocumentation(copy))
+    if (!engine_->setupData() || engine_->registeredDocumentations().isEmpty())
         return;
     build();
     ready_ = true;
@@ -89,8 +85,9 @@ void HelpViewer::build()
             [this](const QUrl &url) { page_->setSource(url); });
     connect(searchEngine, &QHelpSearchEngine::indexingFinished, this, [this] {
         indexed_ = true;
-        if (!pendingSearch_.isEmpty())
-            search(pendingSearch_);
+        const QString words = std::exchange(pendingSearch_, QString());
+        if (!words.isEmpty())
+            search(words);
     });
     searchEngine->reindexDocumentation();
 
@@ -106,7 +103,6 @@ void HelpViewer::search(const QString &words)
         pendingSearch_ = words;
         return;
     }
-    pendingSearch_.clear();
     searchEngine->queryWidget()->setSearchInput(words);
     searchEngine->search(words);
 }

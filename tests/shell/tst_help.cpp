@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -26,7 +28,7 @@ void TestHelp::contentsOpenFromTheMenu()
     MessageRecorder recorder;
     Application app;
     app.start();
-    QVERIFY(!helpfiles::findDocumentation().isEmpty());
+    QVERIFY(!helpfiles::findHelpFolder().isEmpty());
     QVERIFY(triggerItem(app.stand(), "tart"));
     HelpViewer *viewer = app.helpViewer();
     QVERIFY(viewer && viewer->isReady());
@@ -65,7 +67,7 @@ void TestHelp::searchFindsWholeWordsWithoutAccents()
 void TestHelp::missingHelpFileIsReported()
 {
     MessageRecorder recorder;
-    const QString file = helpfiles::findDocumentation();
+    const QString file = helpfiles::findHelpFolder() + "/" + helpfiles::kDocumentationFile;
     const QString aside = file + ".aside";
     QVERIFY(QFile::rename(file, aside));
     struct Restore {

@@ -38,6 +38,7 @@ private slots:
     void memoryCarriesOverIndicatorDoesNot();
     void pendingOperationIsDropped();
     void eachWindowKeepsItsDisplayAndTape();
+    void divisionLockStaysInItsWindow();
     void aboutIsModalAndRecentres();
 };
 
@@ -221,6 +222,28 @@ void TestViewSwitching::eachWindowKeepsItsDisplayAndTape()
     QCOMPARE(app.stand().Label1->text(), QString("4*"));
     QVERIFY(triggerItem(app.stand(), "bovit"));
     QCOMPARE(app.extend().Text1->text(), QString("9"));
+}
+
+// A division by zero locks the keys of its own window only.
+void TestViewSwitching::divisionLockStaysInItsWindow()
+{
+    MessageRecorder recorder;
+    Application app;
+    app.start();
+    app.stand().Command2[1]->click();
+    app.stand().Command2[2]->click();
+    QVERIFY(triggerItem(app.stand(), "info"));
+    app.infos().Command2[5]->click();
+    app.infos().Command5[3]->click();
+    app.infos().Command2[0]->click();
+    app.infos().Command7->click();
+    QVERIFY(!app.infos().Command7->isEnabled());
+    QVERIFY(triggerItem(app.infos(), "egysz3"));
+    QVERIFY(app.stand().Command5[0]->isEnabled());
+    app.stand().Command5[0]->click();
+    QCOMPARE(app.state().muvelet, QString("+"));
+    QCOMPARE(app.state().szam1, 12.0);
+    QCOMPARE(app.stand().Label1->text(), QString("12+"));
 }
 
 void TestViewSwitching::aboutIsModalAndRecentres()
