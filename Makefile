@@ -1,8 +1,16 @@
 # The front door: `make run` and `make test` do the whole set-up themselves.
 BUILD_DIR ?= build
+SAN_DIR ?= build-sanitize
 JOBS ?= 2
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test clean
+# Sanitizer findings stop the run; Qt's own allocations at exit are not ours.
+SAN_ENV = QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps configure build run test sanitized-build sanitized-test fuzz bench pictures \
+        install package clean
 
 all: build
 
@@ -10,7 +18,7 @@ deps:
 	@./scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j$(JOBS) -- --no-print-directory
@@ -24,6 +32,30 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory sanitized-test
+
+sanitized-build: deps
+	@cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVEXA_SANITIZE=ON >/dev/null
+	@cmake --build $(SAN_DIR) -j$(JOBS) -- --no-print-directory
+
+sanitized-test: sanitized-build
+	@cd $(SAN_DIR) && $(SAN_ENV) ctest --output-on-failure -j$(JOBS)
+
+fuzz: sanitized-build
+	@$(SAN_ENV) ./$(SAN_DIR)/fuzz/zorvexa-eventdriver --events 2000000
+
+bench: build
+	@./bench/run.sh $(BUILD_DIR)
+
+pictures: build
+	@cmake --build $(BUILD_DIR) --target zorvexa-pictures -- --no-print-directory
+	@./$(BUILD_DIR)/zorvexa-pictures docs
+
+install: build
+	@cmake --install $(BUILD_DIR)
+
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(SAN_DIR)

@@ -66,6 +66,7 @@ void HelpViewer::build()
     page_ = new HelpBrowser(engine_.get(), splitter);
     page_->setAccessibleName(QStringLiteral("Súgóoldal"));
     splitter->setStretchFactor(1, 3);
+    splitter->setSizes({220, 540});
 
     QHelpContentWidget *contents = engine_->contentWidget();
     contents->setAccessibleName(QStringLiteral("Tartalomjegyzék"));

@@ -28,6 +28,9 @@ OptionsDialog::OptionsDialog(Application &app) : QDialog(nullptr), app_(app)
     Check2 = new QCheckBox(QStringLiteral("Hang effektek"), Frame1);
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setGeometry(twips::rect(240, 840, 1935, 255));
+    // Wider where the caption needs it: the frame has room to the right.
+    for (QCheckBox *box : {Check1, Check2})
+        box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twips::rect(3240, 2040, 1095, 375));
