@@ -33,8 +33,8 @@ void InfosWindow::Text1_Change()
 {
     // While a division by zero is pending its message stands in the display.
     if (!(m.szam2 == 0 && m.muvelet == QLatin1String("/"))) {
-        const bool hex = Option1[radix::kHexOption]->isChecked();
-        inputcheck::checkDisplay(m, Text1, hex ? inputcheck::Alphabet::Hexadecimal : inputcheck::Alphabet::Decimal);
+        // Only the digits of the display's base: a 2 cannot stand in a binary number.
+        inputcheck::checkDisplay(m, Text1, radix::baseOf(m.alapkod));
     }
     m.pontdb = 0;
 }

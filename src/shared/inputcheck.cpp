@@ -19,21 +19,23 @@ QString trimBlanks(const QString &text)
     return text.mid(begin, end - begin);
 }
 
-bool allowed(QChar c, Alphabet alphabet)
+bool allowed(QChar c, int base)
 {
     const ushort u = c.unicode();
-    if ((u >= '0' && u <= '9') || u == '.' || u == '-')
+    if (u == '.' || u == '-')
         return true;
-    return alphabet == Alphabet::Hexadecimal && ((u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f'));
+    if (u >= '0' && u <= '9')
+        return u - '0' < base;
+    return base == 16 && ((u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f'));
 }
 }  // namespace
 
-void examine(Module1 &state, const QString &text, Alphabet alphabet)
+void examine(Module1 &state, const QString &text, int base)
 {
     state.vizsgalt = trimBlanks(text) + QLatin1Char('0');
     const int n = state.vizsgalt.size();
     int i = 0;  // zero-based; the sentinel at n - 1 is never examined
-    while (i < n - 1 && allowed(state.vizsgalt.at(i), alphabet)) {
+    while (i < n - 1 && allowed(state.vizsgalt.at(i), base)) {
         if (state.vizsgalt.at(i) == QLatin1Char('.'))
             ++state.pontdb;
         ++i;
@@ -41,9 +43,9 @@ void examine(Module1 &state, const QString &text, Alphabet alphabet)
     state.hibas = i < n - 1;
 }
 
-void checkDisplay(Module1 &state, QLineEdit *field, Alphabet alphabet)
+void checkDisplay(Module1 &state, QLineEdit *field, int base)
 {
-    examine(state, field->text(), alphabet);
+    examine(state, field->text(), base);
     if (state.hibas) {
         messages::show(kMessageDigits, messages::Icon::None, field);
         field->setText(QString());

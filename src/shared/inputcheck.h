@@ -11,17 +11,17 @@ namespace inputcheck {
 inline const QString kMessageDigits = QStringLiteral("Számjegyeket írjon be!");
 inline const QString kMessagePoints = QStringLiteral("A törtekben csak egy tizedespont van!");
 
-enum class Alphabet { Decimal, Hexadecimal };
-
 // The verdict on one text: sets `vizsgalt` (trimmed text + "0" sentinel),
 // adds the points before the first forbidden character to `pontdb`, and sets
-// `hibas` when a forbidden character is found. Shows nothing.
-void examine(Module1 &state, const QString &text, Alphabet alphabet = Alphabet::Decimal);
+// `hibas` when a forbidden character is found. Shows nothing. Allowed are
+// ".", "-" and the digits of `base`: 0 to base - 1, and A to F (either case)
+// in base 16.
+void examine(Module1 &state, const QString &text, int base = 10);
 
 // The check of a calculator display (ellenoriz, ellenoriz2, ellenoriz3):
 // examine the field; a forbidden character shows message 1 and empties the
 // field, two or more points show message 2, empty it and zero `pontdb`.
 // Emptying the field re-enters its change handler, as typing would.
-void checkDisplay(Module1 &state, QLineEdit *field, Alphabet alphabet = Alphabet::Decimal);
+void checkDisplay(Module1 &state, QLineEdit *field, int base = 10);
 
 }  // namespace inputcheck

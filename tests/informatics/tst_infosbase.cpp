@@ -23,6 +23,8 @@ private slots:
     void geometry();
     void digitKeysFollowBase_data();
     void digitKeysFollowBase();
+    void typedDigitsFollowBase_data();
+    void typedDigitsFollowBase();
     void conversion_data();
     void conversion();
     void largestValueTravelsEveryBase();
@@ -123,6 +125,34 @@ void TestInfosBase::digitKeysFollowBase()
     QCOMPARE(enabledDigits(w), upTo(base));
     QCOMPARE(m.alapkod, index);
     QCOMPARE(w.Option1[size_t(index)]->text(), QString::number(base));
+}
+
+void TestInfosBase::typedDigitsFollowBase_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("binary") << "b:2 t:101" << "101" << false;
+    QTest::newRow("a 2 in binary") << "b:2 t:12" << "" << true;
+    QTest::newRow("a 7 in octal") << "b:8 t:17" << "17" << false;
+    QTest::newRow("an 8 in octal") << "b:8 t:8" << "" << true;
+    QTest::newRow("a letter in base 9") << "b:9 t:A" << "" << true;
+    QTest::newRow("a letter in base 16") << "b:16 t:a" << "a" << false;
+}
+
+// Typing follows the base as the digit keys do: a digit the base does not
+// have would make the number unreadable in it.
+void TestInfosBase::typedDigitsFollowBase()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, display);
+    QFETCH(bool, refused);
+    MessageRecorder recorder;
+    Module1 m;
+    InfosWindow w(m);
+    press(w, script);
+    QCOMPARE(w.Text1->text(), display);
+    QCOMPARE(recorder.texts(), refused ? QStringList{QString::fromUtf8("Számjegyeket írjon be!")} : QStringList{});
 }
 
 void TestInfosBase::conversion_data()

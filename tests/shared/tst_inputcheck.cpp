@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-using inputcheck::Alphabet;
-
 class TestInputCheck : public QObject {
     Q_OBJECT
 private slots:
@@ -20,37 +18,43 @@ private slots:
 void TestInputCheck::examine_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("hex");
+    QTest::addColumn<int>("base");
     QTest::addColumn<bool>("hibas");
     QTest::addColumn<int>("points");
-    QTest::newRow("decimal") << "12.5" << false << false << 1;
-    QTest::newRow("empty") << "" << false << false << 0;
-    QTest::newRow("two points") << "1.2." << false << false << 2;
-    QTest::newRow("letter") << "1a" << false << true << 0;
-    QTest::newRow("points before letter count") << "1.2.a" << false << true << 2;
-    QTest::newRow("points after letter do not") << "1a.2.3" << false << true << 0;
-    QTest::newRow("blanks at the ends") << "  -5 " << false << false << 0;
-    QTest::newRow("blank inside") << "1 2" << false << true << 0;
-    QTest::newRow("tab at the end") << "5\t" << false << true << 0;
-    QTest::newRow("minus anywhere") << "5-3--" << false << false << 0;
-    QTest::newRow("plus") << "+5" << false << true << 0;
-    QTest::newRow("comma") << "1,5" << false << true << 0;
-    QTest::newRow("exponent form") << "1E+15" << false << true << 0;
-    QTest::newRow("hex letters in base 16") << "1aF" << true << false << 0;
-    QTest::newRow("hex letters in base 10") << "1aF" << false << true << 0;
-    QTest::newRow("G is not hex") << "FG" << true << true << 0;
-    QTest::newRow("accented letter") << QString::fromUtf8("5é") << false << true << 0;
-    QTest::newRow("a zero at the end is checked") << "x0" << false << true << 0;
+    QTest::newRow("decimal") << "12.5" << 10 << false << 1;
+    QTest::newRow("empty") << "" << 10 << false << 0;
+    QTest::newRow("two points") << "1.2." << 10 << false << 2;
+    QTest::newRow("letter") << "1a" << 10 << true << 0;
+    QTest::newRow("points before letter count") << "1.2.a" << 10 << true << 2;
+    QTest::newRow("points after letter do not") << "1a.2.3" << 10 << true << 0;
+    QTest::newRow("blanks at the ends") << "  -5 " << 10 << false << 0;
+    QTest::newRow("blank inside") << "1 2" << 10 << true << 0;
+    QTest::newRow("tab at the end") << "5\t" << 10 << true << 0;
+    QTest::newRow("minus anywhere") << "5-3--" << 10 << false << 0;
+    QTest::newRow("plus") << "+5" << 10 << true << 0;
+    QTest::newRow("comma") << "1,5" << 10 << true << 0;
+    QTest::newRow("exponent form") << "1E+15" << 10 << true << 0;
+    QTest::newRow("hex letters in base 16") << "1aF" << 16 << false << 0;
+    QTest::newRow("hex letters in base 10") << "1aF" << 10 << true << 0;
+    QTest::newRow("G is not hex") << "FG" << 16 << true << 0;
+    QTest::newRow("binary digits") << "-101.1" << 2 << false << 1;
+    QTest::newRow("a 2 in base 2") << "12" << 2 << true << 0;
+    QTest::newRow("a 7 in base 8") << "17" << 8 << false << 0;
+    QTest::newRow("an 8 in base 8") << "18" << 8 << true << 0;
+    QTest::newRow("a 9 in base 9") << "9" << 9 << true << 0;
+    QTest::newRow("letters only in base 16") << "A" << 9 << true << 0;
+    QTest::newRow("accented letter") << QString::fromUtf8("5é") << 10 << true << 0;
+    QTest::newRow("a zero at the end is checked") << "x0" << 10 << true << 0;
 }
 
 void TestInputCheck::examine()
 {
     QFETCH(QString, text);
-    QFETCH(bool, hex);
+    QFETCH(int, base);
     QFETCH(bool, hibas);
     QFETCH(int, points);
     Module1 m;
-    inputcheck::examine(m, text, hex ? Alphabet::Hexadecimal : Alphabet::Decimal);
+    inputcheck::examine(m, text, base);
     QCOMPARE(m.hibas, hibas);
     QCOMPARE(m.pontdb, points);
 }
