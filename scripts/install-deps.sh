@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-  libqt6help6 libqt6sql6-sqlite
+  libqt6help6 libqt6sql6-sqlite qt6-translations-l10n
   libgl-dev fonts-dejavu-core
   xvfb xauth
 )

@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.Zorvexa"));
     loadResources();
+    loadTranslation(QStringLiteral("qtbase_hu"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zorvexa-64.png")));
     // Fusion draws the key colours of the colourful scheme on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

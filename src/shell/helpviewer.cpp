@@ -1,12 +1,15 @@
 #include "shell/helpviewer.h"
 
+#include "shared/centring.h"
 #include "shell/helpfiles.h"
+#include "shell/resources.h"
 
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -38,6 +41,7 @@ private:
 
 HelpViewer::HelpViewer()
 {
+    loadTranslation(QStringLiteral("qt_help_hu"));
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Zorvexa súgó"));
     const QString folder = helpfiles::findHelpFolder();
@@ -111,6 +115,10 @@ void HelpViewer::search(const QString &words)
 void HelpViewer::open(int tab)
 {
     tabs_->setCurrentIndex(tab);
+    if (!isVisible() && !placed_) {
+        placed_ = true;
+        centreOnScreen(this);
+    }
     show();
     raise();
     activateWindow();
@@ -124,6 +132,10 @@ void HelpViewer::showContents()
 
 void HelpViewer::showSearch()
 {
-    if (ready_)
-        open(1);
+    if (!ready_)
+        return;
+    open(1);
+    // Straight to the words to look for.
+    if (auto *words = engine_->searchEngine()->queryWidget()->findChild<QLineEdit *>())
+        words->setFocus();
 }

@@ -37,4 +37,5 @@ private:
     QString pendingSearch_;
     bool indexed_ = false;
     bool ready_ = false;
+    bool placed_ = false;  // centred at its first showing, then where the user puts it
 };

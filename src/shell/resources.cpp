@@ -1,6 +1,10 @@
 #include "shell/resources.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSet>
+#include <QString>
+#include <QTranslator>
 
 void loadResources()
 {
@@ -9,4 +13,17 @@ void loadResources()
         return true;
     }();
     (void)loaded;
+}
+
+void loadTranslation(const QString &catalogue)
+{
+    static QSet<QString> loaded;
+    if (loaded.contains(catalogue))
+        return;
+    loaded.insert(catalogue);
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }

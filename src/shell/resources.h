@@ -1,5 +1,12 @@
 #pragma once
 
+class QString;
+
 // Registers the pictures and icons compiled into the shell library; a static
 // library's resources are not registered by themselves.
 void loadResources();
+
+// Installs Qt's own Hungarian texts of one catalogue ("qtbase_hu", the
+// "OK" and editing menus; "qt_help_hu", the help viewer's search), when the
+// system has them; once per catalogue.
+void loadTranslation(const QString &catalogue);

@@ -39,6 +39,10 @@ void TestHelp::contentsOpenFromTheMenu()
 
     QVERIFY(triggerItem(app.stand(), "keres"));
     QCOMPARE(viewer->tabs()->currentIndex(), 1);
+    QApplication::setActiveWindow(viewer);
+    auto *words = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(words);
+    QVERIFY(viewer->isAncestorOf(words));
     QVERIFY(triggerItem(app.stand(), "index"));
     QCOMPARE(viewer->tabs()->currentIndex(), 0);
 }
