@@ -4,27 +4,17 @@
 #include "shared/displayfield.h"
 #include "shared/module1.h"
 #include "shared/twips.h"
+#include "shared/windowparts.h"
 
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace {
 constexpr int kKey = 375;  // every key is 375 x 375 twips unless stated
-
-QPushButton *makeKey(QWidget *parent, const QString &caption, const QString &name, QRect geometry)
-{
-    auto *key = new QPushButton(caption, parent);
-    key->setObjectName(name);
-    key->setGeometry(geometry);
-    key->setFocusPolicy(Qt::NoFocus);  // the display keeps the keyboard
-    key->setAutoDefault(false);
-    return key;
-}
 
 // Left and top of each digit key, by index.
 constexpr std::array<std::array<int, 2>, 16> kDigitPlaces{{
@@ -48,10 +38,7 @@ InfosWindow::InfosWindow(Module1 &state, QWidget *parent) : QMainWindow(parent),
 
 void InfosWindow::buildControls()
 {
-    auto *client = new QWidget(this);
-    client->setFixedSize(twips::size(6735, 3855));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget *client = windowparts::makeClientArea(this, twips::size(6735, 3855));
 
     Label1 = new QLabel(QStringLiteral("A számrendszer alapszáma:"), client);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -75,11 +62,7 @@ void InfosWindow::buildControls()
                 Option1_Click(i);
         });
 
-    Text1 = new QLineEdit(client);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips::rect(240, 1200, 6255, kKey));
-    displayfield::setUp(Text1, kMaxEntry);
-    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    Text1 = windowparts::makeDisplay(client, twips::rect(240, 1200, 6255, kKey), kMaxEntry, [this] { Text1_Change(); }, nullptr);
 
     Label2 = new QLabel(client);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -88,30 +71,30 @@ void InfosWindow::buildControls()
 
     const QStringList memoryCaptions{QStringLiteral("M+"), QStringLiteral("MR"), QStringLiteral("MC")};
     for (int i = 0; i < 3; ++i) {
-        Command1[i] = makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
+        Command1[i] = windowparts::makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
                               twips::rect(240, 2280 + 480 * i, kKey, kKey));
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 
     for (int i = 0; i < 16; ++i) {
-        Command2[i] = makeKey(client, QString::number(i, 16).toUpper(), QStringLiteral("Command2_%1").arg(i),
+        Command2[i] = windowparts::makeKey(client, QString::number(i, 16).toUpper(), QStringLiteral("Command2_%1").arg(i),
                               twips::rect(kDigitPlaces[i][0], kDigitPlaces[i][1], kKey, kKey));
         connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
     }
-    Command3 = makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(1560, 3240, kKey, kKey));
+    Command3 = windowparts::makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(1560, 3240, kKey, kKey));
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    Command4 = makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2040, 3240, kKey, kKey));
+    Command4 = windowparts::makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2040, 3240, kKey, kKey));
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
     const QStringList signs{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")};
     for (int i = 0; i < 4; ++i) {
-        Command5[i] = makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
+        Command5[i] = windowparts::makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
                               twips::rect(5520, 1800 + 480 * i, kKey, kKey));
         connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
     }
-    Command6 = makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(6120, 1800, kKey, 1335));
+    Command6 = windowparts::makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(6120, 1800, kKey, 1335));
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    Command7 = makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(6120, 3240, kKey, kKey));
+    Command7 = windowparts::makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(6120, 3240, kKey, kKey));
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
 
     Text1->setFocus();

@@ -6,25 +6,15 @@
 #include "shared/displayfield.h"
 #include "shared/module1.h"
 #include "shared/twips.h"
+#include "shared/windowparts.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
-
-QPushButton *makeKey(QWidget *parent, const QString &caption, const QString &name, QRect geometry)
-{
-    auto *key = new QPushButton(caption, parent);
-    key->setObjectName(name);
-    key->setGeometry(geometry);
-    key->setFocusPolicy(Qt::NoFocus);  // the display keeps the keyboard
-    key->setAutoDefault(false);
-    return key;
-}
 
 // The function keys: caption (empty for the two picture keys), left, top, width.
 struct FunctionKey {
@@ -62,22 +52,15 @@ ExtendWindow::ExtendWindow(Module1 &state, QWidget *parent) : QMainWindow(parent
 
 void ExtendWindow::buildControls()
 {
-    auto *client = new QWidget(this);
-    client->setFixedSize(twips::size(6975, 3375));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget *client = windowparts::makeClientArea(this, twips::size(6975, 3375));
 
     Label3 = new QLabel(client);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(twips::rect(240, 120, 6495, 375));
     setTapeNormal();
 
-    Text1 = new QLineEdit(client);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips::rect(240, 600, 6495, 375));
-    displayfield::setUp(Text1);
-    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    displayfield::onKeyDown(Text1, [this](int code) { Text1_KeyDown(code); });
+    Text1 = windowparts::makeDisplay(client, twips::rect(240, 600, 6495, 375), displayfield::kMaxEntry, [this] { Text1_Change(); },
+                                     [this](int code) { Text1_KeyDown(code); });
 
     Label2 = new QLabel(client);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -86,41 +69,41 @@ void ExtendWindow::buildControls()
 
     const QStringList memoryCaptions{QStringLiteral("M+"), QStringLiteral("MR"), QStringLiteral("MC")};
     for (int i = 0; i < 3; ++i) {
-        Command1[i] = makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
+        Command1[i] = windowparts::makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
                               twips::rect(240, 1800 + 480 * i, 375, 375));
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 
-    Command10 = makeKey(client, QStringLiteral("Inv"), QStringLiteral("Command10"), twips::rect(840, 1320, 615, 375));
+    Command10 = windowparts::makeKey(client, QStringLiteral("Inv"), QStringLiteral("Command10"), twips::rect(840, 1320, 615, 375));
     connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-    Command11 = makeKey(client, QStringLiteral("x1,x2"), QStringLiteral("Command11"), twips::rect(840, 1800, 615, 375));
+    Command11 = windowparts::makeKey(client, QStringLiteral("x1,x2"), QStringLiteral("Command11"), twips::rect(840, 1800, 615, 375));
     connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
-    Command12 = makeKey(client, QStringLiteral("x,y,z"), QStringLiteral("Command12"), twips::rect(840, 2280, 615, 375));
+    Command12 = windowparts::makeKey(client, QStringLiteral("x,y,z"), QStringLiteral("Command12"), twips::rect(840, 2280, 615, 375));
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
 
     // Digits 1-9 in three rows from 7 8 9 at the top; 0 below the 1.
     for (int digit = 0; digit < 10; ++digit) {
         const int column = digit == 0 ? 0 : (digit - 1) % 3;
         const int row = digit == 0 ? 3 : 2 - (digit - 1) / 3;
-        Command2[digit] = makeKey(client, QString::number(digit), QStringLiteral("Command2_%1").arg(digit),
+        Command2[digit] = windowparts::makeKey(client, QString::number(digit), QStringLiteral("Command2_%1").arg(digit),
                                   twips::rect(1680 + 480 * column, 1320 + 480 * row, 375, 375));
         connect(Command2[digit], &QPushButton::clicked, this, [this, digit] { Command2_Click(digit); });
     }
-    Command3 = makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(2160, 2760, 375, 375));
+    Command3 = windowparts::makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(2160, 2760, 375, 375));
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    Command4 = makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2640, 2760, 375, 375));
+    Command4 = windowparts::makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2640, 2760, 375, 375));
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
     const QStringList signs{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")};
     for (int i = 0; i < 4; ++i) {
-        Command5[i] = makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
+        Command5[i] = windowparts::makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
                               twips::rect(3240, 1320 + 480 * i, 375, 375));
         connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
     }
 
     for (int i = 0; i < int(kFunctionKeys.size()); ++i) {
         const FunctionKey &key = kFunctionKeys[size_t(i)];
-        Command8[i] = makeKey(client, QString::fromUtf8(key.caption), QStringLiteral("Command8_%1").arg(i),
+        Command8[i] = windowparts::makeKey(client, QString::fromUtf8(key.caption), QStringLiteral("Command8_%1").arg(i),
                               twips::rect(key.left, key.top, key.width, 375));
         connect(Command8[i], &QPushButton::clicked, this, [this, i] { Command8_Click(i); });
     }
@@ -134,14 +117,14 @@ void ExtendWindow::buildControls()
 
     const QStringList constants{QStringLiteral("Pi"), QStringLiteral("e")};
     for (int i = 0; i < 2; ++i) {
-        Command9[i] = makeKey(client, constants[i], QStringLiteral("Command9_%1").arg(i),
+        Command9[i] = windowparts::makeKey(client, constants[i], QStringLiteral("Command9_%1").arg(i),
                               twips::rect(4200, 1800 + 480 * i, 375, 375));
         connect(Command9[i], &QPushButton::clicked, this, [this, i] { Command9_Click(i); });
     }
 
-    Command6 = makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(6360, 1320, 375, 1335));
+    Command6 = windowparts::makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(6360, 1320, 375, 1335));
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    Command7 = makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(6360, 2760, 375, 375));
+    Command7 = windowparts::makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(6360, 2760, 375, 375));
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
 
     for (int i = 0; i < int(Line.size()); ++i) {

@@ -5,24 +5,12 @@
 #include "shared/displayfield.h"
 #include "shared/module1.h"
 #include "shared/twips.h"
+#include "shared/windowparts.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-QPushButton *makeKey(QWidget *parent, const QString &caption, const QString &name, QRect geometry)
-{
-    auto *key = new QPushButton(caption, parent);
-    key->setObjectName(name);
-    key->setGeometry(geometry);
-    key->setFocusPolicy(Qt::NoFocus);  // the display keeps the keyboard
-    key->setAutoDefault(false);
-    return key;
-}
-}  // namespace
 
 StandWindow::StandWindow(Module1 &state, QWidget *parent) : QMainWindow(parent), m(state)
 {
@@ -34,10 +22,7 @@ StandWindow::StandWindow(Module1 &state, QWidget *parent) : QMainWindow(parent),
 
 void StandWindow::buildControls()
 {
-    auto *client = new QWidget(this);
-    client->setFixedSize(twips::size(3975, 3375));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget *client = windowparts::makeClientArea(this, twips::size(3975, 3375));
 
     Label1 = new QLabel(client);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -46,12 +31,8 @@ void StandWindow::buildControls()
     colors::setForeground(Label1, colors::kHighlightedText);
     colors::setBackground(Label1, colors::kInactiveTitleBar);
 
-    Text1 = new QLineEdit(client);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips::rect(240, 600, 3495, 375));
-    displayfield::setUp(Text1);
-    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    displayfield::onKeyDown(Text1, [this](int code) { Text1_KeyDown(code); });
+    Text1 = windowparts::makeDisplay(client, twips::rect(240, 600, 3495, 375), displayfield::kMaxEntry, [this] { Text1_Change(); },
+                                     [this](int code) { Text1_KeyDown(code); });
 
     Label2 = new QLabel(client);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -61,7 +42,7 @@ void StandWindow::buildControls()
 
     const QStringList memoryCaptions{QStringLiteral("M+"), QStringLiteral("MR"), QStringLiteral("MC")};
     for (int i = 0; i < 3; ++i) {
-        Command1[i] = makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
+        Command1[i] = windowparts::makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
                               twips::rect(240, 1800 + 480 * i, 375, 375));
         colors::setBackground(Command1[i], colors::kAppWorkspace);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
@@ -71,24 +52,24 @@ void StandWindow::buildControls()
     for (int digit = 0; digit < 10; ++digit) {
         const int column = digit == 0 ? 0 : (digit - 1) % 3;
         const int row = digit == 0 ? 3 : 2 - (digit - 1) / 3;
-        Command2[digit] = makeKey(client, QString::number(digit), QStringLiteral("Command2_%1").arg(digit),
+        Command2[digit] = windowparts::makeKey(client, QString::number(digit), QStringLiteral("Command2_%1").arg(digit),
                                   twips::rect(1080 + 480 * column, 1320 + 480 * row, 375, 375));
         connect(Command2[digit], &QPushButton::clicked, this, [this, digit] { Command2_Click(digit); });
     }
-    Command3 = makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(1560, 2760, 375, 375));
+    Command3 = windowparts::makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(1560, 2760, 375, 375));
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    Command4 = makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2040, 2760, 375, 375));
+    Command4 = windowparts::makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2040, 2760, 375, 375));
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
 
     const QStringList signs{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")};
     for (int i = 0; i < 4; ++i) {
-        Command5[i] = makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
+        Command5[i] = windowparts::makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
                               twips::rect(2760, 1320 + 480 * i, 375, 375));
         connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
     }
-    Command6 = makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(3360, 1320, 375, 1335));
+    Command6 = windowparts::makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(3360, 1320, 375, 1335));
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    Command7 = makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(3360, 2760, 375, 375));
+    Command7 = windowparts::makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(3360, 2760, 375, 375));
     connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
 
     Text1->setFocus();
