@@ -5,6 +5,7 @@
 #include "shared/colors.h"
 #include "shared/displayfield.h"
 #include "shared/inputcheck.h"
+#include "shared/memorykeys.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
 
@@ -14,21 +15,7 @@
 
 void ExtendWindow::Command1_Click(int index)
 {
-    switch (index) {
-    case 0:
-        // Replaces the register; nothing is added to it.
-        m.memoria = numbertext::val(Text1->text());
-        Label2->setText(QStringLiteral("M"));
-        break;
-    case 1:
-        Text1->setText(numbertext::displayForm(m.memoria));
-        break;
-    case 2:
-        Label2->setText(QString());
-        m.memoria = 0;
-        break;
-    }
-    displayfield::focusAtEnd(Text1);
+    pressMemoryKey(m, Text1, Label2, index);
 }
 
 void ExtendWindow::Command2_Click(int index)

@@ -4,6 +4,7 @@
 
 #include "shared/colors.h"
 #include "shared/displayfield.h"
+#include "shared/memorykeys.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
 
@@ -125,20 +126,7 @@ void StandWindow::Command6_Click()
 
 void StandWindow::Command1_Click(int index)
 {
-    switch (index) {
-    case 0:
-        m.memoria = numbertext::val(Text1->text());
-        Label2->setText(QStringLiteral("M"));
-        break;
-    case 1:
-        Text1->setText(numbertext::displayForm(m.memoria));
-        break;
-    case 2:
-        Label2->setText(QString());
-        m.memoria = 0;
-        break;
-    }
-    displayfield::focusAtEnd(Text1);
+    pressMemoryKey(m, Text1, Label2, index);
 }
 
 void StandWindow::Form_DblClick()
