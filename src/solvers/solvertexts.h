@@ -14,9 +14,9 @@ inline const QString kOnlyDigits = QStringLiteral("Az együtthatók csak számok
 inline const QString kNoRealRoot = QStringLiteral("Nincs valós gyök!");
 inline const QString kNoSolution = QStringLiteral("Nincs megoldás!");
 inline const QString kEveryNumber = QStringLiteral("Minden valós szám megoldás!");
-inline const QString kCoefficientTooLarge = QStringLiteral("Túl nagy együttható!");
 
 // Both solvers.
+inline const QString kCoefficientTooLarge = QStringLiteral("Túl nagy együttható!");
 inline const QString kResultTooLarge = QStringLiteral("Az eredmény túl nagy!");
 
 // Linear solver (shown without an icon).

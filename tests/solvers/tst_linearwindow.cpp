@@ -92,6 +92,8 @@ private slots:
     void badCharacters();
     void againRunsTheChecksThenClears();
     void sharedState();
+    void valuesBeyondADouble_data();
+    void valuesBeyondADouble();
     void signLabelsToggle();
     void enterAndTabOrder();
     void layoutFollowsTheTwipsTable();
@@ -320,6 +322,56 @@ void TestLinearWindow::sharedState()
     w.Text1[1]->setText(QStringLiteral("1"));
     click(w.Command1);
     QCOMPARE(m.folytat, true);
+}
+
+void TestLinearWindow::valuesBeyondADouble_data()
+{
+    QTest::addColumn<System>("system");
+    QTest::addColumn<QString>("message");
+    const QString huge = "1" + QString(400, '0');  // beyond the largest double
+    const QString big = "1" + QString(200, '0');   // a double, but not its square
+    QTest::newRow("coefficient") << System{{"1", huge, "1"}, {"1", "1", "1"}} << QStringLiteral("Túl nagy együttható!");
+    QTest::newRow("negative right-hand side")
+        << System{{"1", "1", "1"}, {"1", "2", "~" + huge}} << QStringLiteral("Túl nagy együttható!");
+    // Both systems have results a double holds (1 and 1; 2E+200 and -1).
+    QTest::newRow("determinant") << System{{big, "0", big}, {"0", big, big}} << QStringLiteral("Az eredmény túl nagy!");
+    QTest::newRow("determinant of x")
+        << System{{"1", big, big}, {"1", "2" + big.mid(1), "1"}} << QStringLiteral("Az eredmény túl nagy!");
+}
+
+void TestLinearWindow::valuesBeyondADouble()
+{
+    QFETCH(System, system);
+    QFETCH(QString, message);
+    MessageRecorder rec;
+    Module1 shared;
+    LinearWindow w(shared);
+    w.show();
+    enter(w, system);
+    click(w.Command1);
+
+    QCOMPARE(rec.texts(), QStringList{message});
+    QCOMPARE(rec.shown.first().icon, messages::Icon::None);
+    QCOMPARE(w.Text1[7]->text(), QString());
+    QCOMPARE(w.Text1[8]->text(), QString());
+    QCOMPARE(w.Command1->text(), kCompute);
+    QCOMPARE(w.Text1[1]->text(), QString(system.first[0]).remove(QLatin1Char('~')));
+    // Nothing infinite reaches the shared variables.
+    for (double value : {shared.a1, shared.b1, shared.c1, shared.a2, shared.b2, shared.c2, shared.det, shared.detx,
+                         shared.dety})
+        QCOMPARE(value, 0.0);
+
+    // The window goes on: small coefficients are solved.
+    const QList<QPair<int, const char *>> small{{1, "1"}, {2, "1"}, {5, "3"}, {3, "1"}, {4, "1"}, {6, "1"}};
+    for (int k = 1; k <= 6; ++k)
+        if (w.Label1[size_t(k)]->isMinus())
+            click(w.Label1[size_t(k)]);
+    for (const auto &[field, text] : small)
+        w.Text1[size_t(field)]->setText(QString::fromLatin1(text));
+    click(w.Label1[4]);
+    click(w.Command1);
+    QCOMPARE(w.Text1[7]->text(), QStringLiteral(" 2"));
+    QCOMPARE(w.Text1[8]->text(), QStringLiteral(" 1"));
 }
 
 void TestLinearWindow::signLabelsToggle()
