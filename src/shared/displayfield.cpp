@@ -8,17 +8,29 @@
 namespace displayfield {
 namespace {
 
+// The limit applies to the user's edits. Text set by code is accepted whole
+// and becomes the limit until the next such text: the field only reverts an
+// invalid edit when the text before it was valid, so a text that the
+// validator called invalid would switch the limit off for every later edit.
+// Undo and redo only bring back texts that were accepted since.
 class EntryLimit : public QValidator {
 public:
-    EntryLimit(int maxEntry, QObject *parent) : QValidator(parent), maxEntry_(maxEntry) {}
+    EntryLimit(int maxEntry, QLineEdit *field) : QValidator(field), field_(field), maxEntry_(maxEntry), allowed_(maxEntry) {}
     State validate(QString &input, int &) const override
     {
-        return input.size() <= maxEntry_ ? Acceptable : Invalid;
+        // setText() resets the modified flag before the text is validated.
+        if (!field_->isModified()) {
+            allowed_ = qMax(maxEntry_, int(input.size()));
+            return Acceptable;
+        }
+        return input.size() <= allowed_ ? Acceptable : Invalid;
     }
     int maxEntry() const { return maxEntry_; }
 
 private:
+    QLineEdit *field_;
     int maxEntry_;
+    mutable int allowed_;
 };
 
 class KeyDownFilter : public QObject {

@@ -21,7 +21,8 @@ enum KeyCode { kEnter = 13, kMultiply = 106, kAdd = 107, kSubtract = 109, kDivid
 QString signOf(int keyCode);
 
 // Names the field "Kijelző" and limits typing and pasting to `maxEntry`
-// characters (text set by code is never cut).
+// characters. Text set by code is never cut; after a longer one, typing is
+// limited to its length until the code sets the next text.
 void setUp(QLineEdit *field, int maxEntry = kMaxEntry);
 
 // Appends `text` by code, as a key does, when the result stays within the
