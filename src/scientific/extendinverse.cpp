@@ -2,6 +2,7 @@
 #include "scientific/extendwindow.h"
 
 #include "shared/colors.h"
+#include "shared/displayfield.h"
 #include "shared/module1.h"
 
 #include <QLineEdit>
@@ -28,8 +29,11 @@ void ExtendWindow::Command10_Click()
 void ExtendWindow::Command9_Click(int index)
 {
     // Appended to what the display holds; the input check judges the whole.
-    // Past the entry limit too: each constant brings a point, so a second one
-    // is refused and the text stays short enough for a finite value.
+    // Past the entry limit too, but only onto a display within it: with its
+    // point deleted, a long text would otherwise grow by a constant per press
+    // until it no longer reads as a finite number.
+    if (Text1->text().size() > displayfield::kMaxEntry)
+        return;
     Text1->setText(Text1->text() + (index == 0 ? QStringLiteral("3.14159265358979")
                                                : QStringLiteral("2.71828182845905")));
 }

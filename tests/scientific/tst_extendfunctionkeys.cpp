@@ -35,6 +35,7 @@ private slots:
     void functionKeyStartsAFreshTape();
     void constants_data();
     void constants();
+    void constantsStayWithinReach();
 };
 
 void TestExtendFunctionKeys::results_data()
@@ -314,6 +315,38 @@ void TestExtendFunctionKeys::constants_data()
     QTest::newRow("Pi after minus") << "t:- Pi" << "-3.14159265358979" << QStringList{};
     QTest::newRow("Pi after a full display") << "t:123456789012345678901234567890 Pi"
                                              << "1234567890123456789012345678903.14159265358979" << QStringList{};
+    // The entry limit still holds for typing once a constant has passed it.
+    QTest::newRow("typing after a constant past the limit")
+        << "t:123456789012345678901234567890 e t:5 7 kp:." << "1234567890123456789012345678902.71828182845905"
+        << QStringList{};
+}
+
+void TestExtendFunctionKeys::constantsStayWithinReach()
+{
+    MessageRecorder recorder;
+    Module1 m;
+    ExtendWindow w(m);
+    const QString full(30, QLatin1Char('9'));
+    QVERIFY(press(w, "t:" + full + " Pi"));
+    QCOMPARE(w.Text1->text().size(), 46);
+    // Delete the constant's point and fill the room it leaves: a second
+    // constant would pass the check, so it is not appended at all.
+    w.Text1->setFocus();
+    QTest::keyClick(w.Text1, Qt::Key_End);
+    for (int i = 0; i < 14; ++i)
+        QTest::keyClick(w.Text1, Qt::Key_Left);
+    QTest::keyClick(w.Text1, Qt::Key_Backspace);
+    QTest::keyClick(w.Text1, Qt::Key_End);
+    QVERIFY(press(w, "t:7"));
+    const QString withoutPoint = full + "314159265358979" + "7";
+    QCOMPARE(w.Text1->text(), withoutPoint);
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(press(w, i % 2 ? "Pi" : "e"));
+    QCOMPARE(w.Text1->text(), withoutPoint);
+    QVERIFY(press(w, "+"));
+    QCOMPARE(m.szam1, numbertext::val(withoutPoint));
+    QVERIFY(std::isfinite(m.szam1));
+    QCOMPARE(recorder.texts(), QStringList{});
 }
 
 void TestExtendFunctionKeys::constants()
