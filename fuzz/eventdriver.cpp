@@ -1,0 +1,503 @@
+#include "eventdriver.h"
+
+#include "eventlog.h"
+#include "keyboard.h"
+#include "randomtext.h"
+
+#include "informatics/infoswindow.h"
+#include "scientific/extendwindow.h"
+#include "shell/aboutdialog.h"
+#include "shell/application.h"
+#include "shell/helpviewer.h"
+#include "shell/optionsdialog.h"
+#include "solvers/linearwindow.h"
+#include "solvers/masodfwindow.h"
+#include "solvers/signlabel.h"
+#include "standard/standwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kEventsPerTurn = 1;
+
+const char *const kCategoryNames[] = {
+    "key clicks", "typed keystrokes", "other characters", "long texts", "pastes", "keypad keys",
+    "editing keys", "base options", "view switches", "activations", "settings dialog", "solver openings",
+    "solver events", "about box", "help", "double clicks",
+};
+
+QString quoted(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text.left(60)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    if (text.size() > 60)
+        shown += QStringLiteral("...(%1 chars)").arg(text.size());
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+QString nameOf(const QWidget *widget)
+{
+    return widget->window()->objectName() + QLatin1Char('.') + widget->objectName();
+}
+
+QLineEdit *displayOf(QMainWindow *window)
+{
+    if (auto *w = qobject_cast<StandWindow *>(window))
+        return w->Text1;
+    if (auto *w = qobject_cast<ExtendWindow *>(window))
+        return w->Text1;
+    return static_cast<InfosWindow *>(window)->Text1;
+}
+
+// The menu items of a window are named with its suffix: none, "2", "3".
+QString suffixOf(const QMainWindow *window)
+{
+    if (qobject_cast<const ExtendWindow *>(window))
+        return QStringLiteral("2");
+    if (qobject_cast<const InfosWindow *>(window))
+        return QStringLiteral("3");
+    return QString();
+}
+
+}  // namespace
+
+EventDriver::EventDriver(Application &app, std::uint64_t seed, std::int64_t events, bool trace)
+    : app_(app), seed_(seed), rng_(seed), limit_(events), trace_(trace), invariants_(app)
+{
+}
+
+void EventDriver::start()
+{
+    QTimer::singleShot(0, this, &EventDriver::chunk);
+}
+
+void EventDriver::chunk()
+{
+    for (int i = 0; i < kEventsPerTurn && count_ < limit_; ++i) {
+        QMainWindow *window = app_.visibleWindow();
+        if (!window)
+            fail({QStringLiteral("no calculator window is visible")});
+        calculatorEvent(window, displayOf(window));
+    }
+    if (count_ >= limit_) {
+        QApplication::exit(0);
+        return;
+    }
+    // Back to the event loop, as after a user's event: painting, timers,
+    // deferred deletions.
+    QTimer::singleShot(0, this, &EventDriver::chunk);
+}
+
+void EventDriver::perform(Category category, const QString &what, const std::function<void()> &act)
+{
+    const std::int64_t number = ++count_;
+    eventlog::record(number, what);
+    if (trace_)
+        std::fprintf(stderr, "#%lld %s\n", static_cast<long long>(number), qPrintable(what));
+    ++perCategory_[category];
+    act();
+    messages_ += recorder_.shown.size();
+    const QStringList violations = invariants_.check(recorder_.shown, QApplication::activeModalWidget());
+    recorder_.clear();
+    if (!violations.isEmpty())
+        fail(violations);
+}
+
+void EventDriver::fail(const QStringList &violations)
+{
+    std::fprintf(stderr, "\nzorvexa-eventdriver: invariant violated after event %lld (seed %llu):\n",
+                 static_cast<long long>(count_), static_cast<unsigned long long>(seed_));
+    for (const QString &violation : violations)
+        std::fprintf(stderr, "  - %s\n", qPrintable(violation));
+    eventlog::report("invariant violated");
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+const QVector<QPushButton *> &EventDriver::keysOf(QMainWindow *window)
+{
+    auto found = keys_.find(window);
+    if (found != keys_.end())
+        return *found;
+    QVector<QPushButton *> keys;
+    for (QPushButton *key : window->centralWidget()->findChildren<QPushButton *>()) {
+        // The solver keys open modal windows: they have their own share.
+        if (key->objectName() != QLatin1String("Command11") && key->objectName() != QLatin1String("Command12"))
+            keys << key;
+    }
+    return *keys_.insert(window, keys);
+}
+
+void EventDriver::activate(QWidget *window)
+{
+    // A user's click into a window that is not the active one activates it.
+    if (QApplication::activeWindow() == window)
+        return;
+    perform(Activation, QStringLiteral("activate %1").arg(window->objectName()),
+            [window] { QApplication::setActiveWindow(window); });
+}
+
+void EventDriver::click(QPushButton *key, const QString &what, Category category)
+{
+    const bool mouse = rng_.oneIn(8);
+    perform(category, what + (mouse ? QStringLiteral(" (mouse)") : QString()), [key, mouse] {
+        if (mouse)
+            QTest::mouseClick(key, Qt::LeftButton);
+        else
+            key->click();
+    });
+}
+
+namespace {
+
+// What a user does in the visible calculator window, per mille. An event
+// that does not apply to the window (base options outside `infos`, the
+// solver keys outside `extend`, a locked solver key) becomes a key click.
+enum class Choice {
+    ClickKey, Keystrokes, OtherCharacter, LongText, Paste, Keypad, Editing, BaseOption, View, Settings,
+    OpenSolver, DoubleClick, OpenAbout, HelpItem
+};
+struct Share {
+    Choice choice;
+    int perMille;
+};
+constexpr Share kShares[] = {
+    {Choice::ClickKey, 482}, {Choice::Keystrokes, 150}, {Choice::OtherCharacter, 40}, {Choice::LongText, 10},
+    {Choice::Paste, 15},     {Choice::Keypad, 95},      {Choice::Editing, 70},        {Choice::BaseOption, 60},
+    {Choice::View, 25},      {Choice::Settings, 40},    {Choice::OpenSolver, 7},      {Choice::DoubleClick, 4},
+    {Choice::OpenAbout, 1},  {Choice::HelpItem, 1},
+};
+
+Choice choose(RandomSource &rng)
+{
+    int r = rng.below(1000);
+    for (const Share &share : kShares) {
+        if (r < share.perMille)
+            return share.choice;
+        r -= share.perMille;
+    }
+    return Choice::ClickKey;
+}
+
+}  // namespace
+
+void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
+{
+    const Choice choice = choose(rng_);
+    if (choice == Choice::Settings) {
+        optionsEvent(window);
+        return;
+    }
+    activate(window);
+    switch (choice) {
+    case Choice::ClickKey:
+    case Choice::Settings:
+        clickKey(window);
+        break;
+    case Choice::Keystrokes:
+        typeEvent(display, Typing, randomtext::keystrokes(rng_));
+        break;
+    case Choice::OtherCharacter:
+        typeEvent(display, OtherCharacters, randomtext::anyCharacter(rng_));
+        break;
+    case Choice::LongText:
+        typeEvent(display, LongText, randomtext::longNumber(rng_, 20, 80));
+        break;
+    case Choice::Paste: {
+        const QString text = randomtext::pasted(rng_);
+        perform(Paste, QStringLiteral("paste %1 into %2").arg(quoted(text), nameOf(display)),
+                [display, text] { display->insert(text); });
+        break;
+    }
+    case Choice::Keypad: {
+        const keyboard::Key key = keyboard::keypadKey(rng_);
+        perform(KeypadKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), nameOf(display)),
+                [display, key] { keyboard::press(display, key); });
+        break;
+    }
+    case Choice::Editing: {
+        const keyboard::Key key = keyboard::editingKey(rng_);
+        perform(EditingKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), nameOf(display)),
+                [display, key] { keyboard::press(display, key); });
+        break;
+    }
+    case Choice::BaseOption:
+        if (qobject_cast<InfosWindow *>(window))
+            baseOptionEvent();
+        else
+            clickKey(window);
+        break;
+    case Choice::View:
+        viewEvent(window);
+        break;
+    case Choice::OpenSolver: {
+        auto *extend = qobject_cast<ExtendWindow *>(window);
+        QPushButton *key = extend ? (rng_.percent(50) ? extend->Command11 : extend->Command12) : nullptr;
+        if (key && key->isEnabled())
+            openModal(Solver, QStringLiteral("%1 \"%2\"").arg(nameOf(key), key->text()), [key] { key->click(); });
+        else
+            clickKey(window);
+        break;
+    }
+    case Choice::DoubleClick:
+        if (auto *stand = qobject_cast<StandWindow *>(window)) {
+            perform(DoubleClick, QStringLiteral("double-click stand"), [stand] {
+                QTest::mouseDClick(stand->centralWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+            });
+        } else {
+            clickKey(window);
+        }
+        break;
+    case Choice::OpenAbout: {
+        QAction *item = window->findChild<QAction *>(QStringLiteral("nevjegy") + suffixOf(window));
+        openModal(About, QStringLiteral("Súgó > Névjegy in %1").arg(window->objectName()), [item] { item->trigger(); });
+        break;
+    }
+    case Choice::HelpItem:
+        // The help viewer is slow to build and to search: about once in
+        // 250 000 events.
+        if (rng_.oneIn(250))
+            helpEvent(window);
+        else
+            clickKey(window);
+        break;
+    }
+}
+
+void EventDriver::clickKey(QMainWindow *window)
+{
+    QVector<QPushButton *> enabled;
+    for (QPushButton *key : keysOf(window))
+        if (key->isEnabled() && key->isVisible())
+            enabled << key;
+    if (enabled.isEmpty())
+        fail({QStringLiteral("%1 has no enabled key").arg(window->objectName())});
+    QPushButton *key = rng_.pick(enabled);
+    click(key, QStringLiteral("%1 \"%2\"").arg(nameOf(key), key->text()), KeyClick);
+}
+
+void EventDriver::typeEvent(QLineEdit *display, Category category, const QString &text)
+{
+    perform(category, QStringLiteral("type %1 into %2").arg(quoted(text), nameOf(display)),
+            [display, text] { keyboard::type(display, text); });
+}
+
+void EventDriver::baseOptionEvent()
+{
+    InfosWindow &infos = app_.infos();
+    QVector<QRadioButton *> enabled;
+    for (QRadioButton *option : infos.Option1)
+        if (option->isEnabled())
+            enabled << option;
+    if (enabled.isEmpty()) {
+        clickKey(&infos);
+        return;
+    }
+    QRadioButton *option = rng_.pick(enabled);
+    if (rng_.oneIn(6)) {
+        // The arrow keys move the selection within the group.
+        static const keyboard::Key arrows[] = {
+            {Qt::Key_Left, QString(), Qt::NoModifier, "Left"}, {Qt::Key_Right, QString(), Qt::NoModifier, "Right"},
+            {Qt::Key_Up, QString(), Qt::NoModifier, "Up"}, {Qt::Key_Down, QString(), Qt::NoModifier, "Down"}};
+        const keyboard::Key &key = arrows[rng_.below(4)];
+        perform(BaseOption, QStringLiteral("%1 on base option %2 (%3)").arg(QLatin1String(key.name), nameOf(option), option->text()),
+                [option, key] {
+                    option->setFocus();
+                    keyboard::press(option, key);
+                });
+        return;
+    }
+    const bool mouse = rng_.oneIn(5);
+    perform(BaseOption,
+            QStringLiteral("base option %1 (%2)%3").arg(nameOf(option), option->text(),
+                                                        mouse ? QStringLiteral(" (mouse)") : QString()),
+            [option, mouse] {
+                if (mouse)
+                    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
+                else
+                    option->click();
+            });
+}
+
+void EventDriver::viewEvent(QMainWindow *window)
+{
+    static const char *const items[] = {"egysz", "bovit", "info"};
+    const QString name = QLatin1String(items[rng_.below(3)]) + suffixOf(window);
+    QAction *item = window->findChild<QAction *>(name);
+    if (!item)
+        fail({QStringLiteral("%1 has no menu item %2").arg(window->objectName(), name)});
+    perform(ViewSwitch, QStringLiteral("Nézet > %1 in %2").arg(item->text(), window->objectName()),
+            [item] { item->trigger(); });
+}
+
+void EventDriver::optionsEvent(QMainWindow *window)
+{
+    OptionsDialog *options = app_.options();
+    if (!options || !options->isVisible()) {
+        activate(window);
+        QAction *item = window->findChild<QAction *>(QStringLiteral("option"));
+        perform(Options, QStringLiteral("Nézet > Beállítások in %1").arg(window->objectName()),
+                [item] { item->trigger(); });
+        return;
+    }
+    activate(options);
+    const int r = rng_.below(100);
+    if (r < 35) {
+        perform(Options, QStringLiteral("options.Check1 (tips)"), [options] { options->Check1->click(); });
+    } else if (r < 50) {
+        perform(Options, QStringLiteral("options.Check2 (sound)"), [options] { options->Check2->click(); });
+    } else if (r < 85) {
+        click(options->Command1, QStringLiteral("options.Command1 \"OK\""), Options);
+    } else {
+        perform(Options, QStringLiteral("close options from its frame"), [options] { options->close(); });
+    }
+}
+
+void EventDriver::helpEvent(QMainWindow *window)
+{
+    HelpViewer *viewer = app_.helpViewer();
+    if (viewer && viewer->isVisible() && rng_.percent(50)) {
+        perform(Help, QStringLiteral("close the help window"), [viewer] { viewer->close(); });
+        return;
+    }
+    // Index and Keresés do something in the standard window only.
+    static const char *const items[] = {"tart", "index", "keres"};
+    const QString name = QLatin1String(items[rng_.below(3)]) + suffixOf(window);
+    QAction *item = window->findChild<QAction *>(name);
+    perform(Help, QStringLiteral("Súgó > %1 in %2").arg(item->text(), window->objectName()),
+            [item] { item->trigger(); });
+}
+
+void EventDriver::openModal(Category category, const QString &what, const std::function<void()> &act)
+{
+    // The key's handler waits in exec(); the zero timer runs inside that
+    // loop, works the dialog and closes it.
+    QTimer::singleShot(0, this, &EventDriver::driveModal);
+    ++modalsOpened_;
+    perform(category, what, act);
+}
+
+void EventDriver::driveModal()
+{
+    QPointer<QWidget> modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    if (qobject_cast<AboutDialog *>(modal)) {
+        aboutEvent(modal);
+    } else {
+        const int batch = rng_.between(1, 60);
+        for (int i = 0; i < batch && count_ < limit_ && modal && modal->isVisible(); ++i) {
+            if (!solverEvent(modal))
+                break;
+        }
+    }
+    if (modal && modal->isVisible()) {
+        perform(SolverEvent, QStringLiteral("close %1 from its frame").arg(modal->objectName()),
+                [modal] { modal->close(); });
+    }
+    if (auto *dialog = qobject_cast<QDialog *>(modal.data()); dialog && dialog->isVisible())
+        fail({QStringLiteral("%1 did not close").arg(dialog->objectName())});
+}
+
+bool EventDriver::solverEvent(QWidget *modal)
+{
+    QVector<QLineEdit *> inputs;
+    QVector<QLineEdit *> results;
+    QVector<SignLabel *> signs;
+    QPushButton *solve = nullptr;
+    if (auto *w = qobject_cast<MasodfWindow *>(modal)) {
+        inputs = {w->Text1.begin(), w->Text1.end()};
+        results = {w->Text4.begin(), w->Text4.end()};
+        signs = {w->Label2.begin(), w->Label2.end()};
+        solve = w->Command1;
+    } else if (auto *w = qobject_cast<LinearWindow *>(modal)) {
+        inputs = {w->Text1.begin() + 1, w->Text1.begin() + 7};
+        results = {w->Text1[7], w->Text1[8]};
+        signs = {w->Label1.begin() + 1, w->Label1.end()};
+        solve = w->Command1;
+    } else {
+        fail({QStringLiteral("an unexpected modal window is open: %1").arg(modal->objectName())});
+    }
+
+    const int r = rng_.below(100);
+    if (r < 40) {
+        QLineEdit *field = rng_.pick(inputs);
+        const QString text = randomtext::coefficient(rng_);
+        const bool replace = rng_.percent(60);
+        perform(SolverEvent,
+                QStringLiteral("type %1 into %2%3").arg(quoted(text), nameOf(field),
+                                                        replace ? QStringLiteral(" over all of it") : QString()),
+                [field, text, replace] {
+                    if (replace)
+                        keyboard::press(field, {Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier, "Ctrl+A"});
+                    keyboard::type(field, text);
+                });
+    } else if (r < 48) {
+        QLineEdit *field = rng_.pick(inputs);
+        const keyboard::Key key = keyboard::editingKey(rng_);
+        perform(SolverEvent, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), nameOf(field)),
+                [field, key] { keyboard::press(field, key); });
+    } else if (r < 52) {
+        QLineEdit *field = rng_.pick(inputs);
+        const QString text = randomtext::pasted(rng_);
+        perform(SolverEvent, QStringLiteral("paste %1 into %2").arg(quoted(text), nameOf(field)),
+                [field, text] { field->insert(text); });
+    } else if (r < 67) {
+        SignLabel *sign = rng_.pick(signs);
+        perform(SolverEvent, QStringLiteral("click sign %1 \"%2\"").arg(nameOf(sign), sign->text()),
+                [sign] { QTest::mouseClick(sign, Qt::LeftButton); });
+    } else if (r < 93) {
+        click(solve, QStringLiteral("%1 \"%2\"").arg(nameOf(solve), solve->text()), SolverEvent);
+    } else if (r < 96) {
+        QLineEdit *field = rng_.pick(results);
+        const QString text = randomtext::keystrokes(rng_);
+        perform(SolverEvent, QStringLiteral("type %1 into %2").arg(quoted(text), nameOf(field)),
+                [field, text] { keyboard::type(field, text); });
+    } else if (r < 98) {
+        QLineEdit *field = rng_.pick(inputs);
+        const keyboard::Key key = keyboard::keypadKey(rng_);
+        perform(SolverEvent, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), nameOf(field)),
+                [field, key] { keyboard::press(field, key); });
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void EventDriver::aboutEvent(QWidget *modal)
+{
+    auto *about = static_cast<AboutDialog *>(modal);
+    // Not the mail link: it would start the desktop's mail program.
+    if (rng_.percent(70))
+        click(about->Command1, QStringLiteral("about.Command1 \"OK\""), About);
+    else
+        perform(About, QStringLiteral("close about from its frame"), [about] { about->close(); });
+}
+
+void EventDriver::printSummary() const
+{
+    std::printf("zorvexa-eventdriver: %lld events, %lld message boxes, %lld modal windows opened\n",
+                static_cast<long long>(count_), static_cast<long long>(messages_),
+                static_cast<long long>(modalsOpened_));
+    for (int c = 0; c < CategoryCount; ++c)
+        std::printf("  %-18s %lld\n", kCategoryNames[c], static_cast<long long>(perCategory_[size_t(c)]));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "invariants.h"
+#include "randomsource.h"
+
+#include "support/messagerecorder.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class Application;
+class QLineEdit;
+class QMainWindow;
+class QPushButton;
+class QWidget;
+
+// Drives the whole application through its real widgets with random events
+// and checks the invariants after each one. Runs inside the event loop, one
+// event per turn, so painting and deferred deletions happen as they would
+// for a user; ends the loop when done.
+class EventDriver : public QObject {
+    Q_OBJECT
+public:
+    EventDriver(Application &app, std::uint64_t seed, std::int64_t events, bool trace);
+
+    // Schedules the first chunk; QApplication::exec() then runs the events.
+    void start();
+
+    std::int64_t performed() const { return count_; }
+    void printSummary() const;
+
+private:
+    enum Category {
+        KeyClick, Typing, OtherCharacters, LongText, Paste, KeypadKey, EditingKey, BaseOption,
+        ViewSwitch, Activation, Options, Solver, SolverEvent, About, Help, DoubleClick, CategoryCount
+    };
+
+    void chunk();
+    // Records, performs and checks one event; a violation ends the process.
+    void perform(Category category, const QString &what, const std::function<void()> &act);
+    [[noreturn]] void fail(const QStringList &violations);
+
+    void calculatorEvent(QMainWindow *window, QLineEdit *display);
+    void clickKey(QMainWindow *window);
+    void typeEvent(QLineEdit *display, Category category, const QString &text);
+    void baseOptionEvent();
+    void viewEvent(QMainWindow *window);
+    void optionsEvent(QMainWindow *window);
+    void helpEvent(QMainWindow *window);
+    void openModal(Category category, const QString &what, const std::function<void()> &act);
+    void driveModal();
+    // One event in an open solver; false when the batch should end.
+    bool solverEvent(QWidget *modal);
+    void aboutEvent(QWidget *modal);
+
+    const QVector<QPushButton *> &keysOf(QMainWindow *window);
+    void activate(QWidget *window);
+    void click(QPushButton *key, const QString &what, Category category);
+
+    Application &app_;
+    std::uint64_t seed_;
+    RandomSource rng_;
+    std::int64_t limit_;
+    std::int64_t count_ = 0;
+    bool trace_;
+    MessageRecorder recorder_;
+    Invariants invariants_;
+    QHash<QMainWindow *, QVector<QPushButton *>> keys_;
+    std::array<std::int64_t, CategoryCount> perCategory_{};
+    std::int64_t messages_ = 0;
+    std::int64_t modalsOpened_ = 0;
+};

@@ -1,0 +1,197 @@
+#include "invariants.h"
+
+#include "numberforms.h"
+
+#include "informatics/infosmessages.h"
+#include "informatics/infoswindow.h"
+#include "informatics/radix.h"
+#include "scientific/extendwindow.h"
+#include "shared/displayfield.h"
+#include "shared/inputcheck.h"
+#include "shared/module1.h"
+#include "shell/aboutdialog.h"
+#include "shell/application.h"
+#include "solvers/linearwindow.h"
+#include "solvers/masodfwindow.h"
+#include "solvers/signlabel.h"
+#include "solvers/solvertexts.h"
+#include "standard/standwindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace {
+
+// The longest number the Str rule writes, with the "0" a quotient gets
+// before its point: "-0." then 14 zeros and 15 digits.
+constexpr int kLongestResult = 32;
+
+QString quoted(const QString &text)
+{
+    QString shown = text.left(120);
+    shown.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return QLatin1Char('"') + shown + (text.size() > 120 ? QLatin1String("...\"") : QLatin1String("\""));
+}
+
+const QStringList &systemMessages()
+{
+    using namespace solvertexts;
+    static const QStringList texts{
+        inputcheck::kMessageDigits, inputcheck::kMessagePoints,
+        infosmessages::kFraction, infosmessages::kTooLarge,
+        kAllCoefficients, kOnlyDigits, kNoRealRoot, kNoSolution, kEveryNumber,
+        kCoefficientTooLarge, kResultTooLarge, kMissingCoefficient, kVeryFunny,
+        kContradiction, kTwoEquationsNeeded, kContradictoryEquations, kIndependentEquationsNeeded,
+        Application::kHelpMissing,
+    };
+    return texts;
+}
+
+// A display of the standard or scientific window.
+void checkDecimalDisplay(const char *window, const QLineEdit *field, int maxLength, QStringList &violations)
+{
+    const QString text = field->text();
+    if (!numberforms::isCheckedDisplayText(text, false))
+        violations << QStringLiteral("%1.Text1 holds %2, which its check refuses").arg(window, quoted(text));
+    if (text.size() > maxLength)
+        violations << QStringLiteral("%1.Text1 holds %2 characters (more than %3)").arg(window).arg(text.size()).arg(maxLength);
+}
+
+void checkTape(const char *window, const QLabel *tape, QStringList &violations)
+{
+    if (numberforms::mentionsNotFinite(tape->text()))
+        violations << QStringLiteral("%1 tape reads %2").arg(window, quoted(tape->text()));
+}
+
+void checkSign(const QString &name, const SignLabel *label, QStringList &violations)
+{
+    if (label->text() != QLatin1String("+") && label->text() != QLatin1String("-"))
+        violations << QStringLiteral("%1 reads %2").arg(name, quoted(label->text()));
+}
+
+void checkSolveKey(const char *window, const QPushButton *key, QStringList &violations)
+{
+    if (key->text() != solvertexts::kCompute && key->text() != solvertexts::kAgain)
+        violations << QStringLiteral("%1.Command1 reads %2").arg(window, quoted(key->text()));
+}
+
+}  // namespace
+
+QStringList Invariants::check(const QList<MessageRecorder::Shown> &shown, QWidget *modal)
+{
+    QStringList violations;
+    for (const MessageRecorder::Shown &box : shown)
+        if (!systemMessages().contains(box.text))
+            violations << QStringLiteral("message box %1 is not one of the system's messages").arg(quoted(box.text));
+    checkState(violations);
+    checkWindows(violations);
+    if (modal)
+        checkModal(modal, violations);
+    return violations;
+}
+
+void Invariants::checkState(QStringList &violations) const
+{
+    const Module1 &m = app_.state();
+    const struct {
+        const char *name;
+        double value;
+    } numbers[] = {
+        {"szam1", m.szam1}, {"szam2", m.szam2}, {"eredmeny", m.eredmeny}, {"memoria", m.memoria},
+        {"seged", m.seged}, {"a1", m.a1}, {"b1", m.b1}, {"c1", m.c1}, {"a2", m.a2}, {"b2", m.b2},
+        {"c2", m.c2}, {"det", m.det}, {"detx", m.detx}, {"dety", m.dety},
+    };
+    for (const auto &number : numbers)
+        if (!std::isfinite(number.value))
+            violations << QStringLiteral("%1 is %2").arg(QLatin1String(number.name)).arg(number.value);
+    if (m.pontdb != 0)
+        violations << QStringLiteral("pontdb is %1 after the event").arg(m.pontdb);
+    if (m.hibas)
+        violations << QStringLiteral("hibas is True after the event");
+    if (m.alapkod < 0 || m.alapkod >= radix::kOptionCount)
+        violations << QStringLiteral("alapkod is %1").arg(m.alapkod);
+    if (m.muveletdb < 0)
+        violations << QStringLiteral("muveletdb is %1").arg(m.muveletdb);
+}
+
+void Invariants::checkWindows(QStringList &violations)
+{
+    int visible = 0;
+    for (View view : kViews)
+        visible += app_.isLoaded(view) && app_.window(view).isVisible() ? 1 : 0;
+    if (visible != 1)
+        violations << QStringLiteral("%1 calculator windows are visible").arg(visible);
+
+    if (app_.isLoaded(View::Standard)) {
+        const StandWindow &w = app_.stand();
+        checkDecimalDisplay("stand", w.Text1, qMax(displayfield::kMaxEntry, kLongestResult), violations);
+        checkTape("stand", w.Label1, violations);
+    }
+    if (app_.isLoaded(View::Extended)) {
+        const ExtendWindow &w = app_.extend();
+        // A constant key may add its 16 characters to a full display.
+        checkDecimalDisplay("extend", w.Text1, displayfield::kMaxEntry + 16, violations);
+        checkTape("extend", w.Label3, violations);
+    }
+    if (app_.isLoaded(View::Informatics))
+        checkInfos(violations);
+}
+
+void Invariants::checkInfos(QStringList &violations)
+{
+    const InfosWindow &w = app_.infos();
+    const Module1 &m = app_.state();
+    const QString text = w.Text1->text();
+    if (m.alapkod >= 0 && m.alapkod < radix::kOptionCount && !w.Option1[size_t(m.alapkod)]->isChecked())
+        violations << QStringLiteral("infos: alapkod %1 is not the selected option").arg(m.alapkod);
+
+    // While a division by zero stands the window skips its check, so what is
+    // typed then stays unchecked until the display changes.
+    const bool checkSkipped = m.szam2 == 0 && m.muvelet == QLatin1String("/");
+    if (checkSkipped) {
+        infosUnchecked_ = text;
+        haveInfosUnchecked_ = true;
+    } else if (haveInfosUnchecked_ && text != infosUnchecked_) {
+        haveInfosUnchecked_ = false;
+    }
+    const bool hex = w.Option1[radix::kHexOption]->isChecked();
+    const bool allowed = numberforms::isCheckedDisplayText(text, hex) || text == infosmessages::kDivisionByZero ||
+                         checkSkipped || (haveInfosUnchecked_ && text == infosUnchecked_);
+    if (!allowed)
+        violations << QStringLiteral("infos.Text1 holds %1, which its check refuses in base %2")
+                          .arg(quoted(text))
+                          .arg(hex ? 16 : 10);
+    // The sign key may put a sign before a full display.
+    if (text.size() > InfosWindow::kMaxEntry + 1 && !checkSkipped && !haveInfosUnchecked_)
+        violations << QStringLiteral("infos.Text1 holds %1 characters").arg(text.size());
+}
+
+void Invariants::checkModal(QWidget *modal, QStringList &violations) const
+{
+    if (const auto *w = qobject_cast<const MasodfWindow *>(modal)) {
+        for (int i = 0; i < 2; ++i) {
+            const QString text = w->Text4[size_t(i)]->text();
+            if (!text.isEmpty() && !numberforms::isStrText(text, true))
+                violations << QStringLiteral("masodf.Text4(%1) holds %2").arg(i).arg(quoted(text));
+        }
+        for (int i = 0; i < 3; ++i)
+            checkSign(QStringLiteral("masodf.Label2(%1)").arg(i), w->Label2[size_t(i)], violations);
+        checkSolveKey("masodf", w->Command1, violations);
+    } else if (const auto *w = qobject_cast<const LinearWindow *>(modal)) {
+        for (int k = 7; k <= 8; ++k) {
+            const QString text = w->Text1[size_t(k)]->text();
+            if (!text.isEmpty() && !numberforms::isStrText(text, false))
+                violations << QStringLiteral("linear.Text1(%1) holds %2").arg(k).arg(quoted(text));
+        }
+        for (int k = 1; k <= 6; ++k)
+            checkSign(QStringLiteral("linear.Label1(%1)").arg(k), w->Label1[size_t(k)], violations);
+        checkSolveKey("linear", w->Command1, violations);
+    } else if (!qobject_cast<const AboutDialog *>(modal)) {
+        violations << QStringLiteral("an unexpected modal window is open: %1 (%2)")
+                          .arg(modal->metaObject()->className(), modal->windowTitle());
+    }
+}

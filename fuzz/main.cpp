@@ -1,0 +1,125 @@
+// The randomized event driver: drives Zorvexa through its real widgets with
+// random events and checks the invariants after every one.
+//   zorvexa-eventdriver [--events N] [--seed S] [--trace] [--self-test]
+// The seed is printed first; the same seed and event count replay a run.
+#include "eventdriver.h"
+#include "eventlog.h"
+#include "selftest.h"
+
+#include "shell/application.h"
+#include "shell/resources.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QHash>
+#include <QStyleFactory>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <unistd.h>
+
+namespace {
+
+// Qt's own warnings are reported once each, with the event they came at.
+void onQtMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    static QHash<QString, int> seen;
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    if (seen[message]++ == 0)
+        std::fprintf(stderr, "zorvexa-eventdriver: Qt says at event %lld: %s\n",
+                     static_cast<long long>(eventlog::lastNumber()), qPrintable(message));
+    if (type == QtFatalMsg) {
+        eventlog::report("Qt fatal message");
+        std::abort();
+    }
+}
+
+bool parseNumber(const char *text, unsigned long long &value)
+{
+    char *end = nullptr;
+    value = std::strtoull(text, &end, 10);
+    return end && *end == '\0' && end != text;
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: zorvexa-eventdriver [--events N] [--seed S] [--trace] [--self-test]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    unsigned long long events = 200000;
+    unsigned long long seed = 0;
+    bool seedGiven = false;
+    bool trace = false;
+    bool selfTest = false;
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strcmp(arg, "--events") == 0 && i + 1 < argc) {
+            if (!parseNumber(argv[++i], events))
+                return usage();
+        } else if (std::strcmp(arg, "--seed") == 0 && i + 1 < argc) {
+            if (!parseNumber(argv[++i], seed))
+                return usage();
+            seedGiven = true;
+        } else if (std::strcmp(arg, "--trace") == 0) {
+            trace = true;
+        } else if (std::strcmp(arg, "--self-test") == 0) {
+            selfTest = true;
+        } else {
+            return usage();
+        }
+    }
+    if (!seedGiven) {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        seed = static_cast<unsigned long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()) ^
+               (static_cast<unsigned long long>(::getpid()) << 32);
+    }
+    if (!selfTest) {
+        std::printf("zorvexa-eventdriver: seed %llu, %llu events (replay: --seed %llu --events %llu)\n", seed,
+                    events, seed, events);
+        std::fflush(stdout);
+    }
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    eventlog::setSeed(seed);
+    eventlog::installCrashReport();
+    qInstallMessageHandler(onQtMessage);
+
+    // Set up as the application itself is.
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorvexa"));
+    loadResources();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+
+    if (selfTest)
+        return selftest::run();
+
+    QElapsedTimer clock;
+    clock.start();
+    int status = 0;
+    {
+        Application app;
+        app.start();
+        EventDriver driver(app, seed, static_cast<std::int64_t>(events), trace);
+        driver.start();
+        status = qapp.exec();
+        driver.printSummary();
+    }
+    std::printf("zorvexa-eventdriver: %s after %.1f s (seed %llu)\n",
+                status == 0 ? "no invariant violated" : "event loop ended with an error", clock.elapsed() / 1000.0,
+                seed);
+    return status;
+}

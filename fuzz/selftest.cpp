@@ -1,0 +1,179 @@
+#include "selftest.h"
+
+#include "invariants.h"
+#include "numberforms.h"
+
+#include "informatics/infoswindow.h"
+#include "scientific/extendwindow.h"
+#include "shared/module1.h"
+#include "shell/application.h"
+#include "solvers/linearwindow.h"
+#include "solvers/masodfwindow.h"
+#include "standard/standwindow.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <cstdio>
+#include <limits>
+
+namespace selftest {
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+void expect(bool ok, const QString &what)
+{
+    if (ok) {
+        ++passed;
+    } else {
+        ++failed;
+        std::printf("FAIL: %s\n", qPrintable(what));
+    }
+}
+
+void forms()
+{
+    const struct {
+        const char16_t *text;
+        bool decimal;
+        bool hex;
+    } displays[] = {
+        {u"", true, true}, {u"0", true, true}, {u"12.5", true, true}, {u"  -5 ", true, true},
+        {u"-", true, true}, {u".", true, true}, {u"5-3", true, true}, {u"-.5", true, true},
+        {u"1aF", false, true}, {u"FF.", false, true}, {u"1 2", false, false}, {u"1a", false, true},
+        {u"1.2.", false, false}, {u"1.2.A", false, false}, {u"inf", false, false}, {u"nan", false, false},
+        {u"1E+15", false, false}, {u"\t5", false, false}, {u"\uFF15", false, false}, {u"G", false, false},
+    };
+    for (const auto &row : displays) {
+        const QString text = QString::fromUtf16(row.text);
+        expect(numberforms::isCheckedDisplayText(text, false) == row.decimal, "decimal display " + text);
+        expect(numberforms::isCheckedDisplayText(text, true) == row.hex, "hex display " + text);
+    }
+
+    const struct {
+        const char *text;
+        bool untrimmed;
+        bool trimmed;
+    } numbers[] = {
+        {" 0", true, false}, {"0", false, true}, {" .5", true, false}, {".5", false, true},
+        {"-.25", true, true}, {" 1E+15", true, false}, {"1E+15", false, true},
+        {"-1.23456789012346E+20", true, true}, {" 123456789012345", true, false},
+        {" .333333333333333", true, false}, {"-1.5", true, true}, {" 1E-16", true, false},
+        {" .000000000000001", true, false}, {"-2", true, true}, {" 2.5E-300", true, false},
+        {" 0.5", false, false}, {"0.5", false, false}, {" 1.50", false, false}, {" 01", false, false},
+        {" 1.", false, false}, {" 1234567890123456", false, false}, {" 1E+14", false, false},
+        {" 1E+5", false, false}, {" 1E-15", false, false}, {" inf", false, false}, {"nan", false, false},
+        {"", false, false}, {"-0", false, false}, {" 1e+15", false, false}, {" 1E+400", false, false},
+        {" 9.9E+308", false, false}, {" 1.7976931348623157E+308", false, false}, {" 1E+015", false, false},
+        {"  5", false, false}, {"5 ", false, false}, {" .0000000000000001", false, false},
+    };
+    for (const auto &row : numbers) {
+        const QString text = QString::fromLatin1(row.text);
+        expect(numberforms::isStrText(text, false) == row.untrimmed, "Str text '" + text + "'");
+        expect(numberforms::isStrText(text, true) == row.trimmed, "trimmed Str text '" + text + "'");
+    }
+    expect(numberforms::isDisplayFormLeadingZero(QStringLiteral("0.5")), "0.5 with its leading zero");
+    expect(numberforms::isDisplayFormLeadingZero(QStringLiteral("12")), "12 as a quotient");
+    expect(!numberforms::isDisplayFormLeadingZero(QStringLiteral("00.5")), "00.5 is no display form");
+    expect(!numberforms::isDisplayFormLeadingZero(QStringLiteral("0.50")), "0.50 is no display form");
+
+    for (const char *text : {"inf", "-nan", "1+inf", "Infinity", "NaN", "x = -INF"})
+        expect(numberforms::mentionsNotFinite(QString::fromLatin1(text)), QStringLiteral("mentions %1").arg(text));
+    for (const char16_t *text : {u"Nullával nem lehet osztani!", u"info", u"sin x", u"", u"12+3"})
+        expect(!numberforms::mentionsNotFinite(QString::fromUtf16(text)), "does not mention " + QString::fromUtf16(text));
+}
+
+// `broken` must be reported with `word` in one of the violations.
+void reported(Invariants &invariants, const QString &word, const QString &what,
+              const QList<MessageRecorder::Shown> &shown = {}, QWidget *modal = nullptr)
+{
+    const QStringList violations = invariants.check(shown, modal);
+    expect(violations.join(QLatin1Char('\n')).contains(word), what + " is reported (" + violations.join("; ") + ")");
+}
+
+void clean(Invariants &invariants, const QString &what, QWidget *modal = nullptr)
+{
+    const QStringList violations = invariants.check({}, modal);
+    expect(violations.isEmpty(), what + " passes (" + violations.join("; ") + ")");
+}
+
+void setQuietly(QLineEdit *field, const QString &text)
+{
+    const QSignalBlocker quiet(field);
+    field->setText(text);
+}
+
+void invariants()
+{
+    Application app;
+    app.start();
+    Module1 &m = app.state();
+    Invariants invariants(app);
+    clean(invariants, "the state at start");
+
+    m.memoria = std::numeric_limits<double>::infinity();
+    reported(invariants, QStringLiteral("memoria"), "an infinite memory register");
+    m.memoria = 0;
+    m.a1 = std::numeric_limits<double>::quiet_NaN();
+    reported(invariants, QStringLiteral("a1"), "a NaN coefficient");
+    m.a1 = 0;
+    m.pontdb = 1;
+    reported(invariants, QStringLiteral("pontdb"), "a point count left over");
+    m.pontdb = 0;
+
+    setQuietly(app.stand().Text1, QStringLiteral("inf"));
+    reported(invariants, QStringLiteral("stand.Text1"), "\"inf\" in the standard display");
+    setQuietly(app.stand().Text1, QStringLiteral(" -12.5"));
+    clean(invariants, "a signed number in the standard display");
+    setQuietly(app.stand().Text1, QStringLiteral("1.2.3"));
+    reported(invariants, QStringLiteral("stand.Text1"), "two points in the standard display");
+    setQuietly(app.stand().Text1, QString());
+
+    reported(invariants, QStringLiteral("not one of"), "a message of no one's",
+             {{QStringLiteral("Hiba: inf"), messages::Icon::None}});
+
+    InfosWindow &infos = app.infos();
+    setQuietly(infos.Text1, QStringLiteral("1F"));
+    reported(invariants, QStringLiteral("infos.Text1"), "a hexadecimal display in base 10");
+    setQuietly(infos.Text1, QStringLiteral("zz"));
+    m.szam2 = 0;
+    m.muvelet = QStringLiteral("/");
+    clean(invariants, "text typed while a division by zero stands");
+    m.muvelet.clear();
+    clean(invariants, "that text, unchanged after the division");
+    setQuietly(infos.Text1, QStringLiteral("zzz"));
+    reported(invariants, QStringLiteral("infos.Text1"), "a changed text after the division");
+    setQuietly(infos.Text1, QString());
+    clean(invariants, "the informatics window emptied");
+
+    app.extend().show();
+    reported(invariants, QStringLiteral("2 calculator windows"), "two visible calculator windows");
+    app.extend().hide();
+
+    MasodfWindow masodf(m);
+    masodf.Text4[0]->setText(QStringLiteral("2"));
+    masodf.Text4[1]->setText(QStringLiteral("-.5"));
+    clean(invariants, "the roots of a quadratic", &masodf);
+    masodf.Text4[1]->setText(QStringLiteral("nan"));
+    reported(invariants, QStringLiteral("masodf.Text4(1)"), "\"nan\" as a root", {}, &masodf);
+
+    LinearWindow linear(m);
+    linear.Text1[7]->setText(QStringLiteral(" 2"));
+    clean(invariants, "a solution of a linear system", &linear);
+    linear.Text1[8]->setText(QStringLiteral("1"));
+    reported(invariants, QStringLiteral("linear.Text1(8)"), "a result without its sign place", {}, &linear);
+}
+
+}  // namespace
+
+int run()
+{
+    forms();
+    invariants();
+    std::printf("selftest: %d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace selftest
