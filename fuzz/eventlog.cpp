@@ -24,7 +24,7 @@ struct Entry {
 Entry entries[kKept];
 std::int64_t latest = -1;
 std::uint64_t seedInUse = 0;
-volatile std::sig_atomic_t reporting = 0;
+volatile std::sig_atomic_t reported = 0;
 
 void put(const char *text)
 {
@@ -81,9 +81,10 @@ std::int64_t lastNumber()
 
 void report(const char *headline)
 {
-    if (reporting)
+    // Once: a sanitizer report ends in abort(), which the handler sees too.
+    if (reported)
         return;
-    reporting = 1;
+    reported = 1;
     put("\n=== zorvexa-eventdriver: ");
     put(headline);
     put("\n    seed ");
@@ -106,7 +107,6 @@ void report(const char *headline)
         put(entry.text);
         put("\n");
     }
-    reporting = 0;
 }
 
 void installCrashReport()
@@ -120,3 +120,13 @@ void installCrashReport()
 }
 
 }  // namespace eventlog
+
+#if defined(__SANITIZE_ADDRESS__)
+// The undefined-behaviour sanitizer has no death callback of its own: make
+// its findings abort, so the signal handler reports the events. The
+// environment's options still take precedence.
+extern "C" const char *__ubsan_default_options()
+{
+    return "print_stacktrace=1:halt_on_error=1:abort_on_error=1";
+}
+#endif

@@ -17,6 +17,7 @@
 #include "solvers/solvertexts.h"
 #include "standard/standwindow.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,16 +38,20 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + shown + (text.size() > 120 ? QLatin1String("...\"") : QLatin1String("\""));
 }
 
-const QStringList &systemMessages()
+// The system's messages and the icon each is shown with; the two solvers
+// share two texts, with an icon in the quadratic one and none in the linear.
+enum class Icon { None, Exclamation, Either };
+const QHash<QString, Icon> &systemMessages()
 {
     using namespace solvertexts;
-    static const QStringList texts{
-        inputcheck::kMessageDigits, inputcheck::kMessagePoints,
-        infosmessages::kFraction, infosmessages::kTooLarge,
-        kAllCoefficients, kOnlyDigits, kNoRealRoot, kNoSolution, kEveryNumber,
-        kCoefficientTooLarge, kResultTooLarge, kMissingCoefficient, kVeryFunny,
-        kContradiction, kTwoEquationsNeeded, kContradictoryEquations, kIndependentEquationsNeeded,
-        Application::kHelpMissing,
+    static const QHash<QString, Icon> texts{
+        {inputcheck::kMessageDigits, Icon::None}, {inputcheck::kMessagePoints, Icon::None},
+        {infosmessages::kFraction, Icon::Exclamation}, {infosmessages::kTooLarge, Icon::Exclamation},
+        {kAllCoefficients, Icon::Exclamation}, {kOnlyDigits, Icon::Exclamation}, {kNoRealRoot, Icon::Exclamation},
+        {kNoSolution, Icon::Exclamation}, {kEveryNumber, Icon::Exclamation}, {kCoefficientTooLarge, Icon::Either},
+        {kResultTooLarge, Icon::Either}, {kMissingCoefficient, Icon::None}, {kVeryFunny, Icon::None},
+        {kContradiction, Icon::None}, {kTwoEquationsNeeded, Icon::None}, {kContradictoryEquations, Icon::None},
+        {kIndependentEquationsNeeded, Icon::None}, {Application::kHelpMissing, Icon::Exclamation},
     };
     return texts;
 }
@@ -67,6 +72,12 @@ void checkTape(const char *window, const QLabel *tape, QStringList &violations)
         violations << QStringLiteral("%1 tape reads %2").arg(window, quoted(tape->text()));
 }
 
+void checkIndicator(const char *window, const QLabel *indicator, QStringList &violations)
+{
+    if (!indicator->text().isEmpty() && indicator->text() != QLatin1String("M"))
+        violations << QStringLiteral("%1 memory indicator reads %2").arg(window, quoted(indicator->text()));
+}
+
 void checkSign(const QString &name, const SignLabel *label, QStringList &violations)
 {
     if (label->text() != QLatin1String("+") && label->text() != QLatin1String("-"))
@@ -84,9 +95,16 @@ void checkSolveKey(const char *window, const QPushButton *key, QStringList &viol
 QStringList Invariants::check(const QList<MessageRecorder::Shown> &shown, QWidget *modal)
 {
     QStringList violations;
-    for (const MessageRecorder::Shown &box : shown)
-        if (!systemMessages().contains(box.text))
+    for (const MessageRecorder::Shown &box : shown) {
+        const auto known = systemMessages().constFind(box.text);
+        if (known == systemMessages().constEnd()) {
             violations << QStringLiteral("message box %1 is not one of the system's messages").arg(quoted(box.text));
+            continue;
+        }
+        const Icon icon = box.icon == messages::Icon::Exclamation ? Icon::Exclamation : Icon::None;
+        if (*known != Icon::Either && *known != icon)
+            violations << QStringLiteral("message box %1 has the wrong icon").arg(quoted(box.text));
+    }
     checkState(violations);
     checkWindows(violations);
     if (modal)
@@ -130,12 +148,14 @@ void Invariants::checkWindows(QStringList &violations)
         const StandWindow &w = app_.stand();
         checkDecimalDisplay("stand", w.Text1, qMax(displayfield::kMaxEntry, kLongestResult), violations);
         checkTape("stand", w.Label1, violations);
+        checkIndicator("stand", w.Label2, violations);
     }
     if (app_.isLoaded(View::Extended)) {
         const ExtendWindow &w = app_.extend();
         // A constant key may add its 16 characters to a full display.
         checkDecimalDisplay("extend", w.Text1, displayfield::kMaxEntry + 16, violations);
         checkTape("extend", w.Label3, violations);
+        checkIndicator("extend", w.Label2, violations);
     }
     if (app_.isLoaded(View::Informatics))
         checkInfos(violations);
@@ -146,6 +166,7 @@ void Invariants::checkInfos(QStringList &violations)
     const InfosWindow &w = app_.infos();
     const Module1 &m = app_.state();
     const QString text = w.Text1->text();
+    checkIndicator("infos", w.Label2, violations);
     if (m.alapkod >= 0 && m.alapkod < radix::kOptionCount && !w.Option1[size_t(m.alapkod)]->isChecked())
         violations << QStringLiteral("infos: alapkod %1 is not the selected option").arg(m.alapkod);
 

@@ -17,11 +17,12 @@ class QWidget;
 //   in force is the selected option;
 // - every display holds empty text, a number text its window's check lets
 //   stand, or (informatics) the division message; the tapes never mention
-//   infinity or NaN;
+//   infinity or NaN; the memory indicators read "M" or nothing;
 // - the result fields of an open solver hold empty text or a number as the
 //   Str rule writes it; its sign labels read "+" or "-", its key "Számítás"
 //   or "Újra";
-// - every message box shown is one of the system's own messages.
+// - every message box shown is one of the system's own messages, with the
+//   icon the system gives it.
 class Invariants {
 public:
     explicit Invariants(Application &app) : app_(app) {}

@@ -18,11 +18,11 @@ QString digits(RandomSource &rng, int length)
 
 QString anyCharacter(RandomSource &rng)
 {
-    static const std::array<const char16_t *, 40> characters{
+    static const std::array<const char16_t *, 43> characters{
         u"a", u"b", u"c", u"d", u"e", u"f", u"A", u"E", u"F", u"x", u"z", u"D",
         u"á", u"é", u"í", u"ó", u"ö", u"ő", u"ú", u"ü", u"ű", u"Á", u"É", u"Ő", u"Ű",
         u",", u"+", u"*", u"/", u"=", u"(", u"%", u"^", u" ", u"°",
-        u"\u221E", u"\uFF15", u"\u0663", u"\u00BD", u"\U0001F600",
+        u"\u221E", u"\uFF15", u"\u0663", u"\u00BD", u"\U0001F600", u"\x01", u"\x1f", u"\x7f",
     };
     return QString::fromUtf16(rng.pick(characters));
 }
