@@ -18,61 +18,21 @@ Q_DECLARE_METATYPE(View)
 
 namespace {
 
-struct Tip {
-    View view;
-    const char *control;
-    const char *tip;
-};
-
 // Every control that gets a tip, and its tip.
-const Tip kTips[] = {
-    {View::Standard, "Label2", "Memória állapotjelző"},
-    {View::Standard, "Command1_0", "Elhelyezi a memóriában"},
-    {View::Standard, "Command1_1", "Kiolvassa a memória tartalmát"},
-    {View::Standard, "Command1_2", "Törli a memóriát"},
-    {View::Standard, "Command5_0", "Összeadás"},
-    {View::Standard, "Command5_1", "Kivonás"},
-    {View::Standard, "Command5_2", "Szorzás"},
-    {View::Standard, "Command5_3", "Osztás"},
-    {View::Standard, "Command6", "Törlés"},
-    {View::Extended, "Label2", "Memória állapotjelző"},
-    {View::Extended, "Command1_0", "Elhelyezi a memóriában"},
-    {View::Extended, "Command1_1", "Kiolvassa a memória tartalmát"},
-    {View::Extended, "Command1_2", "Törli a memóriát"},
-    {View::Extended, "Command5_0", "Összeadás"},
-    {View::Extended, "Command5_1", "Kivonás"},
-    {View::Extended, "Command5_2", "Szorzás"},
-    {View::Extended, "Command5_3", "Osztás"},
-    {View::Extended, "Command6", "Törlés"},
-    {View::Extended, "Command8_0", "Hatványozás: x az n-ediken"},
-    {View::Extended, "Command8_1", "Gyökvonás: n-edik gyök x"},
-    {View::Extended, "Command8_2", "n faktoriálisa"},
-    {View::Extended, "Command8_3", "x reciproka"},
-    {View::Extended, "Command8_4", "Legnagyobb közös osztó"},
-    {View::Extended, "Command8_5", "Legkisebb közös többszörös"},
-    {View::Extended, "Command8_6", "Tizes alapú logaritmus"},
-    {View::Extended, "Command8_7", "Természetes (e) alapú logaritmus"},
-    {View::Extended, "Command8_11", "Százalékszámítás: a (alap) b %-a"},
-    {View::Extended, "Command9_0", "Pi-konstans"},
-    {View::Extended, "Command9_1", "e-konstans"},
-    {View::Extended, "Command10", "INVERZ: a művelet ellentéte"},
-    {View::Extended, "Command11", "Másodfokú egyenlet-megoldás"},
-    {View::Extended, "Command12", "Kétismeretlenes egyenletrendszer-megoldás"},
-    {View::Informatics, "Label2", "Memória állapotjelző"},
-    {View::Informatics, "Command1_0", "Elhelyezi a memóriában"},
-    {View::Informatics, "Command1_1", "Kiolvassa a memória tartalmát"},
-    {View::Informatics, "Command1_2", "Törli a memóriát"},
-    {View::Informatics, "Command5_0", "Összeadás"},
-    {View::Informatics, "Command5_1", "Kivonás"},
-    {View::Informatics, "Command5_2", "Szorzás"},
-    {View::Informatics, "Command5_3", "Osztás"},
-    {View::Informatics, "Command6", "Törlés"},
-    {View::Informatics, "Command2_10", "10"},
-    {View::Informatics, "Command2_11", "11"},
-    {View::Informatics, "Command2_12", "12"},
-    {View::Informatics, "Command2_13", "13"},
-    {View::Informatics, "Command2_14", "14"},
-    {View::Informatics, "Command2_15", "15"},
+const char *const kCommonTips[][2] = {
+    {"Label2", "Memória állapotjelző"},       {"Command1_0", "Elhelyezi a memóriában"},
+    {"Command1_1", "Kiolvassa a memória tartalmát"}, {"Command1_2", "Törli a memóriát"},
+    {"Command5_0", "Összeadás"}, {"Command5_1", "Kivonás"}, {"Command5_2", "Szorzás"},
+    {"Command5_3", "Osztás"},    {"Command6", "Törlés"},
+};
+const char *const kExtendTips[][2] = {
+    {"Command8_0", "Hatványozás: x az n-ediken"}, {"Command8_1", "Gyökvonás: n-edik gyök x"},
+    {"Command8_2", "n faktoriálisa"}, {"Command8_3", "x reciproka"},
+    {"Command8_4", "Legnagyobb közös osztó"}, {"Command8_5", "Legkisebb közös többszörös"},
+    {"Command8_6", "Tizes alapú logaritmus"}, {"Command8_7", "Természetes (e) alapú logaritmus"},
+    {"Command8_11", "Százalékszámítás: a (alap) b %-a"}, {"Command9_0", "Pi-konstans"},
+    {"Command9_1", "e-konstans"}, {"Command10", "INVERZ: a művelet ellentéte"},
+    {"Command11", "Másodfokú egyenlet-megoldás"}, {"Command12", "Kétismeretlenes egyenletrendszer-megoldás"},
 };
 
 OptionsDialog *openOptions(Application &app)
@@ -96,8 +56,16 @@ QStringList tipsShown(Application &app)
 QStringList expectedTips()
 {
     QStringList expected;
-    for (const Tip &tip : kTips)
-        expected << QString::number(int(tip.view)) + "/" + tip.control + "=" + QString::fromUtf8(tip.tip);
+    auto add = [&](View view, const char *control, const QString &tip) {
+        expected << QString::number(int(view)) + "/" + control + "=" + tip;
+    };
+    for (View view : kViews)
+        for (const auto &tip : kCommonTips)
+            add(view, tip[0], QString::fromUtf8(tip[1]));
+    for (const auto &tip : kExtendTips)
+        add(View::Extended, tip[0], QString::fromUtf8(tip[1]));
+    for (int i = 10; i <= 15; ++i)
+        add(View::Informatics, qPrintable(QString("Command2_%1").arg(i)), QString::number(i));
     expected.sort();
     return expected;
 }
