@@ -13,7 +13,7 @@ MapWatch::MapWatch()
 {
     int screenNumber = 0;
     xcb_connection_t *connection = nullptr;
-    // Once seen refused right after a burst of probe runs: try again shortly.
+    // A server that resets when its last client leaves refuses connections for a moment.
     for (int attempt = 0;; ++attempt) {
         connection = xcb_connect(nullptr, &screenNumber);
         const int error = xcb_connection_has_error(connection);

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
   libqt6help6 libqt6sql6-sqlite qt6-translations-l10n
   libgl-dev fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth libxcb1-dev
 )
 
 missing=()
