@@ -25,12 +25,31 @@ bin="$build/bench"
 log="$bin/measurements.txt"
 : >"$log"
 
+temporary=()
+trap 'rm -rf "${temporary[@]}"' EXIT
+
 # Qt wants a private runtime folder; without one it warns on every start.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   XDG_RUNTIME_DIR="$(mktemp -d)"
   export XDG_RUNTIME_DIR
-  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+  temporary+=("$XDG_RUNTIME_DIR")
 fi
+
+# Busy CPU time of the whole machine and of this script's children, in seconds,
+# to tell afterwards how much of the machine other work took meanwhile.
+machine_busy() { awk -v hz="$(getconf CLK_TCK)" '/^cpu / {print ($2 + $3 + $4 + $7 + $8 + $9) / hz}' /proc/stat; }
+times_file="$(mktemp)"
+temporary+=("$times_file")
+# Sets children_seconds; `times` must run in this shell, not in a subshell.
+children_busy() {
+  times >"$times_file"
+  children_seconds="$(tail -n 1 "$times_file" |
+    awk '{s = 0; for (i = 1; i <= NF; i++) {split($i, t, "m"); s += t[1] * 60 + t[2]}; print s}')"
+}
+busy_before="$(machine_busy)"
+children_busy
+ours_before="$children_seconds"
+start_seconds="$SECONDS"
 
 echo "Zorvexa speed ($(date -u '+%Y-%m-%d %H:%M UTC'))"
 echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)," \
@@ -69,4 +88,12 @@ printf '(b) '
 echo "-- key presses" >>"$log"
 QT_QPA_PLATFORM=offscreen "$bin/zorvexa-bench-keys" "$presses" 2>>"$log"
 echo
-echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg). Every single run: $log"
+children_busy
+others="$(awk -v b0="$busy_before" -v b1="$(machine_busy)" -v o0="$ours_before" -v o1="$children_seconds" \
+  -v secs="$((SECONDS - start_seconds))" -v cores="$(nproc)" \
+  'BEGIN {x = (b1 - b0 - (o1 - o0)) / ((secs > 0 ? secs : 1) * cores) * 100; printf "%.0f", x < 0 ? 0 : x}')"
+echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg); other processes took about $others % of the" \
+  "machine's CPU time meanwhile. Every single run: $log"
+if [ "$others" -ge 10 ]; then
+  echo "The machine was busy: the start-up figures are disturbed; run again on a quiet machine."
+fi
