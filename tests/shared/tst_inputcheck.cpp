@@ -23,7 +23,6 @@ void TestInputCheck::examine_data()
     QTest::addColumn<bool>("hibas");
     QTest::addColumn<int>("points");
     QTest::newRow("decimal") << "12.5" << 10 << false << 1;
-    QTest::newRow("empty") << "" << 10 << false << 0;
     QTest::newRow("two points") << "1.2." << 10 << false << 2;
     QTest::newRow("letter") << "1a" << 10 << true << 0;
     QTest::newRow("points before a letter count") << "1.2.a" << 10 << true << 2;
@@ -31,6 +30,7 @@ void TestInputCheck::examine_data()
     QTest::newRow("blanks at the ends") << "  -5 " << 10 << false << 0;
     QTest::newRow("blank inside") << "1 2" << 10 << true << 0;
     QTest::newRow("a tab is not a blank") << "5\t" << 10 << true << 0;
+    QTest::newRow("nor at the start") << "\t5" << 10 << true << 0;
     QTest::newRow("minus anywhere") << "5-3--" << 10 << false << 0;
     QTest::newRow("binary digits") << "-101.1" << 2 << false << 1;
     QTest::newRow("a 2 in base 2") << "12" << 2 << true << 0;
