@@ -1,26 +1,21 @@
 #include "eventdriver.h"
 
+#include "describe.h"
 #include "eventlog.h"
 #include "keyboard.h"
 #include "randomtext.h"
 
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
-#include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/helpviewer.h"
 #include "shell/optionsdialog.h"
-#include "solvers/linearwindow.h"
-#include "solvers/masodfwindow.h"
-#include "solvers/signlabel.h"
 #include "standard/standwindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -29,34 +24,19 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <malloc.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int kEventsPerTurn = 1;
+constexpr std::int64_t kProgressEvery = 100000;
 
 const char *const kCategoryNames[] = {
     "key clicks", "typed keystrokes", "other characters", "long texts", "pastes", "keypad keys",
     "editing keys", "base options", "view switches", "activations", "settings dialog", "solver openings",
     "solver events", "about box", "help", "double clicks",
 };
-
-QString quoted(const QString &text)
-{
-    QString shown;
-    for (const QChar c : text.left(60)) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    if (text.size() > 60)
-        shown += QStringLiteral("...(%1 chars)").arg(text.size());
-    return QLatin1Char('"') + shown + QLatin1Char('"');
-}
-
-QString nameOf(const QWidget *widget)
-{
-    return widget->window()->objectName() + QLatin1Char('.') + widget->objectName();
-}
 
 QLineEdit *displayOf(QMainWindow *window)
 {
@@ -86,7 +66,29 @@ EventDriver::EventDriver(Application &app, std::uint64_t seed, std::int64_t even
 
 void EventDriver::start()
 {
+    clock_.start();
     QTimer::singleShot(0, this, &EventDriver::chunk);
+}
+
+void EventDriver::progress() const
+{
+    // Resident memory from /proc, in pages.
+    long pages = 0;
+    if (std::FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        long size = 0;
+        if (std::fscanf(statm, "%ld %ld", &size, &pages) != 2)
+            pages = 0;
+        std::fclose(statm);
+    }
+    // The heap in use, where the allocator tells it (not under the sanitizers).
+    const struct mallinfo2 heap = mallinfo2();
+    const size_t allocated = (heap.uordblks + heap.hblkhd) / 1024;
+    std::printf("zorvexa-eventdriver: %lld events, %.1f s, %ld MiB resident%s, %lld widgets\n",
+                static_cast<long long>(count_), clock_.elapsed() / 1000.0,
+                pages * long(sysconf(_SC_PAGESIZE)) / (1024 * 1024),
+                allocated ? qPrintable(QStringLiteral(", %1 KiB allocated").arg(allocated)) : "",
+                static_cast<long long>(QApplication::allWidgets().size()));
+    std::fflush(stdout);
 }
 
 void EventDriver::chunk()
@@ -96,14 +98,29 @@ void EventDriver::chunk()
         if (!window)
             fail({QStringLiteral("no calculator window is visible")});
         calculatorEvent(window, displayOf(window));
+        if (count_ / kProgressEvery != reported_) {
+            reported_ = count_ / kProgressEvery;
+            progress();
+        }
     }
     if (count_ >= limit_) {
-        QApplication::exit(0);
+        finish();
         return;
     }
     // Back to the event loop, as after a user's event: painting, timers,
     // deferred deletions.
     QTimer::singleShot(0, this, &EventDriver::chunk);
+}
+
+void EventDriver::finish()
+{
+    // The way a user ends it: the visible window's close box ends the whole
+    // application, so the run ends through the real shutdown.
+    QMainWindow *window = app_.visibleWindow();
+    eventlog::record(count_ + 1, QStringLiteral("close %1 from its frame (ends the application)").arg(window->objectName()));
+    window->close();
+    // Should the close not end the loop, the run still ends, and says so.
+    QTimer::singleShot(0, this, [] { QApplication::exit(3); });
 }
 
 void EventDriver::perform(Category category, const QString &what, const std::function<void()> &act)
@@ -224,19 +241,19 @@ void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
         break;
     case Choice::Paste: {
         const QString text = randomtext::pasted(rng_);
-        perform(Paste, QStringLiteral("paste %1 into %2").arg(quoted(text), nameOf(display)),
+        perform(Paste, QStringLiteral("paste %1 into %2").arg(describe::quoted(text), describe::nameOf(display)),
                 [display, text] { display->insert(text); });
         break;
     }
     case Choice::Keypad: {
         const keyboard::Key key = keyboard::keypadKey(rng_);
-        perform(KeypadKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), nameOf(display)),
+        perform(KeypadKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(display)),
                 [display, key] { keyboard::press(display, key); });
         break;
     }
     case Choice::Editing: {
         const keyboard::Key key = keyboard::editingKey(rng_);
-        perform(EditingKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), nameOf(display)),
+        perform(EditingKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(display)),
                 [display, key] { keyboard::press(display, key); });
         break;
     }
@@ -253,7 +270,7 @@ void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
         auto *extend = qobject_cast<ExtendWindow *>(window);
         QPushButton *key = extend ? (rng_.percent(50) ? extend->Command11 : extend->Command12) : nullptr;
         if (key && key->isEnabled())
-            openModal(Solver, QStringLiteral("%1 \"%2\"").arg(nameOf(key), key->text()), [key] { key->click(); });
+            openModal(Solver, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(key), key->text()), [key] { key->click(); });
         else
             clickKey(window);
         break;
@@ -292,12 +309,12 @@ void EventDriver::clickKey(QMainWindow *window)
     if (enabled.isEmpty())
         fail({QStringLiteral("%1 has no enabled key").arg(window->objectName())});
     QPushButton *key = rng_.pick(enabled);
-    click(key, QStringLiteral("%1 \"%2\"").arg(nameOf(key), key->text()), KeyClick);
+    click(key, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(key), key->text()), KeyClick);
 }
 
 void EventDriver::typeEvent(QLineEdit *display, Category category, const QString &text)
 {
-    perform(category, QStringLiteral("type %1 into %2").arg(quoted(text), nameOf(display)),
+    perform(category, QStringLiteral("type %1 into %2").arg(describe::quoted(text), describe::nameOf(display)),
             [display, text] { keyboard::type(display, text); });
 }
 
@@ -319,7 +336,7 @@ void EventDriver::baseOptionEvent()
             {Qt::Key_Left, QString(), Qt::NoModifier, "Left"}, {Qt::Key_Right, QString(), Qt::NoModifier, "Right"},
             {Qt::Key_Up, QString(), Qt::NoModifier, "Up"}, {Qt::Key_Down, QString(), Qt::NoModifier, "Down"}};
         const keyboard::Key &key = arrows[rng_.below(4)];
-        perform(BaseOption, QStringLiteral("%1 on base option %2 (%3)").arg(QLatin1String(key.name), nameOf(option), option->text()),
+        perform(BaseOption, QStringLiteral("%1 on base option %2 (%3)").arg(QLatin1String(key.name), describe::nameOf(option), option->text()),
                 [option, key] {
                     option->setFocus();
                     keyboard::press(option, key);
@@ -328,7 +345,7 @@ void EventDriver::baseOptionEvent()
     }
     const bool mouse = rng_.oneIn(5);
     perform(BaseOption,
-            QStringLiteral("base option %1 (%2)%3").arg(nameOf(option), option->text(),
+            QStringLiteral("base option %1 (%2)%3").arg(describe::nameOf(option), option->text(),
                                                         mouse ? QStringLiteral(" (mouse)") : QString()),
             [option, mouse] {
                 if (mouse)
@@ -385,112 +402,6 @@ void EventDriver::helpEvent(QMainWindow *window)
     QAction *item = window->findChild<QAction *>(name);
     perform(Help, QStringLiteral("Súgó > %1 in %2").arg(item->text(), window->objectName()),
             [item] { item->trigger(); });
-}
-
-void EventDriver::openModal(Category category, const QString &what, const std::function<void()> &act)
-{
-    // The key's handler waits in exec(); the zero timer runs inside that
-    // loop, works the dialog and closes it.
-    QTimer::singleShot(0, this, &EventDriver::driveModal);
-    ++modalsOpened_;
-    perform(category, what, act);
-}
-
-void EventDriver::driveModal()
-{
-    QPointer<QWidget> modal = QApplication::activeModalWidget();
-    if (!modal)
-        return;
-    if (qobject_cast<AboutDialog *>(modal)) {
-        aboutEvent(modal);
-    } else {
-        const int batch = rng_.between(1, 60);
-        for (int i = 0; i < batch && count_ < limit_ && modal && modal->isVisible(); ++i) {
-            if (!solverEvent(modal))
-                break;
-        }
-    }
-    if (modal && modal->isVisible()) {
-        perform(SolverEvent, QStringLiteral("close %1 from its frame").arg(modal->objectName()),
-                [modal] { modal->close(); });
-    }
-    if (auto *dialog = qobject_cast<QDialog *>(modal.data()); dialog && dialog->isVisible())
-        fail({QStringLiteral("%1 did not close").arg(dialog->objectName())});
-}
-
-bool EventDriver::solverEvent(QWidget *modal)
-{
-    QVector<QLineEdit *> inputs;
-    QVector<QLineEdit *> results;
-    QVector<SignLabel *> signs;
-    QPushButton *solve = nullptr;
-    if (auto *w = qobject_cast<MasodfWindow *>(modal)) {
-        inputs = {w->Text1.begin(), w->Text1.end()};
-        results = {w->Text4.begin(), w->Text4.end()};
-        signs = {w->Label2.begin(), w->Label2.end()};
-        solve = w->Command1;
-    } else if (auto *w = qobject_cast<LinearWindow *>(modal)) {
-        inputs = {w->Text1.begin() + 1, w->Text1.begin() + 7};
-        results = {w->Text1[7], w->Text1[8]};
-        signs = {w->Label1.begin() + 1, w->Label1.end()};
-        solve = w->Command1;
-    } else {
-        fail({QStringLiteral("an unexpected modal window is open: %1").arg(modal->objectName())});
-    }
-
-    const int r = rng_.below(100);
-    if (r < 40) {
-        QLineEdit *field = rng_.pick(inputs);
-        const QString text = randomtext::coefficient(rng_);
-        const bool replace = rng_.percent(60);
-        perform(SolverEvent,
-                QStringLiteral("type %1 into %2%3").arg(quoted(text), nameOf(field),
-                                                        replace ? QStringLiteral(" over all of it") : QString()),
-                [field, text, replace] {
-                    if (replace)
-                        keyboard::press(field, {Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier, "Ctrl+A"});
-                    keyboard::type(field, text);
-                });
-    } else if (r < 48) {
-        QLineEdit *field = rng_.pick(inputs);
-        const keyboard::Key key = keyboard::editingKey(rng_);
-        perform(SolverEvent, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), nameOf(field)),
-                [field, key] { keyboard::press(field, key); });
-    } else if (r < 52) {
-        QLineEdit *field = rng_.pick(inputs);
-        const QString text = randomtext::pasted(rng_);
-        perform(SolverEvent, QStringLiteral("paste %1 into %2").arg(quoted(text), nameOf(field)),
-                [field, text] { field->insert(text); });
-    } else if (r < 67) {
-        SignLabel *sign = rng_.pick(signs);
-        perform(SolverEvent, QStringLiteral("click sign %1 \"%2\"").arg(nameOf(sign), sign->text()),
-                [sign] { QTest::mouseClick(sign, Qt::LeftButton); });
-    } else if (r < 93) {
-        click(solve, QStringLiteral("%1 \"%2\"").arg(nameOf(solve), solve->text()), SolverEvent);
-    } else if (r < 96) {
-        QLineEdit *field = rng_.pick(results);
-        const QString text = randomtext::keystrokes(rng_);
-        perform(SolverEvent, QStringLiteral("type %1 into %2").arg(quoted(text), nameOf(field)),
-                [field, text] { keyboard::type(field, text); });
-    } else if (r < 98) {
-        QLineEdit *field = rng_.pick(inputs);
-        const keyboard::Key key = keyboard::keypadKey(rng_);
-        perform(SolverEvent, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), nameOf(field)),
-                [field, key] { keyboard::press(field, key); });
-    } else {
-        return false;
-    }
-    return true;
-}
-
-void EventDriver::aboutEvent(QWidget *modal)
-{
-    auto *about = static_cast<AboutDialog *>(modal);
-    // Not the mail link: it would start the desktop's mail program.
-    if (rng_.percent(70))
-        click(about->Command1, QStringLiteral("about.Command1 \"OK\""), About);
-    else
-        perform(About, QStringLiteral("close about from its frame"), [about] { about->close(); });
 }
 
 void EventDriver::printSummary() const

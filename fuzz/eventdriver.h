@@ -5,6 +5,7 @@
 
 #include "support/messagerecorder.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -42,6 +43,8 @@ private:
     };
 
     void chunk();
+    void finish();
+    void progress() const;
     // Records, performs and checks one event; a violation ends the process.
     void perform(Category category, const QString &what, const std::function<void()> &act);
     [[noreturn]] void fail(const QStringList &violations);
@@ -75,4 +78,6 @@ private:
     std::array<std::int64_t, CategoryCount> perCategory_{};
     std::int64_t messages_ = 0;
     std::int64_t modalsOpened_ = 0;
+    std::int64_t reported_ = 0;
+    QElapsedTimer clock_;
 };

@@ -1,5 +1,6 @@
 #include "invariants.h"
 
+#include "describe.h"
 #include "numberforms.h"
 
 #include "informatics/infosmessages.h"
@@ -31,13 +32,6 @@ namespace {
 // before its point: "-0." then 14 zeros and 15 digits.
 constexpr int kLongestResult = 32;
 
-QString quoted(const QString &text)
-{
-    QString shown = text.left(120);
-    shown.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return QLatin1Char('"') + shown + (text.size() > 120 ? QLatin1String("...\"") : QLatin1String("\""));
-}
-
 // The system's messages and the icon each is shown with; the two solvers
 // share two texts, with an icon in the quadratic one and none in the linear.
 enum class Icon { None, Exclamation, Either };
@@ -61,7 +55,7 @@ void checkDecimalDisplay(const char *window, const QLineEdit *field, int maxLeng
 {
     const QString text = field->text();
     if (!numberforms::isCheckedDisplayText(text, false))
-        violations << QStringLiteral("%1.Text1 holds %2, which its check refuses").arg(window, quoted(text));
+        violations << QStringLiteral("%1.Text1 holds %2, which its check refuses").arg(window, describe::quoted(text, 120));
     if (text.size() > maxLength)
         violations << QStringLiteral("%1.Text1 holds %2 characters (more than %3)").arg(window).arg(text.size()).arg(maxLength);
 }
@@ -69,25 +63,25 @@ void checkDecimalDisplay(const char *window, const QLineEdit *field, int maxLeng
 void checkTape(const char *window, const QLabel *tape, QStringList &violations)
 {
     if (numberforms::mentionsNotFinite(tape->text()))
-        violations << QStringLiteral("%1 tape reads %2").arg(window, quoted(tape->text()));
+        violations << QStringLiteral("%1 tape reads %2").arg(window, describe::quoted(tape->text()));
 }
 
 void checkIndicator(const char *window, const QLabel *indicator, QStringList &violations)
 {
     if (!indicator->text().isEmpty() && indicator->text() != QLatin1String("M"))
-        violations << QStringLiteral("%1 memory indicator reads %2").arg(window, quoted(indicator->text()));
+        violations << QStringLiteral("%1 memory indicator reads %2").arg(window, describe::quoted(indicator->text()));
 }
 
 void checkSign(const QString &name, const SignLabel *label, QStringList &violations)
 {
     if (label->text() != QLatin1String("+") && label->text() != QLatin1String("-"))
-        violations << QStringLiteral("%1 reads %2").arg(name, quoted(label->text()));
+        violations << QStringLiteral("%1 reads %2").arg(name, describe::quoted(label->text()));
 }
 
 void checkSolveKey(const char *window, const QPushButton *key, QStringList &violations)
 {
     if (key->text() != solvertexts::kCompute && key->text() != solvertexts::kAgain)
-        violations << QStringLiteral("%1.Command1 reads %2").arg(window, quoted(key->text()));
+        violations << QStringLiteral("%1.Command1 reads %2").arg(window, describe::quoted(key->text()));
 }
 
 }  // namespace
@@ -98,12 +92,12 @@ QStringList Invariants::check(const QList<MessageRecorder::Shown> &shown, QWidge
     for (const MessageRecorder::Shown &box : shown) {
         const auto known = systemMessages().constFind(box.text);
         if (known == systemMessages().constEnd()) {
-            violations << QStringLiteral("message box %1 is not one of the system's messages").arg(quoted(box.text));
+            violations << QStringLiteral("message box %1 is not one of the system's messages").arg(describe::quoted(box.text));
             continue;
         }
         const Icon icon = box.icon == messages::Icon::Exclamation ? Icon::Exclamation : Icon::None;
         if (*known != Icon::Either && *known != icon)
-            violations << QStringLiteral("message box %1 has the wrong icon").arg(quoted(box.text));
+            violations << QStringLiteral("message box %1 has the wrong icon").arg(describe::quoted(box.text));
     }
     checkState(violations);
     checkWindows(violations);
@@ -184,7 +178,7 @@ void Invariants::checkInfos(QStringList &violations)
                          checkSkipped || (haveInfosUnchecked_ && text == infosUnchecked_);
     if (!allowed)
         violations << QStringLiteral("infos.Text1 holds %1, which its check refuses in base %2")
-                          .arg(quoted(text))
+                          .arg(describe::quoted(text, 120))
                           .arg(hex ? 16 : 10);
     // The sign key may put a sign before a full display.
     if (text.size() > InfosWindow::kMaxEntry + 1 && !checkSkipped && !haveInfosUnchecked_)
@@ -197,7 +191,7 @@ void Invariants::checkModal(QWidget *modal, QStringList &violations) const
         for (int i = 0; i < 2; ++i) {
             const QString text = w->Text4[size_t(i)]->text();
             if (!text.isEmpty() && !numberforms::isStrText(text, true))
-                violations << QStringLiteral("masodf.Text4(%1) holds %2").arg(i).arg(quoted(text));
+                violations << QStringLiteral("masodf.Text4(%1) holds %2").arg(i).arg(describe::quoted(text, 120));
         }
         for (int i = 0; i < 3; ++i)
             checkSign(QStringLiteral("masodf.Label2(%1)").arg(i), w->Label2[size_t(i)], violations);
@@ -206,7 +200,7 @@ void Invariants::checkModal(QWidget *modal, QStringList &violations) const
         for (int k = 7; k <= 8; ++k) {
             const QString text = w->Text1[size_t(k)]->text();
             if (!text.isEmpty() && !numberforms::isStrText(text, false))
-                violations << QStringLiteral("linear.Text1(%1) holds %2").arg(k).arg(quoted(text));
+                violations << QStringLiteral("linear.Text1(%1) holds %2").arg(k).arg(describe::quoted(text, 120));
         }
         for (int k = 1; k <= 6; ++k)
             checkSign(QStringLiteral("linear.Label1(%1)").arg(k), w->Label1[size_t(k)], violations);
