@@ -25,7 +25,11 @@ void InfosWindow::Command4_Click()
 
 void InfosWindow::Command3_Click()
 {
-    Text1->setText(radix::negated(Text1->text(), radix::baseOf(m.alapkod)));
+    // A sign fits before a full display, but not before one that is already
+    // longer: the display would grow by one digit and a sign each time.
+    const QString flipped = radix::negated(Text1->text(), radix::baseOf(m.alapkod));
+    if (flipped.size() <= kMaxEntry + 1)
+        Text1->setText(flipped);
     displayfield::focusAtEnd(Text1);
 }
 

@@ -26,7 +26,8 @@ const QString ones54(54, '1');
 
 // Presses a script, blank-separated: a key's caption ("7", "F", "+/-", ",",
 // "+", "=", "M+"; "CLR" is the clear key, as "C" is a digit), "b:<base>" clicks
-// a base option, "o:<base>" selects it from code, "t:<text>" types,
+// a base option, "o:<base>" selects it from code, "t:<text>" types, "home"
+// and "del" press those keys in the display,
 // "activate" activates the window, "<name>=<number>" sets a shared number as
 // another window may leave it.
 void press(InfosWindow &w, Module1 &m, const QString &script)
@@ -36,6 +37,8 @@ void press(InfosWindow &w, Module1 &m, const QString &script)
         QPushButton *key = token == "CLR" ? w.Command6 : nullptr;
         if (token.startsWith("t:")) {
             testkeys::type(w.Text1, arg);
+        } else if (token == "home" || token == "del") {
+            QTest::keyClick(w.Text1, token == "home" ? Qt::Key_Home : Qt::Key_Delete);
         } else if (token.startsWith("b:") || token.startsWith("o:")) {
             QRadioButton *option = nullptr;
             for (QRadioButton *candidate : w.Option1)
@@ -179,6 +182,10 @@ void TestInfos::script_data()
     // The sign key flips the number as written.
     row("sign in hex", "b:16 1 F +/-", "-1F");
     row("negative hex to ten", "b:16 1 F +/- b:10", "-31");
+    row("sign on a full display", "b:2 t:" + QString(64, '1') + " +/-", "-" + QString(64, '1'));
+    row("and back", "b:2 t:" + QString(64, '1') + " +/- +/-", " " + QString(64, '1'));
+    // The sign's place, refilled with a digit, leaves no room for a sign.
+    row("no sign past the limit", "b:2 t:" + QString(64, '1') + " +/- home del t:1 +/- +/-", QString(65, '1'));
     // Results and operands that cannot be written or read.
     row("hex result too large", "b:16 t:FFFFFFFFFFFFF * 1 0 =", "", "L", "op=");
     row("exponent form refused twice", "t:99999999 * t:99999999 =", "", "DD");
