@@ -54,7 +54,7 @@ const QHash<QString, Icon> &systemMessages()
 void checkDecimalDisplay(const char *window, const QLineEdit *field, int maxLength, QStringList &violations)
 {
     const QString text = field->text();
-    if (!numberforms::isCheckedDisplayText(text, false))
+    if (!numberforms::isCheckedDisplayText(text))
         violations << QStringLiteral("%1.Text1 holds %2, which its check refuses").arg(window, describe::quoted(text, 120));
     if (text.size() > maxLength)
         violations << QStringLiteral("%1.Text1 holds %2 characters (more than %3)").arg(window).arg(text.size()).arg(maxLength);
@@ -173,13 +173,16 @@ void Invariants::checkInfos(QStringList &violations)
     } else if (haveInfosUnchecked_ && text != infosUnchecked_) {
         haveInfosUnchecked_ = false;
     }
-    const bool hex = w.Option1[radix::kHexOption]->isChecked();
-    const bool allowed = numberforms::isCheckedDisplayText(text, hex) || text == infosmessages::kDivisionByZero ||
+    int base = 10;
+    for (int i = 0; i < radix::kOptionCount; ++i)
+        if (w.Option1[size_t(i)]->isChecked())
+            base = radix::baseOf(i);
+    const bool allowed = numberforms::isCheckedDisplayText(text, base) || text == infosmessages::kDivisionByZero ||
                          checkSkipped || (haveInfosUnchecked_ && text == infosUnchecked_);
     if (!allowed)
         violations << QStringLiteral("infos.Text1 holds %1, which its check refuses in base %2")
                           .arg(describe::quoted(text, 120))
-                          .arg(hex ? 16 : 10);
+                          .arg(base);
     // The sign key may put a sign before a full display.
     if (text.size() > InfosWindow::kMaxEntry + 1 && !checkSkipped && !haveInfosUnchecked_)
         violations << QStringLiteral("infos.Text1 holds %1 characters").arg(text.size());

@@ -16,7 +16,8 @@ class QWidget;
 // - exactly one calculator window is visible; the informatics window's base
 //   in force is the selected option;
 // - every display holds empty text, a number text its window's check lets
-//   stand, or (informatics) the division message; the tapes never mention
+//   stand (in the informatics window: digits of the selected base), or
+//   (informatics) the division message; the tapes never mention
 //   infinity or NaN; the memory indicators read "M" or nothing;
 // - the result fields of an open solver hold empty text or a number as the
 //   Str rule writes it; its sign labels read "+" or "-", its key "Számítás"

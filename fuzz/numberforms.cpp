@@ -20,7 +20,7 @@ int digitRun(const QString &text, int &i)
 
 }  // namespace
 
-bool isCheckedDisplayText(const QString &text, bool hex)
+bool isCheckedDisplayText(const QString &text, int base)
 {
     int begin = 0;
     int end = text.size();
@@ -31,9 +31,9 @@ bool isCheckedDisplayText(const QString &text, bool hex)
     int points = 0;
     for (int i = begin; i < end; ++i) {
         const ushort u = text.at(i).unicode();
-        const bool decimal = (u >= '0' && u <= '9') || u == '.' || u == '-';
-        const bool letter = (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f');
-        if (!decimal && !(hex && letter))
+        const bool digit = u >= '0' && u <= '9' && u - '0' < base;
+        const bool letter = base == 16 && ((u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f'));
+        if (!digit && !letter && u != '.' && u != '-')
             return false;
         points += u == '.' ? 1 : 0;
     }

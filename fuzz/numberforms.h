@@ -7,9 +7,9 @@
 namespace numberforms {
 
 // A display text the input check lets stand: blanks only at the ends, inside
-// them nothing but "0"-"9", "." and "-" (and "A"-"F", "a"-"f" when `hex`),
-// and at most one point.
-bool isCheckedDisplayText(const QString &text, bool hex);
+// them nothing but the digits of `base` ("0"-"9" and "A"-"F" or "a"-"f" for
+// base 16), "." and "-", and at most one point.
+bool isCheckedDisplayText(const QString &text, int base = 10);
 
 // A number as the Str rule writes it: "-" or (unless `trimmed`) one blank
 // for the sign, at most 15 significant digits without leading or trailing

@@ -13,6 +13,7 @@
 #include "standard/standwindow.h"
 
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
 #include <cstdio>
@@ -38,19 +39,24 @@ void forms()
 {
     const struct {
         const char16_t *text;
+        bool binary;
         bool decimal;
         bool hex;
     } displays[] = {
-        {u"", true, true}, {u"0", true, true}, {u"12.5", true, true}, {u"  -5 ", true, true},
-        {u"-", true, true}, {u".", true, true}, {u"5-3", true, true}, {u"-.5", true, true},
-        {u"1aF", false, true}, {u"FF.", false, true}, {u"1 2", false, false}, {u"1a", false, true},
-        {u"1.2.", false, false}, {u"1.2.A", false, false}, {u"inf", false, false}, {u"nan", false, false},
-        {u"1E+15", false, false}, {u"\t5", false, false}, {u"\uFF15", false, false}, {u"G", false, false},
+        {u"", true, true, true}, {u"0", true, true, true}, {u"12.5", false, true, true},
+        {u"  -5 ", false, true, true}, {u"-", true, true, true}, {u".", true, true, true},
+        {u"5-3", false, true, true}, {u"-.1", true, true, true}, {u"101", true, true, true},
+        {u"1aF", false, false, true}, {u"FF.", false, false, true}, {u"1 2", false, false, false},
+        {u"1a", false, false, true}, {u"1.2.", false, false, false}, {u"1.1.A", false, false, false},
+        {u"inf", false, false, false}, {u"nan", false, false, false}, {u"1E+15", false, false, false},
+        {u"\t5", false, false, false}, {u"\uFF15", false, false, false}, {u"G", false, false, false},
+        {u"102", false, true, true},
     };
     for (const auto &row : displays) {
         const QString text = QString::fromUtf16(row.text);
-        expect(numberforms::isCheckedDisplayText(text, false) == row.decimal, "decimal display " + text);
-        expect(numberforms::isCheckedDisplayText(text, true) == row.hex, "hex display " + text);
+        expect(numberforms::isCheckedDisplayText(text, 2) == row.binary, "binary display " + text);
+        expect(numberforms::isCheckedDisplayText(text) == row.decimal, "decimal display " + text);
+        expect(numberforms::isCheckedDisplayText(text, 16) == row.hex, "hex display " + text);
     }
 
     const struct {
@@ -108,6 +114,7 @@ void setQuietly(QLineEdit *field, const QString &text)
 
 void invariants()
 {
+    MessageRecorder recorder;  // a real box would wait for a click
     Application app;
     app.start();
     Module1 &m = app.state();
@@ -142,6 +149,12 @@ void invariants()
     InfosWindow &infos = app.infos();
     setQuietly(infos.Text1, QStringLiteral("1F"));
     reported(invariants, QStringLiteral("infos.Text1"), "a hexadecimal display in base 10");
+    setQuietly(infos.Text1, QString());
+    infos.Option1[0]->click();
+    setQuietly(infos.Text1, QStringLiteral("12"));
+    reported(invariants, QStringLiteral("base 2"), "a 2 in a binary display");
+    setQuietly(infos.Text1, QString());
+    infos.Option1[8]->click();
     setQuietly(infos.Text1, QStringLiteral("zz"));
     m.szam2 = 0;
     m.muvelet = QStringLiteral("/");
