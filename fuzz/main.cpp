@@ -4,10 +4,12 @@
 // The seed is printed first; the same seed and event count replay a run.
 #include "eventdriver.h"
 #include "eventlog.h"
+#include "memory.h"
 #include "selftest.h"
 
 #include "shell/application.h"
 #include "shell/resources.h"
+#include "standard/standwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,9 +48,24 @@ bool parseNumber(const char *text, unsigned long long &value)
     return end && *end == '\0' && end != text;
 }
 
+// The cost of the standard window's colour schemes, judged on its own.
+int measureSchemeChanges(int changes)
+{
+    Application app;
+    app.start();
+    const long before = memory::residentKiB();
+    const long cost = memory::schemeChangeCost(app.stand(), changes);
+    const long bound = memory::kSchemeBoundKiB * changes / memory::kSchemeChanges;
+    const bool over = memory::judged() && cost >= bound;
+    std::printf("zorvexa-eventdriver: %d colour-scheme changes: %ld KiB resident at start, %+ld KiB after them "
+                "(bound %ld KiB%s)\n",
+                changes, before, cost, bound, memory::judged() ? "" : ", not judged under the sanitizers");
+    return over ? 1 : 0;
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: zorvexa-eventdriver [--events N] [--seed S] [--trace] [--self-test]\n");
+    std::fprintf(stderr, "usage: zorvexa-eventdriver [--events N] [--seed S] [--trace] [--self-test] [--scheme-changes N]\n");
     return 2;
 }
 
@@ -61,6 +78,7 @@ int main(int argc, char *argv[])
     bool seedGiven = false;
     bool trace = false;
     bool selfTest = false;
+    long long schemeChanges = -1;
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (std::strcmp(arg, "--events") == 0 && i + 1 < argc) {
@@ -70,6 +88,11 @@ int main(int argc, char *argv[])
             if (!parseNumber(argv[++i], seed))
                 return usage();
             seedGiven = true;
+        } else if (std::strcmp(arg, "--scheme-changes") == 0 && i + 1 < argc) {
+            unsigned long long n = 0;
+            if (!parseNumber(argv[++i], n))
+                return usage();
+            schemeChanges = static_cast<long long>(n);
         } else if (std::strcmp(arg, "--trace") == 0) {
             trace = true;
         } else if (std::strcmp(arg, "--self-test") == 0) {
@@ -83,7 +106,7 @@ int main(int argc, char *argv[])
         seed = static_cast<unsigned long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()) ^
                (static_cast<unsigned long long>(::getpid()) << 32);
     }
-    if (!selfTest) {
+    if (!selfTest && schemeChanges < 0) {
         std::printf("zorvexa-eventdriver: seed %llu, %llu events (replay: --seed %llu --events %llu)\n", seed,
                     events, seed, events);
         std::fflush(stdout);
@@ -106,6 +129,8 @@ int main(int argc, char *argv[])
 
     if (selfTest)
         return selftest::run();
+    if (schemeChanges >= 0)
+        return measureSchemeChanges(int(schemeChanges));
 
     QElapsedTimer clock;
     clock.start();

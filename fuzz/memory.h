@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+class StandWindow;
+
+// The driver's memory figures and the bounds it holds them to.
+namespace memory {
+
+// Resident memory and the heap in use (0 where the allocator does not say,
+// as under the sanitizers), in KiB.
+long residentKiB();
+long heapKiB();
+
+// Growth past the first 100 000 events a long plain run may show.
+constexpr long kRunBoundKiB = 3 * 1024;
+constexpr std::int64_t kRunBaseline = 100000;
+// Growth 10 000 colour-scheme changes may show.
+constexpr int kSchemeChanges = 10000;
+constexpr long kSchemeBoundKiB = 1024;
+
+// Double-clicks `stand` (visible) `changes` times, painting after each, and
+// returns the resident growth over them in KiB, after a warm-up.
+long schemeChangeCost(StandWindow &stand, int changes);
+
+// Whether the figures mean anything: the sanitizers keep freed memory
+// quarantined, so their runs only report.
+bool judged();
+
+}  // namespace memory
