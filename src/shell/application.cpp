@@ -13,8 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 
-const QString Application::kHelpMissing =
-    QStringLiteral("A súgó nem nyitható meg: a súgófájl (zorvexa.qch) hiányzik vagy nem olvasható.");
+const QString Application::kHelpMissing = helpfiles::message(helpfiles::Problem::Missing);
 
 Application::Application() = default;
 
@@ -128,7 +127,7 @@ HelpViewer *Application::help()
     if (!help_ || !help_->isReady()) {
         help_ = std::make_unique<HelpViewer>();
         if (!help_->isReady()) {
-            messages::show(kHelpMissing, messages::Icon::Exclamation, visibleWindow());
+            messages::show(helpfiles::message(help_->problem()), messages::Icon::Exclamation, visibleWindow());
             return nullptr;
         }
     }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace helpfiles {
 namespace {
@@ -14,6 +15,21 @@ bool readable(const QString &path)
     return info.isFile() && info.isReadable();
 }
 }  // namespace
+
+QString message(Problem problem)
+{
+    switch (problem) {
+    case Problem::Damaged:
+        return QStringLiteral("A súgó nem nyitható meg: a súgófájl (zorvexa.qch) sérült.");
+    case Problem::NoWritablePlace:
+        return QStringLiteral("A súgó nem nyitható meg: az ideiglenes mappába (%1) nem lehet írni.")
+            .arg(QDir::toNativeSeparators(QDir::tempPath()));
+    case Problem::Missing:
+    case Problem::None:
+        break;
+    }
+    return QStringLiteral("A súgó nem nyitható meg: a súgófájl (zorvexa.qch) hiányzik vagy nem olvasható.");
+}
 
 QString findHelpFolder()
 {
@@ -27,23 +43,28 @@ QString findHelpFolder()
     return QString();
 }
 
-QString prepareCollection(const QString &folder)
+QString prepareCollection(const QString &folder, std::unique_ptr<QTemporaryDir> &place)
 {
-    QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (cache.isEmpty())
-        cache = QDir::tempPath() + QLatin1String("/zorvexa");
-    cache += QLatin1String("/help");
-    // A fresh copy at every start: the installed files may have been updated.
-    QDir(cache).removeRecursively();
-    if (!QDir().mkpath(cache))
-        return QString();
-    for (const char *name : {kCollectionFile, kDocumentationFile}) {
-        const QString copy = cache + QLatin1Char('/') + QLatin1String(name);
-        if (!QFile::copy(folder + QLatin1Char('/') + QLatin1String(name), copy))
-            return QString();
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    }
-    return cache + QLatin1Char('/') + QLatin1String(kCollectionFile);
+    const auto copyInto = [&folder](const QString &base) -> std::unique_ptr<QTemporaryDir> {
+        if (base.isEmpty())
+            return nullptr;
+        auto candidate = std::make_unique<QTemporaryDir>(base + QLatin1String("/zorvexa-help-XXXXXX"));
+        if (!candidate->isValid())
+            return nullptr;
+        for (const char *name : {kCollectionFile, kDocumentationFile}) {
+            const QString copy = candidate->filePath(QLatin1String(name));
+            if (!QFile::copy(folder + QLatin1Char('/') + QLatin1String(name), copy) ||
+                !QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner))
+                return nullptr;
+        }
+        return candidate;
+    };
+    // The temporary folder needs no home; the user's runtime folder is the
+    // fallback when it is not writable.
+    place = copyInto(QDir::tempPath());
+    if (!place)
+        place = copyInto(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    return place ? place->filePath(QLatin1String(kCollectionFile)) : QString();
 }
 
 }  // namespace helpfiles

@@ -4,15 +4,21 @@
 #include "shell/helpfiles.h"
 #include "shell/resources.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -37,23 +43,83 @@ private:
     QHelpEngine *engine_;
 };
 
+// The help widgets' own texts: Qt ships no Hungarian catalogue for them.
+class SearchTexts : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        const QByteArray where(context);
+        if (!where.startsWith("QHelp") && where != "QResultWidget")
+            return QString();
+        static const QHash<QByteArray, QString> texts{
+            {"Your search did not match any documents.", QStringLiteral("A keresés nem hozott eredményt.")},
+            {"(The reason for this might be that the documentation is still being indexed.)",
+             QStringLiteral("(Lehet, hogy a súgó feldolgozása még tart.)")},
+            {"The search results may not be complete since the documentation is still being indexed.",
+             QStringLiteral("A találatok hiányosak lehetnek, mert a súgó feldolgozása még tart.")},
+            {"Note:", QStringLiteral("Megjegyzés:")},
+            {"Search Results", QStringLiteral("Találatok")},
+            {"0 - 0 of 0 Hits", QStringLiteral("Nincs találat")},
+            {"%1 - %2 of %n Hits", QStringLiteral("%1–%2. találat, összesen %n")},
+            {"Search for:", QStringLiteral("Keresett szavak:")},
+            {"Search", QStringLiteral("Keresés")},
+            {"Previous search", QStringLiteral("Előző keresés")},
+            {"Next search", QStringLiteral("Következő keresés")},
+        };
+        return texts.value(QByteArray(sourceText));  // Qt puts the count in for %n
+    }
+};
+
+void installSearchTexts()
+{
+    static SearchTexts *texts = [] {
+        auto *translator = new SearchTexts;
+        translator->setParent(QCoreApplication::instance());
+        QCoreApplication::installTranslator(translator);
+        return translator;
+    }();
+    (void)texts;
+}
+
 }  // namespace
 
 HelpViewer::HelpViewer()
 {
     loadTranslation(QStringLiteral("qt_help_hu"));
+    installSearchTexts();
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Zorvexa súgó"));
-    const QString folder = helpfiles::findHelpFolder();
-    const QString collection = folder.isEmpty() ? QString() : helpfiles::prepareCollection(folder);
-    if (collection.isEmpty())
+    problem_ = load();
+    if (problem_ != helpfiles::Problem::None) {
+        engine_.reset();
+        place_.reset();
         return;
+    }
+    build();
+}
+
+helpfiles::Problem HelpViewer::load()
+{
+    const QString folder = helpfiles::findHelpFolder();
+    if (folder.isEmpty())
+        return helpfiles::Problem::Missing;
+    const QString collection = helpfiles::prepareCollection(folder, place_);
+    if (collection.isEmpty())
+        return helpfiles::Problem::NoWritablePlace;
     engine_ = std::make_unique<QHelpEngine>(collection);
     engine_->setReadOnly(false);
-    if (!engine_->setupData() || engine_->registeredDocumentations().isEmpty())
-        return;
-    build();
-    ready_ = true;
+    // A damaged file may still register: its start page is what tells.
+    if (!engine_->setupData() || engine_->registeredDocumentations().isEmpty() ||
+        engine_->fileData(kStartPage).isEmpty())
+        return helpfiles::Problem::Damaged;
+    return helpfiles::Problem::None;
+}
+
+QString HelpViewer::workFolder() const
+{
+    return place_ ? place_->path() : QString();
 }
 
 HelpViewer::~HelpViewer() = default;
@@ -61,6 +127,8 @@ HelpViewer::~HelpViewer() = default;
 void HelpViewer::build()
 {
     resize(760, 520);
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     auto *splitter = new QSplitter(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -101,7 +169,7 @@ void HelpViewer::build()
 
 void HelpViewer::search(const QString &words)
 {
-    if (!ready_)
+    if (!isReady())
         return;
     QHelpSearchEngine *searchEngine = engine_->searchEngine();
     if (!indexed_) {
@@ -126,13 +194,13 @@ void HelpViewer::open(int tab)
 
 void HelpViewer::showContents()
 {
-    if (ready_)
+    if (isReady())
         open(0);
 }
 
 void HelpViewer::showSearch()
 {
-    if (!ready_)
+    if (!isReady())
         return;
     open(1);
     // Straight to the words to look for.

@@ -1,23 +1,27 @@
 #pragma once
 
+#include "shell/helpfiles.h"
+
 #include <QWidget>
 
 #include <memory>
 
 class QHelpEngine;
 class QTabWidget;
+class QTemporaryDir;
 class QTextBrowser;
 
 // The help window: contents and full-text search beside the page. Built on
-// first use; `isReady()` is false when the help file is missing, and the
-// caller tells the user.
+// first use; when the help cannot be opened `isReady()` is false, `problem()`
+// says why, and the caller tells the user.
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
     HelpViewer();
     ~HelpViewer() override;
 
-    bool isReady() const { return ready_; }
+    bool isReady() const { return problem_ == helpfiles::Problem::None; }
+    helpfiles::Problem problem() const { return problem_; }
 
     void showContents();
     void showSearch();
@@ -26,16 +30,20 @@ public:
     QTabWidget *tabs() const { return tabs_; }
     QTextBrowser *page() const { return page_; }
     QHelpEngine *engine() const { return engine_.get(); }
+    // The private folder holding this instance's copy of the collection.
+    QString workFolder() const;
 
 private:
+    helpfiles::Problem load();
     void open(int tab);
     void build();
 
+    std::unique_ptr<QTemporaryDir> place_;  // outlives the engine, which has its files open
     std::unique_ptr<QHelpEngine> engine_;
     QTabWidget *tabs_ = nullptr;
     QTextBrowser *page_ = nullptr;
     QString pendingSearch_;
+    helpfiles::Problem problem_ = helpfiles::Problem::Missing;
     bool indexed_ = false;
-    bool ready_ = false;
     bool placed_ = false;  // centred at its first showing, then where the user puts it
 };
