@@ -1,5 +1,8 @@
 #include "describe.h"
 
+#include "informatics/infoswindow.h"
+#include "scientific/extendwindow.h"
+
 #include <QWidget>
 
 namespace describe {
@@ -21,6 +24,15 @@ QString quoted(const QString &text, int maxLength)
 QString nameOf(const QWidget *widget)
 {
     return widget->window()->objectName() + QLatin1Char('.') + widget->objectName();
+}
+
+QString menuSuffix(const QWidget *window)
+{
+    if (qobject_cast<const ExtendWindow *>(window))
+        return QStringLiteral("2");
+    if (qobject_cast<const InfosWindow *>(window))
+        return QStringLiteral("3");
+    return QString();
 }
 
 }  // namespace describe

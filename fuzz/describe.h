@@ -13,4 +13,8 @@ QString quoted(const QString &text, int maxLength = 60);
 // "window.control", as the controls are named.
 QString nameOf(const QWidget *widget);
 
+// The suffix the menu items of a calculator window are named with: none,
+// "2" or "3".
+QString menuSuffix(const QWidget *window);
+
 }  // namespace describe

@@ -31,6 +31,7 @@ namespace {
 
 constexpr int kEventsPerTurn = 1;
 constexpr std::int64_t kProgressEvery = 100000;
+constexpr std::int64_t kSampleEvery = 10000;
 
 const char *const kCategoryNames[] = {
     "key clicks", "typed keystrokes", "other characters", "long texts", "pastes", "keypad keys",
@@ -47,21 +48,25 @@ QLineEdit *displayOf(QMainWindow *window)
     return static_cast<InfosWindow *>(window)->Text1;
 }
 
-// The menu items of a window are named with its suffix: none, "2", "3".
-QString suffixOf(const QMainWindow *window)
-{
-    if (qobject_cast<const ExtendWindow *>(window))
-        return QStringLiteral("2");
-    if (qobject_cast<const InfosWindow *>(window))
-        return QStringLiteral("3");
-    return QString();
-}
-
 }  // namespace
 
-EventDriver::EventDriver(Application &app, std::uint64_t seed, std::int64_t events, bool trace)
-    : app_(app), seed_(seed), rng_(seed), limit_(events), trace_(trace), invariants_(app)
+EventDriver::EventDriver(Application &app, std::uint64_t seed, const Settings &settings)
+    : app_(app), seed_(seed), rng_(seed), limit_(settings.events), trace_(settings.trace),
+      realBoxes_(settings.realBoxes), watchdog_(settings.watchdogSeconds), invariants_(app)
 {
+    if (realBoxes_) {
+        // The boxes are shown for real; the recorder only sees them.
+        messages::setHandler({});
+        messages::setObserver([this](const QString &text, messages::Icon icon, QWidget *owner) {
+            boxShown(text, icon, owner);
+        });
+    }
+}
+
+EventDriver::~EventDriver()
+{
+    if (realBoxes_)
+        messages::setObserver({});
 }
 
 void EventDriver::start()
@@ -72,21 +77,10 @@ void EventDriver::start()
 
 void EventDriver::progress() const
 {
-    // Resident memory from /proc, in pages.
-    long pages = 0;
-    if (std::FILE *statm = std::fopen("/proc/self/statm", "r")) {
-        long size = 0;
-        if (std::fscanf(statm, "%ld %ld", &size, &pages) != 2)
-            pages = 0;
-        std::fclose(statm);
-    }
-    // The heap in use, where the allocator tells it (not under the sanitizers).
-    const struct mallinfo2 heap = mallinfo2();
-    const size_t allocated = (heap.uordblks + heap.hblkhd) / 1024;
-    std::printf("zorvexa-eventdriver: %lld events, %.1f s, %ld MiB resident%s, %lld widgets\n",
-                static_cast<long long>(count_), clock_.elapsed() / 1000.0,
-                pages * long(sysconf(_SC_PAGESIZE)) / (1024 * 1024),
-                allocated ? qPrintable(QStringLiteral(", %1 KiB allocated").arg(allocated)) : "",
+    const long heap = memory::judged() ? memory::heapKiB() : 0;
+    std::printf("zorvexa-eventdriver: %lld events, %.1f s, %ld KiB resident%s, %lld widgets\n",
+                static_cast<long long>(count_), clock_.elapsed() / 1000.0, memory::residentKiB(),
+                heap ? qPrintable(QStringLiteral(", %1 KiB allocated").arg(heap)) : "",
                 static_cast<long long>(QApplication::allWidgets().size()));
     std::fflush(stdout);
 }
@@ -94,16 +88,22 @@ void EventDriver::progress() const
 void EventDriver::chunk()
 {
     for (int i = 0; i < kEventsPerTurn && count_ < limit_; ++i) {
+        checkReactivation();
         QMainWindow *window = app_.visibleWindow();
         if (!window)
             fail({QStringLiteral("no calculator window is visible")});
         calculatorEvent(window, displayOf(window));
+        if (count_ / kSampleEvery != sampled_) {
+            sampled_ = count_ / kSampleEvery;
+            memory_.sample(count_);
+        }
         if (count_ / kProgressEvery != reported_) {
             reported_ = count_ / kProgressEvery;
             progress();
         }
     }
     if (count_ >= limit_) {
+        memory_.sample(count_);
         finish();
         return;
     }
@@ -127,6 +127,7 @@ void EventDriver::perform(Category category, const QString &what, const std::fun
 {
     const std::int64_t number = ++count_;
     eventlog::record(number, what);
+    watchdog_.beat(number);
     if (trace_)
         std::fprintf(stderr, "#%lld %s\n", static_cast<long long>(number), qPrintable(what));
     ++perCategory_[category];
@@ -201,7 +202,7 @@ constexpr Share kShares[] = {
     {Choice::ClickKey, 482}, {Choice::Keystrokes, 150}, {Choice::OtherCharacter, 40}, {Choice::LongText, 10},
     {Choice::Paste, 15},     {Choice::Keypad, 95},      {Choice::Editing, 70},        {Choice::BaseOption, 60},
     {Choice::View, 25},      {Choice::Settings, 40},    {Choice::OpenSolver, 7},      {Choice::DoubleClick, 4},
-    {Choice::OpenAbout, 1},  {Choice::HelpItem, 1},
+    {Choice::OpenAbout, 1},  {Choice::HelpItem, 2},
 };
 
 Choice choose(RandomSource &rng)
@@ -285,17 +286,12 @@ void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
         }
         break;
     case Choice::OpenAbout: {
-        QAction *item = window->findChild<QAction *>(QStringLiteral("nevjegy") + suffixOf(window));
+        QAction *item = window->findChild<QAction *>(QStringLiteral("nevjegy") + describe::menuSuffix(window));
         openModal(About, QStringLiteral("Súgó > Névjegy in %1").arg(window->objectName()), [item] { item->trigger(); });
         break;
     }
     case Choice::HelpItem:
-        // The help viewer is slow to build and to search: about once in
-        // 250 000 events.
-        if (rng_.oneIn(250))
-            helpEvent(window);
-        else
-            clickKey(window);
+        helpEvent(window);
         break;
     }
 }
@@ -355,60 +351,13 @@ void EventDriver::baseOptionEvent()
             });
 }
 
-void EventDriver::viewEvent(QMainWindow *window)
-{
-    static const char *const items[] = {"egysz", "bovit", "info"};
-    const QString name = QLatin1String(items[rng_.below(3)]) + suffixOf(window);
-    QAction *item = window->findChild<QAction *>(name);
-    if (!item)
-        fail({QStringLiteral("%1 has no menu item %2").arg(window->objectName(), name)});
-    perform(ViewSwitch, QStringLiteral("Nézet > %1 in %2").arg(item->text(), window->objectName()),
-            [item] { item->trigger(); });
-}
-
-void EventDriver::optionsEvent(QMainWindow *window)
-{
-    OptionsDialog *options = app_.options();
-    if (!options || !options->isVisible()) {
-        activate(window);
-        QAction *item = window->findChild<QAction *>(QStringLiteral("option"));
-        perform(Options, QStringLiteral("Nézet > Beállítások in %1").arg(window->objectName()),
-                [item] { item->trigger(); });
-        return;
-    }
-    activate(options);
-    const int r = rng_.below(100);
-    if (r < 35) {
-        perform(Options, QStringLiteral("options.Check1 (tips)"), [options] { options->Check1->click(); });
-    } else if (r < 50) {
-        perform(Options, QStringLiteral("options.Check2 (sound)"), [options] { options->Check2->click(); });
-    } else if (r < 85) {
-        click(options->Command1, QStringLiteral("options.Command1 \"OK\""), Options);
-    } else {
-        perform(Options, QStringLiteral("close options from its frame"), [options] { options->close(); });
-    }
-}
-
-void EventDriver::helpEvent(QMainWindow *window)
-{
-    HelpViewer *viewer = app_.helpViewer();
-    if (viewer && viewer->isVisible() && rng_.percent(50)) {
-        perform(Help, QStringLiteral("close the help window"), [viewer] { viewer->close(); });
-        return;
-    }
-    // Index and Keresés do something in the standard window only.
-    static const char *const items[] = {"tart", "index", "keres"};
-    const QString name = QLatin1String(items[rng_.below(3)]) + suffixOf(window);
-    QAction *item = window->findChild<QAction *>(name);
-    perform(Help, QStringLiteral("Súgó > %1 in %2").arg(item->text(), window->objectName()),
-            [item] { item->trigger(); });
-}
-
 void EventDriver::printSummary() const
 {
-    std::printf("zorvexa-eventdriver: %lld events, %lld message boxes, %lld modal windows opened\n",
+    std::printf("zorvexa-eventdriver: %lld events, %lld message boxes (%s), %lld modal windows opened\n",
                 static_cast<long long>(count_), static_cast<long long>(messages_),
+                realBoxes_ ? qPrintable(QStringLiteral("%1 real, closed by a timer").arg(realBoxesShown_)) : "recorded",
                 static_cast<long long>(modalsOpened_));
     for (int c = 0; c < CategoryCount; ++c)
         std::printf("  %-18s %lld\n", kCategoryNames[c], static_cast<long long>(perCategory_[size_t(c)]));
+    memory_.print();
 }

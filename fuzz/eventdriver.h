@@ -1,13 +1,16 @@
 #pragma once
 
 #include "invariants.h"
+#include "memory.h"
 #include "randomsource.h"
+#include "watchdog.h"
 
 #include "support/messagerecorder.h"
 
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QVector>
 
@@ -16,6 +19,7 @@
 #include <functional>
 
 class Application;
+class HelpViewer;
 class QLineEdit;
 class QMainWindow;
 class QPushButton;
@@ -28,13 +32,22 @@ class QWidget;
 class EventDriver : public QObject {
     Q_OBJECT
 public:
-    EventDriver(Application &app, std::uint64_t seed, std::int64_t events, bool trace);
+    struct Settings {
+        std::int64_t events = 200000;
+        bool trace = false;
+        bool realBoxes = false;  // real message boxes, closed by a timer, instead of recorded ones
+        int watchdogSeconds = 60;
+    };
+    EventDriver(Application &app, std::uint64_t seed, const Settings &settings);
+    ~EventDriver() override;
 
     // Schedules the first chunk; QApplication::exec() then runs the events.
     void start();
 
     std::int64_t performed() const { return count_; }
     void printSummary() const;
+    // Resident memory grew past its bound (plain builds).
+    bool memoryOver() const { return memory_.over(); }
 
 private:
     enum Category {
@@ -56,11 +69,16 @@ private:
     void viewEvent(QMainWindow *window);
     void optionsEvent(QMainWindow *window);
     void helpEvent(QMainWindow *window);
+    void searchHelp(HelpViewer *viewer);
     void openModal(Category category, const QString &what, const std::function<void()> &act);
     void driveModal();
     // One event in an open solver; false when the batch should end.
     bool solverEvent(QWidget *modal);
     void aboutEvent(QWidget *modal);
+    // A real message box opened: record it and close it from a timer.
+    void boxShown(const QString &text, messages::Icon icon, QWidget *owner);
+    void closeBox();
+    void checkReactivation();
 
     const QVector<QPushButton *> &keysOf(QMainWindow *window);
     void activate(QWidget *window);
@@ -72,6 +90,11 @@ private:
     std::int64_t limit_;
     std::int64_t count_ = 0;
     bool trace_;
+    bool realBoxes_;
+    Watchdog watchdog_;
+    memory::RunMemory memory_;
+    std::int64_t realBoxesShown_ = 0;
+    QPointer<QWidget> boxOwner_;  // the window of the last real box, to be active again
     MessageRecorder recorder_;
     Invariants invariants_;
     QHash<QMainWindow *, QVector<QPushButton *>> keys_;
@@ -79,5 +102,6 @@ private:
     std::int64_t messages_ = 0;
     std::int64_t modalsOpened_ = 0;
     std::int64_t reported_ = 0;
+    std::int64_t sampled_ = 0;
     QElapsedTimer clock_;
 };

@@ -12,6 +12,7 @@
 #include "shared/module1.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
+#include "shell/helpfiles.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "solvers/signlabel.h"
@@ -46,6 +47,8 @@ const QHash<QString, Icon> &systemMessages()
         {kResultTooLarge, Icon::Either}, {kMissingCoefficient, Icon::None}, {kVeryFunny, Icon::None},
         {kContradiction, Icon::None}, {kTwoEquationsNeeded, Icon::None}, {kContradictoryEquations, Icon::None},
         {kIndependentEquationsNeeded, Icon::None}, {Application::kHelpMissing, Icon::Exclamation},
+        {helpfiles::message(helpfiles::Problem::Damaged), Icon::Exclamation},
+        {helpfiles::message(helpfiles::Problem::NoWritablePlace), Icon::Exclamation},
     };
     return texts;
 }

@@ -1,6 +1,7 @@
 // The randomized event driver: drives Zorvexa through its real widgets with
 // random events and checks the invariants after every one.
-//   zorvexa-eventdriver [--events N] [--seed S] [--trace] [--self-test]
+//   zorvexa-eventdriver [--events N] [--seed S] [--boxes real|recorded]
+//                       [--watchdog SECONDS] [--trace] [--self-test] [--scheme-changes N]
 // The seed is printed first; the same seed and event count replay a run.
 #include "eventdriver.h"
 #include "eventlog.h"
@@ -18,6 +19,7 @@
 #include <QStyleFactory>
 
 #include <chrono>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -65,7 +67,8 @@ int measureSchemeChanges(int changes)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: zorvexa-eventdriver [--events N] [--seed S] [--trace] [--self-test] [--scheme-changes N]\n");
+    std::fprintf(stderr, "usage: zorvexa-eventdriver [--events N] [--seed S] [--boxes real|recorded] [--watchdog SECONDS]\n"
+                         "                           [--trace] [--self-test] [--scheme-changes N]\n");
     return 2;
 }
 
@@ -73,28 +76,29 @@ int usage()
 
 int main(int argc, char *argv[])
 {
-    unsigned long long events = 200000;
+    EventDriver::Settings settings;
     unsigned long long seed = 0;
+    unsigned long long number = 0;
     bool seedGiven = false;
-    bool trace = false;
+    const char *boxes = nullptr;
     bool selfTest = false;
     long long schemeChanges = -1;
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
-        if (std::strcmp(arg, "--events") == 0 && i + 1 < argc) {
-            if (!parseNumber(argv[++i], events))
-                return usage();
-        } else if (std::strcmp(arg, "--seed") == 0 && i + 1 < argc) {
-            if (!parseNumber(argv[++i], seed))
-                return usage();
+        const bool valued = i + 1 < argc;
+        if (std::strcmp(arg, "--events") == 0 && valued && parseNumber(argv[++i], number)) {
+            settings.events = static_cast<std::int64_t>(number);
+        } else if (std::strcmp(arg, "--seed") == 0 && valued && parseNumber(argv[++i], seed)) {
             seedGiven = true;
-        } else if (std::strcmp(arg, "--scheme-changes") == 0 && i + 1 < argc) {
-            unsigned long long n = 0;
-            if (!parseNumber(argv[++i], n))
-                return usage();
-            schemeChanges = static_cast<long long>(n);
+        } else if (std::strcmp(arg, "--scheme-changes") == 0 && valued && parseNumber(argv[++i], number)) {
+            schemeChanges = static_cast<long long>(number);
+        } else if (std::strcmp(arg, "--watchdog") == 0 && valued && parseNumber(argv[++i], number) && number > 0) {
+            settings.watchdogSeconds = int(number);
+        } else if (std::strcmp(arg, "--boxes") == 0 && valued &&
+                   (std::strcmp(argv[i + 1], "real") == 0 || std::strcmp(argv[i + 1], "recorded") == 0)) {
+            boxes = argv[++i];
         } else if (std::strcmp(arg, "--trace") == 0) {
-            trace = true;
+            settings.trace = true;
         } else if (std::strcmp(arg, "--self-test") == 0) {
             selfTest = true;
         } else {
@@ -106,9 +110,20 @@ int main(int argc, char *argv[])
         seed = static_cast<unsigned long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()) ^
                (static_cast<unsigned long long>(::getpid()) << 32);
     }
+    // Unless told, every other seed shows real boxes.
+    settings.realBoxes = boxes ? std::strcmp(boxes, "real") == 0 : seed % 2 == 1;
+    // The locale asked for must be there, or the run would test another one.
+    const char *locale = std::setlocale(LC_ALL, "");
+    if (!locale) {
+        std::fprintf(stderr, "zorvexa-eventdriver: the locale %s is not installed (scripts/install-deps.sh makes it)\n",
+                     std::getenv("LC_ALL") ? std::getenv("LC_ALL") : "asked for");
+        return 2;
+    }
     if (!selfTest && schemeChanges < 0) {
-        std::printf("zorvexa-eventdriver: seed %llu, %llu events (replay: --seed %llu --events %llu)\n", seed,
-                    events, seed, events);
+        std::printf("zorvexa-eventdriver: seed %llu, %lld events, %s message boxes, locale %s "
+                    "(replay: --seed %llu --events %lld --boxes %s)\n",
+                    seed, static_cast<long long>(settings.events), settings.realBoxes ? "real" : "recorded", locale,
+                    seed, static_cast<long long>(settings.events), settings.realBoxes ? "real" : "recorded");
         std::fflush(stdout);
     }
 
@@ -135,14 +150,21 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     int status = 0;
+    bool memoryOver = false;
     {
         Application app;
         app.start();
-        EventDriver driver(app, seed, static_cast<std::int64_t>(events), trace);
+        EventDriver driver(app, seed, settings);
         driver.start();
         status = qapp.exec();
         driver.printSummary();
+        if (status == 0 && driver.memoryOver()) {
+            std::printf("zorvexa-eventdriver: resident memory grew past its bound (seed %llu)\n", seed);
+            memoryOver = true;
+        }
     }
+    if (memoryOver)
+        return 1;
     std::printf("zorvexa-eventdriver: %s after %.1f s (seed %llu)\n",
                 status == 0 ? "no invariant violated" : "closing the calculator window did not end the application",
                 clock.elapsed() / 1000.0, seed);

@@ -58,4 +58,42 @@ long schemeChangeCost(StandWindow &stand, int changes)
     return residentKiB() - before;
 }
 
+void RunMemory::sample(std::int64_t events)
+{
+    const long now = residentKiB();
+    if (start_ < 0)
+        start_ = now;
+    if (baseline_ < 0 && events >= kRunBaseline) {
+        baseline_ = now;
+        peak_ = now;
+        peakAt_ = events;
+    }
+    if (baseline_ >= 0 && now > peak_) {
+        peak_ = now;
+        peakAt_ = events;
+    }
+    last_ = now;
+    lastAt_ = events;
+}
+
+bool RunMemory::over() const
+{
+    return judged() && judgeable() && peak_ - baseline_ > kRunBoundKiB;
+}
+
+void RunMemory::print() const
+{
+    if (!judgeable()) {
+        std::printf("zorvexa-eventdriver: memory %ld KiB resident at start, %ld KiB after %lld events "
+                    "(not judged: fewer than %lld events)\n",
+                    start_, last_, static_cast<long long>(lastAt_), static_cast<long long>(kRunBaseline));
+        return;
+    }
+    std::printf("zorvexa-eventdriver: memory %ld KiB resident at start, %ld KiB after %lld events, peak %ld KiB "
+                "at event %lld, %ld KiB at the end (event %lld): growth %+ld KiB, bound %ld KiB: %s\n",
+                start_, baseline_, static_cast<long long>(kRunBaseline), peak_, static_cast<long long>(peakAt_),
+                last_, static_cast<long long>(lastAt_), peak_ - baseline_, kRunBoundKiB,
+                !judged() ? "not judged under the sanitizers" : over() ? "OVER THE BOUND" : "within");
+}
+
 }  // namespace memory

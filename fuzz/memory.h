@@ -27,4 +27,23 @@ long schemeChangeCost(StandWindow &stand, int changes);
 // quarantined, so their runs only report.
 bool judged();
 
+// Resident memory over a run: sampled as the events go, judged against the
+// level reached after the first kRunBaseline events.
+class RunMemory {
+public:
+    void sample(std::int64_t events);
+    bool judgeable() const { return baseline_ >= 0; }
+    bool over() const;
+    // One line with the figures and the verdict.
+    void print() const;
+
+private:
+    long start_ = -1;
+    long baseline_ = -1;
+    long peak_ = -1;
+    long last_ = -1;
+    std::int64_t peakAt_ = 0;
+    std::int64_t lastAt_ = 0;
+};
+
 }  // namespace memory

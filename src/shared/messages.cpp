@@ -11,6 +11,12 @@ Handler &currentHandler()
     static Handler handler;
     return handler;
 }
+
+Observer &currentObserver()
+{
+    static Observer observer;
+    return observer;
+}
 }  // namespace
 
 void show(const QString &text, Icon icon, QWidget *owner)
@@ -24,16 +30,28 @@ void show(const QString &text, Icon icon, QWidget *owner)
     QPointer<QWidget> guardedOwner(owner);
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QStringLiteral("Zorvexa"), text, QMessageBox::Ok, owner);
+    if (const Observer &observer = currentObserver())
+        observer(text, icon, owner);
     box.exec();
-    // No platform hands activation back after a modal box closes.
-    if (guardedOwner)
+    // No platform hands activation back after a modal box closes, and the
+    // request alone is dropped where the closed box still holds the focus.
+    if (guardedOwner) {
         guardedOwner->window()->activateWindow();
+        QApplication::setActiveWindow(guardedOwner->window());
+    }
 }
 
 Handler setHandler(Handler handler)
 {
     Handler previous = std::move(currentHandler());
     currentHandler() = std::move(handler);
+    return previous;
+}
+
+Observer setObserver(Observer observer)
+{
+    Observer previous = std::move(currentObserver());
+    currentObserver() = std::move(observer);
     return previous;
 }
 

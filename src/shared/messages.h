@@ -22,4 +22,9 @@ using Handler = std::function<void(const QString &text, Icon icon)>;
 // Returns the handler in force before.
 Handler setHandler(Handler handler);
 
+// Called just before a real box is shown, with its owner: the event driver
+// records it and arms the timer that closes it. Returns the one before.
+using Observer = std::function<void(const QString &text, Icon icon, QWidget *owner)>;
+Observer setObserver(Observer observer);
+
 }  // namespace messages
