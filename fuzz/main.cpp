@@ -7,6 +7,7 @@
 #include "eventlog.h"
 #include "memory.h"
 #include "selftest.h"
+#include "watchdog.h"
 
 #include "shell/application.h"
 #include "shell/resources.h"
@@ -23,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include <unistd.h>
 
@@ -65,6 +67,18 @@ int measureSchemeChanges(int changes)
     return over ? 1 : 0;
 }
 
+// The watchdog's own check: one event that never ends.
+int hangOnPurpose()
+{
+    eventlog::setSeed(0);
+    Watchdog watchdog(1);
+    eventlog::record(1, QStringLiteral("a hang on purpose"));
+    watchdog.beat(1);
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    std::printf("zorvexa-eventdriver: the watchdog let a 10 s event pass\n");
+    return 1;
+}
+
 int usage()
 {
     std::fprintf(stderr, "usage: zorvexa-eventdriver [--events N] [--seed S] [--boxes real|recorded] [--watchdog SECONDS]\n"
@@ -101,6 +115,8 @@ int main(int argc, char *argv[])
             settings.trace = true;
         } else if (std::strcmp(arg, "--self-test") == 0) {
             selfTest = true;
+        } else if (std::strcmp(arg, "--hang-test") == 0) {
+            return hangOnPurpose();
         } else {
             return usage();
         }
