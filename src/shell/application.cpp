@@ -12,8 +12,53 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
+#include <QSocketNotifier>
+
+#include <csignal>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 const QString Application::kHelpMissing = helpfiles::message(helpfiles::Problem::Missing);
+
+namespace {
+
+// SIGTERM and SIGHUP end the application as Kilépés does: the handler only
+// writes a byte, and the event loop, a modal box's included, reads it.
+int signalPipe[2] = {-1, -1};
+QPointer<Application> running;
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    (void)written;
+}
+
+void endOnTerminationSignals()
+{
+    if (signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char byte;
+        while (::read(signalPipe[0], &byte, 1) > 0) {
+        }
+        if (running)
+            running->quit();
+        else
+            QCoreApplication::exit(0);
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+}  // namespace
 
 Application::Application() = default;
 
@@ -78,6 +123,8 @@ bool Application::isLoaded(View view) const
 
 void Application::start()
 {
+    running = this;
+    endOnTerminationSignals();
     stand().show();
     stand().activateWindow();
     QApplication::setActiveWindow(&stand());
