@@ -8,13 +8,10 @@
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
 #include "shell/application.h"
-#include "shell/helpviewer.h"
-#include "shell/optionsdialog.h"
 #include "standard/standwindow.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,20 +21,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <malloc.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int kEventsPerTurn = 1;
 constexpr std::int64_t kProgressEvery = 100000;
 constexpr std::int64_t kSampleEvery = 10000;
-
-const char *const kCategoryNames[] = {
-    "key clicks", "typed keystrokes", "other characters", "long texts", "pastes", "keypad keys",
-    "editing keys", "base options", "view switches", "activations", "settings dialog", "solver openings",
-    "solver events", "about box", "help", "double clicks",
-};
 
 QLineEdit *displayOf(QMainWindow *window)
 {
@@ -72,17 +61,8 @@ EventDriver::~EventDriver()
 void EventDriver::start()
 {
     clock_.start();
+    memory_.sample(0);
     QTimer::singleShot(0, this, &EventDriver::chunk);
-}
-
-void EventDriver::progress() const
-{
-    const long heap = memory::judged() ? memory::heapKiB() : 0;
-    std::printf("zorvexa-eventdriver: %lld events, %.1f s, %ld KiB resident%s, %lld widgets\n",
-                static_cast<long long>(count_), clock_.elapsed() / 1000.0, memory::residentKiB(),
-                heap ? qPrintable(QStringLiteral(", %1 KiB allocated").arg(heap)) : "",
-                static_cast<long long>(QApplication::allWidgets().size()));
-    std::fflush(stdout);
 }
 
 void EventDriver::chunk()
@@ -349,15 +329,4 @@ void EventDriver::baseOptionEvent()
                 else
                     option->click();
             });
-}
-
-void EventDriver::printSummary() const
-{
-    std::printf("zorvexa-eventdriver: %lld events, %lld message boxes (%s), %lld modal windows opened\n",
-                static_cast<long long>(count_), static_cast<long long>(messages_),
-                realBoxes_ ? qPrintable(QStringLiteral("%1 real, closed by a timer").arg(realBoxesShown_)) : "recorded",
-                static_cast<long long>(modalsOpened_));
-    for (int c = 0; c < CategoryCount; ++c)
-        std::printf("  %-18s %lld\n", kCategoryNames[c], static_cast<long long>(perCategory_[size_t(c)]));
-    memory_.print();
 }
