@@ -9,12 +9,10 @@
 #include "standard/standwindow.h"
 
 #include "shared/messages.h"
+#include "shared/texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-
-const QString Application::kHelpMissing =
-    QStringLiteral("A súgó nem nyitható meg: a súgófájl (zorvexa.qch) hiányzik vagy nem olvasható.");
 
 Application::Application() = default;
 
@@ -57,7 +55,7 @@ void Application::loaded(QMainWindow *window, View view)
     emit windowLoaded(view);
 }
 
-QMainWindow &Application::window(View view)
+CalculatorWindow &Application::window(View view)
 {
     switch (view) {
     case View::Extended: return extend();
@@ -128,7 +126,7 @@ HelpViewer *Application::help()
     if (!help_ || !help_->isReady()) {
         help_ = std::make_unique<HelpViewer>();
         if (!help_->isReady()) {
-            messages::show(kHelpMissing, messages::Icon::Exclamation, visibleWindow());
+            messages::show(texts::kHelpMissing, messages::Icon::Exclamation, visibleWindow());
             return nullptr;
         }
     }

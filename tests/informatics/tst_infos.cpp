@@ -1,6 +1,7 @@
 // The informatics window as a user drives it: base options, digit keys,
 // typing, the four operations, memory, the division lock and the refusals.
 #include "informatics/infoswindow.h"
+#include "shared/texts.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
 #include "shared/twips.h"
@@ -20,8 +21,8 @@ const QString Z = QString::fromUtf8("Nullával nem lehet osztani!");
 // The message boxes by letter: fraction, too large, digits, points.
 const QMap<QChar, QString> kBoxes{{'F', QString::fromUtf8("Törtszámokat nem tudok átváltani! (Egyelőre)")},
                                   {'L', QString::fromUtf8("A szám túl nagy az átváltáshoz!")},
-                                  {'D', inputcheck::kMessageDigits},
-                                  {'P', inputcheck::kMessagePoints}};
+                                  {'D', texts::kDigits},
+                                  {'P', texts::kPoints}};
 const QString ones54(54, '1');
 
 // Presses a script, blank-separated: a key's caption ("7", "F", "+/-", ",",

@@ -2,6 +2,7 @@
 // operations, the function keys, Inv, the constants, the error state, the
 // solver keys and activation.
 #include "scientific/extendwindow.h"
+#include "shared/texts.h"
 #include "shared/colors.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
@@ -23,8 +24,8 @@
 #include <cmath>
 
 namespace {
-const QString D = inputcheck::kMessageDigits;
-const QString P = inputcheck::kMessagePoints;
+const QString D = texts::kDigits;
+const QString P = texts::kPoints;
 
 // A script word names a key by its caption, by a short name for a long
 // caption, or by the spoken name of a picture key.

@@ -1,4 +1,5 @@
 // Help: the collection built with the application, contents and search.
+#include "shared/texts.h"
 #include "shell/application.h"
 #include "shell/helpfiles.h"
 #include "shell/helpviewer.h"
@@ -78,7 +79,7 @@ void TestHelp::missingHelpFileIsReported()
     Application app;
     app.start();
     app.stand().findChild<QAction *>("tart")->trigger();
-    QCOMPARE(recorder.texts(), QStringList{Application::kHelpMissing});
+    QCOMPARE(recorder.texts(), QStringList{texts::kHelpMissing});
     QCOMPARE(recorder.shown.at(0).icon, messages::Icon::Exclamation);
     app.stand().Command2[4]->click();  // the calculator goes on
     QCOMPARE(app.stand().Text1->text(), QString("4"));

@@ -1,5 +1,6 @@
 // The standard window as a user drives it: keys, typing, the tape, the
 // division lock, memory, activation and the colour scheme.
+#include "shared/texts.h"
 #include "shared/colors.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
@@ -15,8 +16,8 @@
 #include <QTest>
 
 namespace {
-const QString D = inputcheck::kMessageDigits;
-const QString P = inputcheck::kMessagePoints;
+const QString D = texts::kDigits;
+const QString P = texts::kPoints;
 
 // Presses the keys of a script, blank-separated: a key's caption ("7", "+/-",
 // ",", "+", "=", "C", "M+"), "t:<text>" types into the display, "kp:<c>"
