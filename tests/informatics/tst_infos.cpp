@@ -5,7 +5,7 @@
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
 #include "shared/twips.h"
-#include "support/keys.h"
+#include "support/script.h"
 #include "support/messagerecorder.h"
 
 #include <QApplication>
@@ -24,47 +24,6 @@ const QMap<QChar, QString> kBoxes{{'F', QString::fromUtf8("Törtszámokat nem tu
                                   {'D', texts::kDigits},
                                   {'P', texts::kPoints}};
 const QString ones54(54, '1');
-
-// Presses a script, blank-separated: a key's caption ("7", "F", "+/-", ",",
-// "+", "=", "M+"; "CLR" is the clear key, as "C" is a digit), "b:<base>" clicks
-// a base option, "o:<base>" selects it from code, "t:<text>" types, "home"
-// and "del" press those keys in the display,
-// "activate" activates the window, "<name>=<number>" sets a shared number as
-// another window may leave it.
-void press(InfosWindow &w, Module1 &m, const QString &script)
-{
-    for (const QString &token : script.split(' ', Qt::SkipEmptyParts)) {
-        const QString arg = token.mid(2);
-        QPushButton *key = token == "CLR" ? w.Command6 : nullptr;
-        if (token.startsWith("t:")) {
-            testkeys::type(w.Text1, arg);
-        } else if (token == "home" || token == "del") {
-            QTest::keyClick(w.Text1, token == "home" ? Qt::Key_Home : Qt::Key_Delete);
-        } else if (token.startsWith("b:") || token.startsWith("o:")) {
-            QRadioButton *option = nullptr;
-            for (QRadioButton *candidate : w.Option1)
-                option = candidate->text() == arg ? candidate : option;
-            QVERIFY2(option && option->isEnabled(), qPrintable("no base option " + token));
-            token.startsWith("b:") ? option->click() : option->setChecked(true);
-        } else if (token == "activate") {
-            w.show();
-            QApplication::setActiveWindow(&w);
-            QVERIFY(w.isActiveWindow());
-        } else if (token.size() > 1 && token.contains('=')) {
-            const QString name = token.section('=', 0, 0);
-            (name == "memoria" ? m.memoria : name == "szam1" ? m.szam1 : name == "szam2" ? m.szam2 : m.eredmeny) =
-                token.section('=', 1).toDouble();
-        } else {
-            bool digit = false;
-            const int index = token.toInt(&digit, 16);
-            digit = digit && token.size() == 1;
-            for (QPushButton *candidate : w.findChildren<QPushButton *>())
-                key = !key && (digit ? candidate == w.Command2[size_t(index)] : candidate->text() == token) ? candidate : key;
-            QVERIFY2(key && key->isEnabled(), qPrintable("no enabled key " + token));
-            key->click();
-        }
-    }
-}
 
 // Compares "name=value" checks with the window and the shared state.
 void verify(const InfosWindow &w, const Module1 &m, const QString &checks)
@@ -205,7 +164,7 @@ void TestInfos::script()
     MessageRecorder recorder;
     Module1 m;
     InfosWindow w(m);
-    press(w, m, keys);
+    RUN_SCRIPT(w, m, keys);
     QCOMPARE(w.Text1->text(), display);
     QStringList expected;
     for (const QChar letter : boxes)
