@@ -3,10 +3,10 @@
 #include "describe.h"
 #include "numberforms.h"
 
-#include "informatics/infosmessages.h"
 #include "informatics/infoswindow.h"
 #include "informatics/radix.h"
 #include "scientific/extendwindow.h"
+#include "shared/texts.h"
 #include "shared/displayfield.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
@@ -16,7 +16,6 @@
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "solvers/signlabel.h"
-#include "solvers/solvertexts.h"
 #include "standard/standwindow.h"
 
 #include <QHash>
@@ -38,19 +37,19 @@ constexpr int kLongestResult = 32;
 enum class Icon { None, Exclamation, Either };
 const QHash<QString, Icon> &systemMessages()
 {
-    using namespace solvertexts;
-    static const QHash<QString, Icon> texts{
-        {inputcheck::kMessageDigits, Icon::None}, {inputcheck::kMessagePoints, Icon::None},
-        {infosmessages::kFraction, Icon::Exclamation}, {infosmessages::kTooLarge, Icon::Exclamation},
+    using namespace texts;
+    static const QHash<QString, Icon> known{
+        {texts::kDigits, Icon::None}, {texts::kPoints, Icon::None},
+        {texts::kFraction, Icon::Exclamation}, {texts::kTooLargeToConvert, Icon::Exclamation},
         {kAllCoefficients, Icon::Exclamation}, {kOnlyDigits, Icon::Exclamation}, {kNoRealRoot, Icon::Exclamation},
         {kNoSolution, Icon::Exclamation}, {kEveryNumber, Icon::Exclamation}, {kCoefficientTooLarge, Icon::Either},
         {kResultTooLarge, Icon::Either}, {kMissingCoefficient, Icon::None}, {kVeryFunny, Icon::None},
         {kContradiction, Icon::None}, {kTwoEquationsNeeded, Icon::None}, {kContradictoryEquations, Icon::None},
-        {kIndependentEquationsNeeded, Icon::None}, {Application::kHelpMissing, Icon::Exclamation},
-        {helpfiles::message(helpfiles::Problem::Damaged), Icon::Exclamation},
+        {kIndependentEquationsNeeded, Icon::None}, {texts::kHelpMissing, Icon::Exclamation},
+        {texts::kHelpDamaged, Icon::Exclamation},
         {helpfiles::message(helpfiles::Problem::NoWritablePlace), Icon::Exclamation},
     };
-    return texts;
+    return known;
 }
 
 // A display of the standard or scientific window.
@@ -83,7 +82,7 @@ void checkSign(const QString &name, const SignLabel *label, QStringList &violati
 
 void checkSolveKey(const char *window, const QPushButton *key, QStringList &violations)
 {
-    if (key->text() != solvertexts::kCompute && key->text() != solvertexts::kAgain)
+    if (key->text() != texts::kCompute && key->text() != texts::kAgain)
         violations << QStringLiteral("%1.Command1 reads %2").arg(window, describe::quoted(key->text()));
 }
 
@@ -117,7 +116,7 @@ void Invariants::checkState(QStringList &violations) const
         double value;
     } numbers[] = {
         {"szam1", m.szam1}, {"szam2", m.szam2}, {"eredmeny", m.eredmeny}, {"memoria", m.memoria},
-        {"seged", m.seged}, {"a1", m.a1}, {"b1", m.b1}, {"c1", m.c1}, {"a2", m.a2}, {"b2", m.b2},
+        {"a1", m.a1}, {"b1", m.b1}, {"c1", m.c1}, {"a2", m.a2}, {"b2", m.b2},
         {"c2", m.c2}, {"det", m.det}, {"detx", m.detx}, {"dety", m.dety},
     };
     for (const auto &number : numbers)
@@ -180,7 +179,7 @@ void Invariants::checkInfos(QStringList &violations)
     for (int i = 0; i < radix::kOptionCount; ++i)
         if (w.Option1[size_t(i)]->isChecked())
             base = radix::baseOf(i);
-    const bool allowed = numberforms::isCheckedDisplayText(text, base) || text == infosmessages::kDivisionByZero ||
+    const bool allowed = numberforms::isCheckedDisplayText(text, base) || text == texts::kDivisionByZero ||
                          checkSkipped || (haveInfosUnchecked_ && text == infosUnchecked_);
     if (!allowed)
         violations << QStringLiteral("infos.Text1 holds %1, which its check refuses in base %2")

@@ -5,6 +5,7 @@
 
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
+#include "shared/texts.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
 #include "shell/application.h"
@@ -142,8 +143,8 @@ void invariants()
     reported(invariants, QStringLiteral("not one of"), "a message of no one's",
              {{QStringLiteral("Hiba: inf"), messages::Icon::None}});
     reported(invariants, QStringLiteral("wrong icon"), "the check's message with an icon",
-             {{inputcheck::kMessageDigits, messages::Icon::Exclamation}});
-    const QStringList messageViolations = invariants.check({{inputcheck::kMessagePoints, messages::Icon::None}}, nullptr);
+             {{texts::kDigits, messages::Icon::Exclamation}});
+    const QStringList messageViolations = invariants.check({{texts::kPoints, messages::Icon::None}}, nullptr);
     expect(messageViolations.isEmpty(), "the check's own message passes (" + messageViolations.join("; ") + ")");
 
     InfosWindow &infos = app.infos();

@@ -1,13 +1,12 @@
 // Base options of the informatics window and the conversions between the
 // display's text and base-ten values.
 #include "informatics/infoswindow.h"
-#include "informatics/infosmessages.h"
 
 #include "shared/displayfield.h"
-#include "shared/inputcheck.h"
 #include "shared/messages.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
+#include "shared/texts.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -22,14 +21,14 @@ void InfosWindow::Option1_Click(int index)
     case radix::Status::Ok:
         break;
     case radix::Status::Fraction:
-        messages::show(infosmessages::kFraction, messages::Icon::Exclamation, this);
+        messages::show(texts::kFraction, messages::Icon::Exclamation, this);
         setOptionsEnabled(false);
         // Back to the display's own base; that click finds the fraction too
         // and says so once more.
         Option1[m.alapkod]->setChecked(true);
         break;
     case radix::Status::TooLarge: {
-        messages::show(infosmessages::kTooLarge, messages::Icon::Exclamation, this);
+        messages::show(texts::kTooLargeToConvert, messages::Icon::Exclamation, this);
         const QSignalBlocker quiet(Option1[m.alapkod]);
         Option1[m.alapkod]->setChecked(true);
         setDigitKeys(m.alapkod);
@@ -41,7 +40,7 @@ void InfosWindow::Option1_Click(int index)
 radix::Status InfosWindow::atvalt(int kod)
 {
     const QString text = Text1->text();
-    if (text.startsWith(infosmessages::kDivisionByZero)) {
+    if (text.startsWith(texts::kDivisionByZero)) {
         // Not a number in any base.
         m.alapkod = kod;
         Text1->setText(QString());
@@ -65,7 +64,7 @@ std::optional<double> InfosWindow::tizesbe()
     const radix::Reading reading = radix::read(Text1->text(), radix::baseOf(m.alapkod));
     if (reading.status == radix::Status::Ok)
         return reading.value;
-    messages::show(infosmessages::kTooLarge, messages::Icon::Exclamation, this);
+    messages::show(texts::kTooLargeToConvert, messages::Icon::Exclamation, this);
     return std::nullopt;
 }
 
@@ -93,7 +92,7 @@ bool InfosWindow::atv2(double value, bool leadingZero)
 void InfosWindow::showUnwritable()
 {
     if (m.alapkod == radix::kBaseTenOption)
-        messages::show(inputcheck::kMessageDigits, messages::Icon::None, this);
+        messages::show(texts::kDigits, messages::Icon::None, this);
     else
-        messages::show(infosmessages::kTooLarge, messages::Icon::Exclamation, this);
+        messages::show(texts::kTooLargeToConvert, messages::Icon::Exclamation, this);
 }

@@ -1,16 +1,18 @@
-// Operations of the informatics window: operators, result, clear and memory.
-// The arithmetic is in base ten; the display is read and written in its base.
+// The keys of the informatics window that read or write the display in its
+// base: sign, operators, result, clear and memory, and the display's check.
+// The arithmetic is in base ten.
 #include "informatics/infoswindow.h"
-#include "informatics/infosmessages.h"
 
+#include "shared/arithmetic.h"
 #include "shared/displayfield.h"
+#include "shared/inputcheck.h"
 #include "shared/module1.h"
+#include "shared/texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cmath>
 
 void InfosWindow::Command5_Click(int index)
 {
@@ -45,7 +47,7 @@ void InfosWindow::Command7_Click()
             Text1->setText(QString());
         break;
     case Outcome::DivisionByZero:
-        Text1->setText(infosmessages::kDivisionByZero);
+        Text1->setText(texts::kDivisionByZero);
         break;
     case Outcome::NotRepresentable:
         showUnwritable();
@@ -63,38 +65,30 @@ void InfosWindow::Command7_Click()
 InfosWindow::Outcome InfosWindow::szamolas()
 {
     const QString op = m.muvelet;
-    double result = 0;
-    if (op == QLatin1String("+")) {
-        result = m.szam1 + m.szam2;
-    } else if (op == QLatin1String("-")) {
-        result = m.szam1 - m.szam2;
-    } else if (op == QLatin1String("*")) {
-        result = m.szam1 * m.szam2;
-    } else if (op == QLatin1String("/")) {
-        if (m.szam2 == 0) {
-            // The sign stays, so the lock's message passes the input check.
-            // The shared "bad input" flag stays as the check left it: this
-            // window never reads it, and set here it would make the standard
-            // window drop its next operator or "=".
-            Text1->setText(QString());
-            for (QPushButton *key : Command2)
-                key->setEnabled(false);
-            setWorkingKeysEnabled(false);
-            return Outcome::DivisionByZero;
-        }
-        result = m.szam1 / m.szam2;
-    } else {
+    const std::optional<Result> result = arithmetic::operate(op, m.szam1, m.szam2);
+    if (!result) {
         m.muvelet.clear();
         return Outcome::Nothing;
     }
+    if (result->refusal == Refusal::DivisionByZero) {
+        // The sign stays, so the lock's message passes the input check.
+        // The shared "bad input" flag stays as the check left it: this
+        // window never reads it, and set here it would make the standard
+        // window drop its next operator or "=".
+        Text1->setText(QString());
+        for (QPushButton *key : Command2)
+            key->setEnabled(false);
+        setWorkingKeysEnabled(false);
+        return Outcome::DivisionByZero;
+    }
     m.muvelet.clear();
     // The operands are finite, but their result may not be; it is never kept.
-    if (!std::isfinite(result))
+    if (!result->ok())
         return Outcome::NotRepresentable;
-    m.eredmeny = result;
+    m.eredmeny = result->value;
     // Base ten shows a sum, difference or product at once, as it always did.
     if (op != QLatin1String("/") && m.alapkod == radix::kBaseTenOption)
-        atv2(result);
+        atv2(result->value);
     return Outcome::Result;
 }
 
@@ -128,4 +122,24 @@ void InfosWindow::Command1_Click(int index)
         break;
     }
     displayfield::focusAtEnd(Text1);
+}
+
+void InfosWindow::Command3_Click()
+{
+    // A sign fits before a full display, but not before one that is already
+    // longer: the display would grow by one digit and a sign each time.
+    const QString flipped = radix::negated(Text1->text(), radix::baseOf(m.alapkod));
+    if (flipped.size() <= kMaxEntry + 1)
+        Text1->setText(flipped);
+    displayfield::focusAtEnd(Text1);
+}
+
+void InfosWindow::Text1_Change()
+{
+    // While a division by zero is pending its message stands in the display.
+    if (!(m.szam2 == 0 && m.muvelet == QLatin1String("/"))) {
+        // Only the digits of the display's base: a 2 cannot stand in a binary number.
+        inputcheck::checkDisplay(m, Text1, radix::baseOf(m.alapkod));
+    }
+    m.pontdb = 0;
 }

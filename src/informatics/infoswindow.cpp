@@ -1,56 +1,75 @@
 #include "informatics/infoswindow.h"
 
 #include "shared/centring.h"
-#include "shared/displayfield.h"
 #include "shared/module1.h"
 #include "shared/twips.h"
-#include "shared/windowparts.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
-constexpr int kKey = 375;  // every key is 375 x 375 twips unless stated
+using keypad::square;
+using W = InfosWindow;
 
-// Left and top of each digit key, by index.
-constexpr std::array<std::array<int, 2>, 16> kDigitPlaces{{
-    {1080, 3240},                              // 0
-    {1080, 2760}, {1560, 2760}, {2040, 2760},  // 1 2 3
-    {1080, 2280}, {1560, 2280}, {2040, 2280},  // 4 5 6
-    {1080, 1800}, {1560, 1800}, {2040, 1800},  // 7 8 9
-    {2520, 2760}, {3000, 2760}, {3480, 2760},  // A B C
-    {2520, 2280}, {3000, 2280}, {3480, 2280},  // D E F
-}};
+const keypad::Key<W> kKeys[] = {
+    // Row by row, left to right.
+    {"Command2", 7, "7", square(1080, 1800), &W::Command2_Click},
+    {"Command2", 8, "8", square(1560, 1800), &W::Command2_Click},
+    {"Command2", 9, "9", square(2040, 1800), &W::Command2_Click},
+    {"Command5", 0, "+", square(5520, 1800), &W::Command5_Click, "Összeadás"},
+    {"Command6", -1, "C", {6120, 1800, 375, 1335}, &W::Command6_Click, "Törlés"},
+    {"Command1", 0, "M+", square(240, 2280), &W::Command1_Click, "Elhelyezi a memóriában"},
+    {"Command2", 4, "4", square(1080, 2280), &W::Command2_Click},
+    {"Command2", 5, "5", square(1560, 2280), &W::Command2_Click},
+    {"Command2", 6, "6", square(2040, 2280), &W::Command2_Click},
+    {"Command2", 13, "D", square(2520, 2280), &W::Command2_Click, "13"},
+    {"Command2", 14, "E", square(3000, 2280), &W::Command2_Click, "14"},
+    {"Command2", 15, "F", square(3480, 2280), &W::Command2_Click, "15"},
+    {"Command5", 1, "-", square(5520, 2280), &W::Command5_Click, "Kivonás"},
+    {"Command1", 1, "MR", square(240, 2760), &W::Command1_Click, "Kiolvassa a memória tartalmát"},
+    {"Command2", 1, "1", square(1080, 2760), &W::Command2_Click},
+    {"Command2", 2, "2", square(1560, 2760), &W::Command2_Click},
+    {"Command2", 3, "3", square(2040, 2760), &W::Command2_Click},
+    {"Command2", 10, "A", square(2520, 2760), &W::Command2_Click, "10"},
+    {"Command2", 11, "B", square(3000, 2760), &W::Command2_Click, "11"},
+    {"Command2", 12, "C", square(3480, 2760), &W::Command2_Click, "12"},
+    {"Command5", 2, "*", square(5520, 2760), &W::Command5_Click, "Szorzás"},
+    {"Command1", 2, "MC", square(240, 3240), &W::Command1_Click, "Törli a memóriát"},
+    {"Command2", 0, "0", square(1080, 3240), &W::Command2_Click},
+    {"Command3", -1, "+/-", square(1560, 3240), &W::Command3_Click},
+    {"Command4", -1, ",", square(2040, 3240), &W::Command4_Click},
+    {"Command5", 3, "/", square(5520, 3240), &W::Command5_Click, "Osztás"},
+    {"Command7", -1, "=", square(6120, 3240), &W::Command7_Click},
+};
+
 constexpr std::array<int, 10> kOptionLefts{120, 720, 1320, 1920, 2520, 3120, 3720, 4320, 4920, 5640};
 }  // namespace
 
-InfosWindow::InfosWindow(Module1 &state, QWidget *parent) : QMainWindow(parent), m(state)
+InfosWindow::InfosWindow(Module1 &state) : CalculatorWindow(state, 6735, 3855)
 {
     setObjectName(QStringLiteral("infos"));
     setWindowTitle(QStringLiteral("Zorvexa - INFORMATIKAI"));
-    buildControls();
+    Label1 = new QLabel(QStringLiteral("A számrendszer alapszáma:"), client());
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twips::rect(2160, 120, 2415, 255));
+    addBaseOptions();
+    addDisplay({240, 1200, 6255, 375}, kMaxEntry, false);
+    addIndicator(square(240, 1800));
+    addKeys(kKeys, int(std::size(kKeys)));
+    Text1->setFocus();
     Form_Load();
 }
 
-void InfosWindow::buildControls()
+void InfosWindow::addBaseOptions()
 {
-    QWidget *client = windowparts::makeClientArea(this, twips::size(6735, 3855));
-
-    Label1 = new QLabel(QStringLiteral("A számrendszer alapszáma:"), client);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twips::rect(2160, 120, 2415, 255));
-
-    Frame1 = new QGroupBox(client);
+    Frame1 = new QGroupBox(client());
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twips::rect(240, 360, 6255, 615));
     Frame1->setAccessibleName(Label1->text());
-    const QStringList bases{"2", "3", "4", "5", "6", "7", "8", "9", "10", "16"};
     for (int i = 0; i < radix::kOptionCount; ++i) {
-        Option1[i] = new QRadioButton(bases[i], Frame1);
+        Option1[i] = new QRadioButton(QString::number(radix::baseOf(i)), Frame1);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         Option1[i]->setGeometry(twips::rect(kOptionLefts[i], 240, 495, 255));
     }
@@ -61,43 +80,6 @@ void InfosWindow::buildControls()
             if (on)
                 Option1_Click(i);
         });
-
-    Text1 = windowparts::makeDisplay(client, twips::rect(240, 1200, 6255, kKey), kMaxEntry, [this] { Text1_Change(); }, nullptr);
-
-    Label2 = new QLabel(client);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twips::rect(240, 1800, kKey, kKey));
-    Label2->setAlignment(Qt::AlignCenter);
-
-    const QStringList memoryCaptions{QStringLiteral("M+"), QStringLiteral("MR"), QStringLiteral("MC")};
-    for (int i = 0; i < 3; ++i) {
-        Command1[i] = windowparts::makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
-                              twips::rect(240, 2280 + 480 * i, kKey, kKey));
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    }
-
-    for (int i = 0; i < 16; ++i) {
-        Command2[i] = windowparts::makeKey(client, QString::number(i, 16).toUpper(), QStringLiteral("Command2_%1").arg(i),
-                              twips::rect(kDigitPlaces[i][0], kDigitPlaces[i][1], kKey, kKey));
-        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
-    }
-    Command3 = windowparts::makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(1560, 3240, kKey, kKey));
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    Command4 = windowparts::makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2040, 3240, kKey, kKey));
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-
-    const QStringList signs{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")};
-    for (int i = 0; i < 4; ++i) {
-        Command5[i] = windowparts::makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
-                              twips::rect(5520, 1800 + 480 * i, kKey, kKey));
-        connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
-    }
-    Command6 = windowparts::makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(6120, 1800, kKey, 1335));
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    Command7 = windowparts::makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(6120, 3240, kKey, kKey));
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-
-    Text1->setFocus();
 }
 
 void InfosWindow::Form_Load()
@@ -114,13 +96,6 @@ void InfosWindow::Form_Activate()
     centreOnScreen(this);
 }
 
-void InfosWindow::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-}
-
 int InfosWindow::checkedOption() const
 {
     for (int i = 0; i < radix::kOptionCount; ++i)
@@ -132,10 +107,8 @@ int InfosWindow::checkedOption() const
 void InfosWindow::setDigitKeys(int optionIndex)
 {
     const int base = radix::baseOf(optionIndex);
-    for (int i = base; i < 16; ++i)
-        Command2[i]->setEnabled(false);
-    for (int i = 0; i < base; ++i)
-        Command2[i]->setEnabled(true);
+    for (int i = 0; i < int(Command2.size()); ++i)
+        Command2[size_t(i)]->setEnabled(i < base);
 }
 
 void InfosWindow::setOptionsEnabled(bool enabled)

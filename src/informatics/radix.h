@@ -10,7 +10,6 @@ namespace radix {
 // The base options by index: 0-8 are the bases 2-10, 9 is base 16.
 constexpr int kOptionCount = 10;
 constexpr int kBaseTenOption = 8;
-constexpr int kHexOption = 9;
 int baseOf(int optionIndex);
 
 // Every whole number up to 2^53 - 1 is a double, so conversions stay exact

@@ -1,7 +1,10 @@
-// The function keys of the scientific window (Command8): five keys that
-// leave a pending operation for "=", eight that act on the display at once.
+// The function keys of the scientific window (Command8): five leave an
+// operation pending for "=", eight act on the display at once, and six of
+// those have an inverse. Their captions, places and behaviour in one table.
 #include "scientific/extendwindow.h"
 
+#include "scientific/functions.h"
+#include "scientific/keypictures.h"
 #include "shared/displayfield.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
@@ -10,106 +13,162 @@
 #include <QLineEdit>
 
 namespace {
+using namespace scientific;
 
-using scientific::Result;
-
-// When the tape line is written, relative to the result.
+// When the tape line of an immediate key is written, relative to the result.
 enum class Tape {
     AfterCheck,   // argument and tag, once the argument is accepted
     BeforeCheck,  // argument and tag at once; a refusal replaces it
     FromResult,   // the shown result and tag
 };
 
-struct KeyAction {
-    const char *tag;
-    Result (*compute)(double);
-    Tape tape;
+// Whether a result gets a "0" before its point (0.25 rather than .25).
+enum class Form { Plain, LeadingZero };
+
+struct Action {
+    const char *tag = nullptr;  // nullptr: the key has no such action
+    Result (*compute)(double) = nullptr;
+    Tape tape = Tape::AfterCheck;
+    Form form = Form::LeadingZero;
+    double powerBase = 0;        // 10^x and e^x keep their base as szam2
+    bool leavesInverse = false;  // arc sin and arc cos: the next key is plain again
 };
 
-bool isPending(int index) { return index == 0 || index == 1 || index == 4 || index == 5 || index == 11; }
+struct FunctionKey {
+    const char *caption;  // "" for a picture key
+    keypad::Place place;
+    const char *tip;
+    // A pending key: its tag becomes the pending operation of "=".
+    const char *pendingTag;
+    Result (*operation)(double, double);
+    Form form;
+    // An immediate key: what it does, plainly and in inverse mode.
+    Action plain;
+    Action inverse;
+};
 
-const char *pendingTag(int index)
+constexpr FunctionKey pending(const char *caption, keypad::Place place, const char *tip, const char *tag,
+                              Result (*operation)(double, double), Form form)
 {
-    switch (index) {
-    case 0: return "^";
-    case 1: return " (gyök) ";
-    case 4: return " (Lnko) ";
-    case 5: return " (Lkkt) ";
-    default: return "%";
-    }
+    return {caption, place, tip, tag, operation, form, {}, {}};
 }
 
-KeyAction immediateAction(int index, bool inverse)
+constexpr FunctionKey immediate(const char *caption, keypad::Place place, const char *tip, Action plain,
+                                Action inverse = {})
 {
-    using namespace scientific;
-    switch (index) {
-    case 2: return {"!", factorial, Tape::AfterCheck};
-    case 3: return {" (1/x) ", reciprocal, Tape::AfterCheck};
-    case 6: return inverse ? KeyAction{" (10^x) ", tenPower, Tape::BeforeCheck}
-                           : KeyAction{" (lgx) ", decimalLog, Tape::AfterCheck};
-    case 7: return inverse ? KeyAction{" (e^x) ", ePower, Tape::BeforeCheck}
-                           : KeyAction{" (lnx) ", naturalLog, Tape::AfterCheck};
-    case 8: return inverse ? KeyAction{" (arc sinx) ", arcSine, Tape::FromResult}
-                           : KeyAction{" (sinx) ", sine, Tape::FromResult};
-    case 9: return inverse ? KeyAction{" (arc cosx) ", arcCosine, Tape::FromResult}
-                           : KeyAction{" (cosx) ", cosine, Tape::FromResult};
-    case 10: return inverse ? KeyAction{" (arc tgx) ", arcTangent, Tape::BeforeCheck}
-                            : KeyAction{" (tgx) ", tangent, Tape::BeforeCheck};
-    default: return inverse ? KeyAction{" (arc ctgx) ", arcCotangent, Tape::BeforeCheck}
-                            : KeyAction{" (ctgx) ", cotangent, Tape::BeforeCheck};
-    }
+    return {caption, place, tip, nullptr, nullptr, Form::Plain, plain, inverse};
+}
+
+constexpr keypad::Place narrow(int left, int top) { return keypad::square(left, top); }
+constexpr keypad::Place wide(int left, int top) { return {left, top, 615, 375}; }
+
+const FunctionKey kFunctionKeys[] = {
+    pending("", narrow(3720, 1320), "Hatványozás: x az n-ediken", "^", power, Form::LeadingZero),
+    pending("", narrow(3720, 1800), "Gyökvonás: n-edik gyök x", " (gyök) ", root, Form::Plain),
+    immediate("n !", narrow(3720, 2280), "n faktoriálisa", {"!", factorial, Tape::AfterCheck, Form::Plain}),
+    immediate("1/x", narrow(3720, 2760), "x reciproka", {" (1/x) ", reciprocal}),
+    pending("Lnko", wide(4800, 1320), "Legnagyobb közös osztó", " (Lnko) ", gcd, Form::Plain),
+    pending("Lkkt", wide(4800, 1800), "Legkisebb közös többszörös", " (Lkkt) ", lcm, Form::Plain),
+    immediate("lg x", wide(4800, 2280), "Tizes alapú logaritmus", {" (lgx) ", decimalLog},
+              {" (10^x) ", tenPower, Tape::BeforeCheck, Form::LeadingZero, 10}),
+    immediate("ln x", wide(4800, 2760), "Természetes (e) alapú logaritmus", {" (lnx) ", naturalLog},
+              {" (e^x) ", ePower, Tape::BeforeCheck, Form::LeadingZero, kE}),
+    immediate("sin x", wide(5520, 1320), "", {" (sinx) ", sine, Tape::FromResult},
+              {" (arc sinx) ", arcSine, Tape::FromResult, Form::LeadingZero, 0, true}),
+    immediate("cos x", wide(5520, 1800), "", {" (cosx) ", cosine, Tape::FromResult},
+              {" (arc cosx) ", arcCosine, Tape::FromResult, Form::LeadingZero, 0, true}),
+    immediate("tg x", wide(5520, 2280), "", {" (tgx) ", tangent, Tape::BeforeCheck},
+              {" (arc tgx) ", arcTangent, Tape::BeforeCheck}),
+    pending("%", narrow(4200, 1320), "Százalékszámítás: a (alap) b %-a", "%", percent, Form::LeadingZero),
+    immediate("ctg x", wide(5520, 2760), "", {" (ctgx) ", cotangent, Tape::BeforeCheck},
+              {" (arc ctgx) ", arcCotangent, Tape::BeforeCheck}),
+};
+
+const FunctionKey *pendingKey(const QString &tag)
+{
+    for (const FunctionKey &key : kFunctionKeys)
+        if (key.pendingTag && tag == QString::fromUtf8(key.pendingTag))
+            return &key;
+    return nullptr;
 }
 
 }  // namespace
 
+void ExtendWindow::addFunctionKeys()
+{
+    std::vector<keypad::Key<ExtendWindow>> rows;
+    for (int i = 0; i < int(std::size(kFunctionKeys)); ++i) {
+        const FunctionKey &f = kFunctionKeys[i];
+        rows.push_back({"Command8", i, f.caption, f.place, &ExtendWindow::Command8_Click, f.tip});
+    }
+    addKeys(rows.data(), int(rows.size()));
+    for (int i = 0; i < int(Command8.size()); ++i)
+        Command8[size_t(i)] = key(QStringLiteral("Command8"), i);
+    // The two keys without a caption show a picture and need a spoken name.
+    Command8[0]->setIcon(keypictures::power(Command8[0]));
+    Command8[0]->setAccessibleName(QStringLiteral("Hatványozás"));
+    Command8[1]->setIcon(keypictures::root(Command8[1]));
+    Command8[1]->setAccessibleName(QStringLiteral("Gyökvonás"));
+    for (int i : {0, 1})
+        Command8[size_t(i)]->setIconSize(keypictures::size());
+}
+
+bool ExtendWindow::hasInverse(int index)
+{
+    return kFunctionKeys[index].inverse.tag != nullptr;
+}
+
+std::optional<Result> ExtendWindow::operate(const QString &sign, double a, double b) const
+{
+    if (sign == QLatin1String("/"))
+        return quotient(a, b);  // snapped, unlike the plain quotient
+    if (const FunctionKey *key = pendingKey(sign))
+        return key->operation(a, b);
+    return CalculatorWindow::operate(sign, a, b);
+}
+
+bool ExtendWindow::writesLeadingZero(const QString &sign) const
+{
+    const FunctionKey *key = pendingKey(sign);
+    return key ? key->form == Form::LeadingZero : CalculatorWindow::writesLeadingZero(sign);
+}
+
 void ExtendWindow::Command8_Click(int index)
 {
+    const FunctionKey &key = kFunctionKeys[index];
     m.szam1 = numbertext::val(Text1->text());
-    if (isPending(index))
-        pendingKey(QString::fromUtf8(pendingTag(index)));
-    else
-        immediateKey(index);
+    const QString argumentText = Text1->text();
+    if (key.pendingTag) {
+        // The tape starts afresh with the first operand; "=" adds the second.
+        m.muvelet = QString::fromUtf8(key.pendingTag);
+        Label3->setText(argumentText + m.muvelet);
+        Text1->setText(QString());
+    } else {
+        // Keys without an inverse are locked in inverse mode.
+        const Action &action = m.inverz && key.inverse.tag ? key.inverse : key.plain;
+        const QString tag = QString::fromUtf8(action.tag);
+        const double x = m.szam1;
+        m.muvelet = tag;
+        if (action.tape == Tape::BeforeCheck)
+            Label3->setText(argumentText + tag);
+        if (action.powerBase != 0)
+            m.szam2 = action.powerBase;
+        const Result result = action.compute(x);
+        if (!result.ok()) {
+            refuse(result.refusal, x);  // the display keeps the argument
+        } else {
+            if (action.tape == Tape::AfterCheck)
+                Label3->setText(argumentText + tag);
+            m.eredmeny = result.value;
+            if (action.leavesInverse)
+                m.inverz = false;
+            Text1->setText(action.form == Form::LeadingZero ? numbertext::displayFormLeadingZero(m.eredmeny)
+                                                            : numbertext::displayForm(m.eredmeny));
+            if (action.tape == Tape::FromResult)
+                Label3->setText(Text1->text() + tag);
+        }
+    }
     Label3->setText(Label3->text() + QLatin1Char(' '));
     m.valto = true;
     displayfield::focusAtEnd(Text1);
-}
-
-void ExtendWindow::pendingKey(const QString &tag)
-{
-    // The tape starts afresh with the first operand; "=" adds the second.
-    m.muvelet = tag;
-    Label3->setText(Text1->text() + tag);
-    Text1->setText(QString());
-}
-
-void ExtendWindow::immediateKey(int index)
-{
-    const bool arc = m.inverz && (index == 8 || index == 9);
-    const KeyAction action = immediateAction(index, m.inverz);
-    const QString tag = QString::fromUtf8(action.tag);
-    const QString argumentText = Text1->text();
-    const double x = m.szam1;
-
-    m.muvelet = tag;
-    if (action.tape == Tape::BeforeCheck)
-        Label3->setText(argumentText + tag);
-    if (m.inverz && (index == 6 || index == 7))
-        m.szam2 = index == 6 ? 10 : scientific::kE;  // the base of the power
-
-    const Result result = action.compute(x);
-    if (!result.ok()) {
-        refuse(result.refusal, x);  // the display keeps the argument
-        return;
-    }
-    if (action.tape == Tape::AfterCheck)
-        Label3->setText(argumentText + tag);
-    m.eredmeny = result.value;
-    if (arc) {
-        m.seged = scientific::seged(x);
-        m.inverz = false;  // the next sin or cos key is the plain function again
-    }
-    Text1->setText(index == 2 ? numbertext::displayForm(m.eredmeny)
-                              : numbertext::displayFormLeadingZero(m.eredmeny));
-    if (action.tape == Tape::FromResult)
-        Label3->setText(Text1->text() + tag);
 }

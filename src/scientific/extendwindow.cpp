@@ -1,142 +1,86 @@
 #include "scientific/extendwindow.h"
 
-#include "scientific/keypictures.h"
+#include "scientific/functions.h"
 #include "shared/centring.h"
 #include "shared/colors.h"
 #include "shared/displayfield.h"
 #include "shared/module1.h"
 #include "shared/twips.h"
-#include "shared/windowparts.h"
+#include "solvers/linearwindow.h"
+#include "solvers/masodfwindow.h"
 
-#include <QEvent>
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
+using keypad::square;
+using W = ExtendWindow;
 
-// The function keys: caption (empty for the two picture keys), left, top, width.
-struct FunctionKey {
-    const char *caption;
-    int left, top, width;
+// The function keys (Command8) come from their own table (extendfunctions.cpp).
+const keypad::Key<W> kKeys[] = {
+    // Row by row, left to right.
+    {"Command10", -1, "Inv", {840, 1320, 615, 375}, &W::Command10_Click, "INVERZ: a művelet ellentéte"},
+    {"Command2", 7, "7", square(1680, 1320), &W::Command2_Click},
+    {"Command2", 8, "8", square(2160, 1320), &W::Command2_Click},
+    {"Command2", 9, "9", square(2640, 1320), &W::Command2_Click},
+    {"Command5", 0, "+", square(3240, 1320), &W::Command5_Click, "Összeadás"},
+    {"Command6", -1, "C", {6360, 1320, 375, 1335}, &W::Command6_Click, "Törlés"},
+    {"Command1", 0, "M+", square(240, 1800), &W::Command1_Click, "Elhelyezi a memóriában"},
+    {"Command11", -1, "x1,x2", {840, 1800, 615, 375}, &W::Command11_Click, "Másodfokú egyenlet-megoldás"},
+    {"Command2", 4, "4", square(1680, 1800), &W::Command2_Click},
+    {"Command2", 5, "5", square(2160, 1800), &W::Command2_Click},
+    {"Command2", 6, "6", square(2640, 1800), &W::Command2_Click},
+    {"Command5", 1, "-", square(3240, 1800), &W::Command5_Click, "Kivonás"},
+    {"Command9", 0, "Pi", square(4200, 1800), &W::Command9_Click, "Pi-konstans"},
+    {"Command1", 1, "MR", square(240, 2280), &W::Command1_Click, "Kiolvassa a memória tartalmát"},
+    {"Command12", -1, "x,y,z", {840, 2280, 615, 375}, &W::Command12_Click,
+     "Kétismeretlenes egyenletrendszer-megoldás"},
+    {"Command2", 1, "1", square(1680, 2280), &W::Command2_Click},
+    {"Command2", 2, "2", square(2160, 2280), &W::Command2_Click},
+    {"Command2", 3, "3", square(2640, 2280), &W::Command2_Click},
+    {"Command5", 2, "*", square(3240, 2280), &W::Command5_Click, "Szorzás"},
+    {"Command9", 1, "e", square(4200, 2280), &W::Command9_Click, "e-konstans"},
+    {"Command1", 2, "MC", square(240, 2760), &W::Command1_Click, "Törli a memóriát"},
+    {"Command2", 0, "0", square(1680, 2760), &W::Command2_Click},
+    {"Command3", -1, "+/-", square(2160, 2760), &W::Command3_Click},
+    {"Command4", -1, ",", square(2640, 2760), &W::Command4_Click},
+    {"Command5", 3, "/", square(3240, 2760), &W::Command5_Click, "Osztás"},
+    {"Command7", -1, "=", square(6360, 2760), &W::Command7_Click},
 };
-const std::array<FunctionKey, 13> kFunctionKeys{{
-    {"", 3720, 1320, 375},        // 0 power
-    {"", 3720, 1800, 375},        // 1 root
-    {"n !", 3720, 2280, 375},     // 2
-    {"1/x", 3720, 2760, 375},     // 3
-    {"Lnko", 4800, 1320, 615},    // 4
-    {"Lkkt", 4800, 1800, 615},    // 5
-    {"lg x", 4800, 2280, 615},    // 6
-    {"ln x", 4800, 2760, 615},    // 7
-    {"sin x", 5520, 1320, 615},   // 8
-    {"cos x", 5520, 1800, 615},   // 9
-    {"tg x", 5520, 2280, 615},    // 10
-    {"%", 4200, 1320, 375},       // 11
-    {"ctg x", 5520, 2760, 615},   // 12
-}};
+constexpr int kTapeLength = 80;
 
 // The lines run down the middle of the gaps between the key groups.
 constexpr std::array<int, 5> kLineLefts{727, 1567, 3127, 4687, 6247};
 
+constexpr unsigned kInverseColour = 0xF09C38;
 }  // namespace
 
-ExtendWindow::ExtendWindow(Module1 &state, QWidget *parent) : QMainWindow(parent), m(state)
+ExtendWindow::ExtendWindow(Module1 &state) : CalculatorWindow(state, 6975, 3375, kTapeLength)
 {
     setObjectName(QStringLiteral("extend"));
     setWindowTitle(QStringLiteral("Zorvexa - BŐVÍTETT"));
-    buildControls();
-    Form_Load();
-}
-
-void ExtendWindow::buildControls()
-{
-    QWidget *client = windowparts::makeClientArea(this, twips::size(6975, 3375));
-
-    Label3 = new QLabel(client);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(twips::rect(240, 120, 6495, 375));
-    setTapeNormal();
-
-    Text1 = windowparts::makeDisplay(client, twips::rect(240, 600, 6495, 375), displayfield::kMaxEntry, [this] { Text1_Change(); },
-                                     [this](int code) { Text1_KeyDown(code); });
-
-    Label2 = new QLabel(client);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twips::rect(240, 1320, 375, 375));
-    Label2->setAlignment(Qt::AlignCenter);
-
-    const QStringList memoryCaptions{QStringLiteral("M+"), QStringLiteral("MR"), QStringLiteral("MC")};
-    for (int i = 0; i < 3; ++i) {
-        Command1[i] = windowparts::makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
-                              twips::rect(240, 1800 + 480 * i, 375, 375));
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    }
-
-    Command10 = windowparts::makeKey(client, QStringLiteral("Inv"), QStringLiteral("Command10"), twips::rect(840, 1320, 615, 375));
-    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-    Command11 = windowparts::makeKey(client, QStringLiteral("x1,x2"), QStringLiteral("Command11"), twips::rect(840, 1800, 615, 375));
-    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
-    Command12 = windowparts::makeKey(client, QStringLiteral("x,y,z"), QStringLiteral("Command12"), twips::rect(840, 2280, 615, 375));
-    connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
-
-    // Digits 1-9 in three rows from 7 8 9 at the top; 0 below the 1.
-    for (int digit = 0; digit < 10; ++digit) {
-        const int column = digit == 0 ? 0 : (digit - 1) % 3;
-        const int row = digit == 0 ? 3 : 2 - (digit - 1) / 3;
-        Command2[digit] = windowparts::makeKey(client, QString::number(digit), QStringLiteral("Command2_%1").arg(digit),
-                                  twips::rect(1680 + 480 * column, 1320 + 480 * row, 375, 375));
-        connect(Command2[digit], &QPushButton::clicked, this, [this, digit] { Command2_Click(digit); });
-    }
-    Command3 = windowparts::makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(2160, 2760, 375, 375));
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    Command4 = windowparts::makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2640, 2760, 375, 375));
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-
-    const QStringList signs{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")};
-    for (int i = 0; i < 4; ++i) {
-        Command5[i] = windowparts::makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
-                              twips::rect(3240, 1320 + 480 * i, 375, 375));
-        connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
-    }
-
-    for (int i = 0; i < int(kFunctionKeys.size()); ++i) {
-        const FunctionKey &key = kFunctionKeys[size_t(i)];
-        Command8[i] = windowparts::makeKey(client, QString::fromUtf8(key.caption), QStringLiteral("Command8_%1").arg(i),
-                              twips::rect(key.left, key.top, key.width, 375));
-        connect(Command8[i], &QPushButton::clicked, this, [this, i] { Command8_Click(i); });
-    }
-    // The two keys without a caption show a picture and need a spoken name.
-    Command8[0]->setIcon(keypictures::power(Command8[0]));
-    Command8[0]->setAccessibleName(QStringLiteral("Hatványozás"));
-    Command8[1]->setIcon(keypictures::root(Command8[1]));
-    Command8[1]->setAccessibleName(QStringLiteral("Gyökvonás"));
-    for (int i : {0, 1})
-        Command8[i]->setIconSize(keypictures::size());
-
-    const QStringList constants{QStringLiteral("Pi"), QStringLiteral("e")};
-    for (int i = 0; i < 2; ++i) {
-        Command9[i] = windowparts::makeKey(client, constants[i], QStringLiteral("Command9_%1").arg(i),
-                              twips::rect(4200, 1800 + 480 * i, 375, 375));
-        connect(Command9[i], &QPushButton::clicked, this, [this, i] { Command9_Click(i); });
-    }
-
-    Command6 = windowparts::makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(6360, 1320, 375, 1335));
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    Command7 = windowparts::makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(6360, 2760, 375, 375));
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    Label3 = addTape("Label3", {240, 120, 6495, 375});
+    addDisplay({240, 600, 6495, 375}, displayfield::kMaxEntry, true);
+    addIndicator(square(240, 1320));
+    addKeys(kKeys, int(std::size(kKeys)));
+    addFunctionKeys();
+    for (int i = 0; i < int(Command9.size()); ++i)
+        Command9[size_t(i)] = key(QStringLiteral("Command9"), i);
+    Command10 = key(QStringLiteral("Command10"));
+    Command11 = key(QStringLiteral("Command11"));
+    Command12 = key(QStringLiteral("Command12"));
 
     for (int i = 0; i < int(Line.size()); ++i) {
-        Line[size_t(i)] = new QFrame(client);
-        Line[size_t(i)]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        Line[size_t(i)]->setFrameShape(QFrame::VLine);
-        Line[size_t(i)]->setFrameShadow(QFrame::Sunken);
+        QFrame *line = new QFrame(client());
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
         const QRect span = twips::rect(kLineLefts[size_t(i)], 1320, 0, 1815);
-        Line[size_t(i)]->setGeometry(span.x() - 1, span.y(), 3, span.height());
+        line->setGeometry(span.x() - 1, span.y(), 3, span.height());
+        Line[size_t(i)] = line;
     }
-
     Text1->setFocus();
+    Form_Load();
 }
 
 void ExtendWindow::Form_Load()
@@ -152,20 +96,65 @@ void ExtendWindow::Form_Activate()
     centreOnScreen(this);
 }
 
-void ExtendWindow::Form_GotFocus()
+void ExtendWindow::Command2_Click(int index)
 {
-    m.valto = true;
+    CalculatorWindow::Command2_Click(index);
+    setTapeNormal();
 }
 
-void ExtendWindow::changeEvent(QEvent *event)
+void ExtendWindow::Command6_Click()
 {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    torles();
+    Text1->setFocus();
 }
 
-void ExtendWindow::focusInEvent(QFocusEvent *event)
+void ExtendWindow::torles()
 {
-    QMainWindow::focusInEvent(event);
-    Form_GotFocus();
+    clearAll();
+    m.eredmeny = 0;
+    colors::setBackground(Command10, colors::kButtonFace);
+    m.inverz = false;
+}
+
+void ExtendWindow::Command10_Click()
+{
+    m.inverz = !m.inverz;
+    if (m.inverz) {
+        // Only the keys that have an inverse stay usable, and "C" to leave.
+        setKeysEnabled(false);
+        for (int i = 0; i < int(Command8.size()); ++i)
+            Command8[size_t(i)]->setEnabled(hasInverse(i));
+        colors::setBackground(Command10, kInverseColour);
+    } else {
+        torles();
+    }
+}
+
+void ExtendWindow::Command9_Click(int index)
+{
+    // Appended to what the display holds; the input check judges the whole.
+    // Past the entry limit too, but only onto a display within it: with its
+    // point deleted, a long text would otherwise grow by a constant per press
+    // until it no longer reads as a finite number.
+    if (Text1->text().size() > displayfield::kMaxEntry)
+        return;
+    Text1->setText(Text1->text() + (index == 0 ? QStringLiteral("3.14159265358979")
+                                               : QStringLiteral("2.71828182845905")));
+}
+
+// A fresh dialog per opening, so each starts from its design state. No
+// platform hands activation back after a modal dialog; taking it here runs
+// Form_Activate as a return to this window should.
+void ExtendWindow::Command11_Click()
+{
+    MasodfWindow w(m, this);
+    w.exec();
+    activateWindow();
+}
+
+void ExtendWindow::Command12_Click()
+{
+    LinearWindow w(m, this);
+    w.exec();
+    activateWindow();
 }

@@ -1,5 +1,7 @@
 #include "scientific/functions.h"
 
+#include "shared/arithmetic.h"
+
 #include <cmath>
 
 namespace scientific {
@@ -62,15 +64,12 @@ double kerekit(double value)
     return whole;
 }
 
-Result sum(double a, double b) { return checked(a + b); }
-Result difference(double a, double b) { return checked(a - b); }
-Result product(double a, double b) { return checked(a * b); }
-
 Result quotient(double a, double b)
 {
-    if (b == 0)
-        return refused(Refusal::DivisionByZero);
-    return snappedIfFinite(a / b);
+    Result result = *arithmetic::operate(QStringLiteral("/"), a, b);
+    if (result.ok())
+        result.value = kerekit(result.value);
+    return result;
 }
 
 Result power(double base, double exponent)

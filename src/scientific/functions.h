@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/result.h"
+
 #include <cstdint>
 
 // The arithmetic of the scientific window, free of widgets: every function
@@ -11,27 +13,8 @@ namespace scientific {
 constexpr double kPi = 3.14159265358979;
 constexpr double kE = 2.71828182845905;
 
-enum class Refusal {
-    None,
-    DivisionByZero,
-    NotRepresentable,
-    NoRealResult,
-    EvenRootOfNegative,
-    WholeNumbersOnly,
-    FactorialTooLarge,
-    FactorialNotWhole,
-    LogOfNonPositive,
-    SineRange,
-    CosineRange,
-    TangentPole,
-    CotangentPole,
-};
-
-struct Result {
-    double value = 0;
-    Refusal refusal = Refusal::None;
-    bool ok() const { return refusal == Refusal::None; }
-};
+using ::Refusal;
+using ::Result;
 
 // Rounds to `decimals` places, halves to the even neighbour. Values already
 // too coarse to carry that many places come back unchanged.
@@ -41,10 +24,7 @@ double roundTo(double value, int decimals);
 // that a non-zero value of magnitude 1E-14 or more is never snapped to 0.
 double kerekit(double value);
 
-// The two-operand operations of "=".
-Result sum(double a, double b);
-Result difference(double a, double b);
-Result product(double a, double b);
+// The two-operand operations of "=" besides the sum, difference and product.
 Result quotient(double a, double b);     // snapped
 Result power(double base, double exponent);   // snapped
 Result root(double radicand, double index);   // index-th root, snapped

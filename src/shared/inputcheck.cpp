@@ -2,6 +2,7 @@
 
 #include "shared/messages.h"
 #include "shared/module1.h"
+#include "shared/texts.h"
 
 #include <QLineEdit>
 
@@ -47,11 +48,11 @@ void checkDisplay(Module1 &state, QLineEdit *field, int base)
 {
     examine(state, field->text(), base);
     if (state.hibas) {
-        messages::show(kMessageDigits, messages::Icon::None, field);
+        messages::show(texts::kDigits, messages::Icon::None, field);
         field->setText(QString());
     }
     if (state.pontdb >= 2) {
-        messages::show(kMessagePoints, messages::Icon::None, field);
+        messages::show(texts::kPoints, messages::Icon::None, field);
         // Zeroed before emptying, so the re-entered check does not repeat it.
         state.pontdb = 0;
         field->setText(QString());

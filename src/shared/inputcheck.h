@@ -8,9 +8,6 @@ struct Module1;
 // The input check that runs on every change of a display field.
 namespace inputcheck {
 
-inline const QString kMessageDigits = QStringLiteral("Számjegyeket írjon be!");
-inline const QString kMessagePoints = QStringLiteral("A törtekben csak egy tizedespont van!");
-
 // The verdict on one text: sets `vizsgalt` (trimmed text + "0" sentinel),
 // adds the points before the first forbidden character to `pontdb`, and sets
 // `hibas` when a forbidden character is found. Shows nothing. Allowed are
@@ -19,8 +16,8 @@ inline const QString kMessagePoints = QStringLiteral("A törtekben csak egy tize
 void examine(Module1 &state, const QString &text, int base = 10);
 
 // The check of a calculator display (ellenoriz, ellenoriz2, ellenoriz3):
-// examine the field; a forbidden character shows message 1 and empties the
-// field, two or more points show message 2, empty it and zero `pontdb`.
+// examine the field; a forbidden character shows texts::kDigits and empties
+// the field; two or more points show texts::kPoints, empty it and zero `pontdb`.
 // Emptying the field re-enters its change handler, as typing would.
 void checkDisplay(Module1 &state, QLineEdit *field, int base = 10);
 

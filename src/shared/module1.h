@@ -4,7 +4,7 @@
 
 // The state the three calculator views share: one object, owned by the
 // application and handed by reference to every window. Members keep the names
-// the windows' handlers use; everything starts Empty/0/False/"".
+// the windows' handlers use. A window's Form_Load sets what it starts from.
 struct Module1 {
     // The calculation itself; carries over between the views.
     double szam1 = 0;       // first operand of the pending operation
@@ -20,12 +20,11 @@ struct Module1 {
     QString vizsgalt;       // the text under check, trimmed, with a "0" sentinel
 
     // Scientific window.
-    double seged = 0;       // sqrt(1 - x*x) of the arc functions
     bool inverz = false;    // Inv key state
 
     // Informatics window.
     int muveletdb = 0;      // operator presses since load or C
-    int alapkod = 8;        // index of the base option in force (8 = base 10)
+    int alapkod = 8;        // index of the base option in force: base 10
 
     // Linear solver: the coefficients as read from its fields.
     double a1 = 0, b1 = 0, c1 = 0;

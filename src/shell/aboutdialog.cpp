@@ -47,7 +47,7 @@ void line(QWidget *parent, QFrame::Shape shape, QRect geometry)
 
 }  // namespace
 
-AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
 {
     loadResources();
     setObjectName(QStringLiteral("about"));
@@ -115,13 +115,6 @@ void AboutDialog::Label5_Click()
 {
     // Whether a mail program starts or not, the box says nothing of its own.
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + kContactAddress));
-}
-
-void AboutDialog::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
 }
 
 bool AboutDialog::eventFilter(QObject *watched, QEvent *event)

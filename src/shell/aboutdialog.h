@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/formactivate.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -7,7 +9,7 @@ class QPushButton;
 
 // "Névjegy": name, pictures, version and the contact mail link. Built at
 // every opening and discarded when closed.
-class AboutDialog : public QDialog {
+class AboutDialog : public WithFormActivate<QDialog> {
     Q_OBJECT
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
@@ -24,11 +26,10 @@ public:
     QPushButton *Command1;
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void Command1_Click();
     void Label5_Click();
 
 protected:
-    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 };

@@ -9,6 +9,7 @@
 #include "standard/standwindow.h"
 
 #include "shared/messages.h"
+#include "shared/texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,8 +20,6 @@
 
 #include <sys/socket.h>
 #include <unistd.h>
-
-const QString Application::kHelpMissing = helpfiles::message(helpfiles::Problem::Missing);
 
 namespace {
 
@@ -101,7 +100,7 @@ void Application::loaded(QMainWindow *window, View view)
     emit windowLoaded(view);
 }
 
-QMainWindow &Application::window(View view)
+CalculatorWindow &Application::window(View view)
 {
     switch (view) {
     case View::Extended: return extend();

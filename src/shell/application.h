@@ -12,6 +12,7 @@ class ExtendWindow;
 class HelpViewer;
 class InfosWindow;
 class OptionsDialog;
+class CalculatorWindow;
 class QMainWindow;
 class StandWindow;
 
@@ -21,8 +22,6 @@ class StandWindow;
 class Application : public QObject {
     Q_OBJECT
 public:
-    static const QString kHelpMissing;
-
     Application();
     ~Application() override;
 
@@ -31,7 +30,7 @@ public:
     StandWindow &stand();
     ExtendWindow &extend();
     InfosWindow &infos();
-    QMainWindow &window(View view);
+    CalculatorWindow &window(View view);
     bool isLoaded(View view) const;
 
     // Start-up: load and show `stand`.

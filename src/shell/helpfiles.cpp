@@ -1,5 +1,7 @@
 #include "shell/helpfiles.h"
 
+#include "shared/texts.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -19,16 +21,12 @@ bool readable(const QString &path)
 QString message(Problem problem)
 {
     switch (problem) {
-    case Problem::Damaged:
-        return QStringLiteral("A súgó nem nyitható meg: a súgófájl (zorvexa.qch) sérült.");
-    case Problem::NoWritablePlace:
-        return QStringLiteral("A súgó nem nyitható meg: az ideiglenes mappába (%1) nem lehet írni.")
-            .arg(QDir::toNativeSeparators(QDir::tempPath()));
+    case Problem::Damaged: return texts::kHelpDamaged;
+    case Problem::NoWritablePlace: return texts::kHelpNoWritablePlace.arg(QDir::toNativeSeparators(QDir::tempPath()));
     case Problem::Missing:
-    case Problem::None:
-        break;
+    case Problem::None: break;
     }
-    return QStringLiteral("A súgó nem nyitható meg: a súgófájl (zorvexa.qch) hiányzik vagy nem olvasható.");
+    return texts::kHelpMissing;
 }
 
 QString findHelpFolder()

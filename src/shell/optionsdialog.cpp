@@ -12,7 +12,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 
-OptionsDialog::OptionsDialog(Application &app) : QDialog(nullptr), app_(app)
+OptionsDialog::OptionsDialog(Application &app) : WithFormActivate(nullptr), app_(app)
 {
     setObjectName(QStringLiteral("options"));
     setWindowTitle(QStringLiteral("Beállítások"));
@@ -41,13 +41,6 @@ OptionsDialog::OptionsDialog(Application &app) : QDialog(nullptr), app_(app)
 void OptionsDialog::Form_Activate()
 {
     centreOnScreen(this);
-}
-
-void OptionsDialog::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
 }
 
 void OptionsDialog::Command1_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/formactivate.h"
+
 #include <QDialog>
 
 class Application;
@@ -9,7 +11,7 @@ class QPushButton;
 
 // "Beállítások": the tips on or off. Modeless; OK hides it and keeps its
 // state, closing it from the frame discards it.
-class OptionsDialog : public QDialog {
+class OptionsDialog : public WithFormActivate<QDialog> {
     Q_OBJECT
 public:
     explicit OptionsDialog(Application &app);
@@ -19,11 +21,8 @@ public:
     QCheckBox *Check2;  // sound effects: read by nothing
     QPushButton *Command1;
 
-    void Form_Activate();
+    void Form_Activate() override;
     void Command1_Click();
-
-protected:
-    void changeEvent(QEvent *event) override;
 
 private:
     Application &app_;

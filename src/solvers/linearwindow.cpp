@@ -9,7 +9,7 @@
 #include "shared/twips.h"
 #include "solvers/linearsystem.h"
 #include "solvers/signlabel.h"
-#include "solvers/solvertexts.h"
+#include "shared/texts.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -19,7 +19,7 @@
 
 #include <cmath>
 
-using namespace solvertexts;
+using namespace texts;
 
 namespace {
 QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry)
@@ -47,7 +47,7 @@ const std::array<CoefficientPlace, 7> kPlaces{{
 }};
 }  // namespace
 
-LinearWindow::LinearWindow(Module1 &state, QWidget *parent) : QDialog(parent), m(state)
+LinearWindow::LinearWindow(Module1 &state, QWidget *parent) : WithFormActivate(parent), m(state)
 {
     setObjectName(QStringLiteral("linear"));
     setWindowTitle(QStringLiteral("Egyenletrendszer-megoldás"));
@@ -135,13 +135,6 @@ void LinearWindow::Form_Activate()
     centreOnScreen(this);
 }
 
-void LinearWindow::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-}
-
 void LinearWindow::tell(const QString &message)
 {
     messages::show(message, messages::Icon::None, this);
@@ -179,12 +172,12 @@ void LinearWindow::ellenoriz4()
     for (int k = 1; k <= 6; ++k) {
         inputcheck::examine(m, Text1[k]->text());
         if (m.hibas) {
-            tell(inputcheck::kMessageDigits);
+            tell(texts::kDigits);
             Command1->setText(kAgain);
             m.hibas = false;
         }
         if (m.pontdb >= 2) {
-            tell(inputcheck::kMessagePoints);
+            tell(texts::kPoints);
             Command1->setText(kAgain);
             m.hibas = false;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/formactivate.h"
+
 #include <QDialog>
 
 #include <array>
@@ -16,7 +18,7 @@ struct Module1;
 // so every opening starts from the design state. Arrays are indexed as the
 // controls are numbered: Text1[1]..Text1[8], Label1[1]..Label1[6]; element 0
 // is unused.
-class LinearWindow : public QDialog {
+class LinearWindow : public WithFormActivate<QDialog> {
     Q_OBJECT
 public:
     explicit LinearWindow(Module1 &state, QWidget *parent = nullptr);
@@ -31,12 +33,9 @@ public:
     std::array<QLabel *, 2> Label4;     // "x =", "y ="
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void Command1_Click();
     void Label1_Click(int index);
-
-protected:
-    void changeEvent(QEvent *event) override;
 
 private:
     void buildControls();

@@ -7,7 +7,7 @@
 #include "shared/twips.h"
 #include "solvers/quadratic.h"
 #include "solvers/signlabel.h"
-#include "solvers/solvertexts.h"
+#include "shared/texts.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-using namespace solvertexts;
+using namespace texts;
 
 namespace {
 QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry,
@@ -35,7 +35,7 @@ QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, 
 }
 }  // namespace
 
-MasodfWindow::MasodfWindow(Module1 &, QWidget *parent) : QDialog(parent)
+MasodfWindow::MasodfWindow(Module1 &, QWidget *parent) : WithFormActivate(parent)
 {
     setObjectName(QStringLiteral("masodf"));
     setWindowTitle(QStringLiteral("Másodfokú egyenlet-megoldás"));
@@ -117,13 +117,6 @@ void MasodfWindow::Form_Load()
 void MasodfWindow::Form_Activate()
 {
     centreOnScreen(this);
-}
-
-void MasodfWindow::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
 }
 
 void MasodfWindow::warn(const QString &message)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/formactivate.h"
+
 #include <QDialog>
 
 #include <array>
@@ -15,7 +17,7 @@ struct Module1;
 // coefficients and a sign label before each. Opened modally, one object per
 // opening, so every opening starts from the design state. It keeps its state
 // in its own fields and shares none.
-class MasodfWindow : public QDialog {
+class MasodfWindow : public WithFormActivate<QDialog> {
     Q_OBJECT
 public:
     explicit MasodfWindow(Module1 &state, QWidget *parent = nullptr);
@@ -30,12 +32,9 @@ public:
     std::array<QLineEdit *, 2> Text4;  // the roots
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void Command1_Click();
     void Label2_Click(int index);
-
-protected:
-    void changeEvent(QEvent *event) override;
 
 private:
     void buildControls();

@@ -4,75 +4,52 @@
 #include "shared/colors.h"
 #include "shared/displayfield.h"
 #include "shared/module1.h"
-#include "shared/twips.h"
-#include "shared/windowparts.h"
 
-#include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
-StandWindow::StandWindow(Module1 &state, QWidget *parent) : QMainWindow(parent), m(state)
+namespace {
+using keypad::square;
+using W = StandWindow;
+
+const keypad::Key<W> kKeys[] = {
+    // Row by row, left to right.
+    {"Command2", 7, "7", square(1080, 1320), &W::Command2_Click},
+    {"Command2", 8, "8", square(1560, 1320), &W::Command2_Click},
+    {"Command2", 9, "9", square(2040, 1320), &W::Command2_Click},
+    {"Command5", 0, "+", square(2760, 1320), &W::Command5_Click, "Összeadás"},
+    {"Command6", -1, "C", {3360, 1320, 375, 1335}, &W::Command6_Click, "Törlés"},
+    {"Command1", 0, "M+", square(240, 1800), &W::Command1_Click, "Elhelyezi a memóriában"},
+    {"Command2", 4, "4", square(1080, 1800), &W::Command2_Click},
+    {"Command2", 5, "5", square(1560, 1800), &W::Command2_Click},
+    {"Command2", 6, "6", square(2040, 1800), &W::Command2_Click},
+    {"Command5", 1, "-", square(2760, 1800), &W::Command5_Click, "Kivonás"},
+    {"Command1", 1, "MR", square(240, 2280), &W::Command1_Click, "Kiolvassa a memória tartalmát"},
+    {"Command2", 1, "1", square(1080, 2280), &W::Command2_Click},
+    {"Command2", 2, "2", square(1560, 2280), &W::Command2_Click},
+    {"Command2", 3, "3", square(2040, 2280), &W::Command2_Click},
+    {"Command5", 2, "*", square(2760, 2280), &W::Command5_Click, "Szorzás"},
+    {"Command1", 2, "MC", square(240, 2760), &W::Command1_Click, "Törli a memóriát"},
+    {"Command2", 0, "0", square(1080, 2760), &W::Command2_Click},
+    {"Command3", -1, "+/-", square(1560, 2760), &W::Command3_Click},
+    {"Command4", -1, ",", square(2040, 2760), &W::Command4_Click},
+    {"Command5", 3, "/", square(2760, 2760), &W::Command5_Click, "Osztás"},
+    {"Command7", -1, "=", square(3360, 2760), &W::Command7_Click},
+};
+constexpr int kTapeLength = 32;
+}  // namespace
+
+StandWindow::StandWindow(Module1 &state) : CalculatorWindow(state, 3975, 3375, kTapeLength)
 {
     setObjectName(QStringLiteral("stand"));
     setWindowTitle(QStringLiteral("Zorvexa - EGYSZERŰ"));
-    buildControls();
-    Form_Load();
-}
-
-void StandWindow::buildControls()
-{
-    QWidget *client = windowparts::makeClientArea(this, twips::size(3975, 3375));
-
-    Label1 = new QLabel(client);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twips::rect(240, 120, 3495, 375));
-    Label1->setAttribute(Qt::WA_NoMousePropagation);
-    colors::setForeground(Label1, colors::kHighlightedText);
-    colors::setBackground(Label1, colors::kInactiveTitleBar);
-
-    Text1 = windowparts::makeDisplay(client, twips::rect(240, 600, 3495, 375), displayfield::kMaxEntry, [this] { Text1_Change(); },
-                                     [this](int code) { Text1_KeyDown(code); });
-
-    Label2 = new QLabel(client);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(twips::rect(240, 1320, 375, 375));
-    Label2->setAlignment(Qt::AlignCenter);
-    Label2->setAttribute(Qt::WA_NoMousePropagation);
-
-    const QStringList memoryCaptions{QStringLiteral("M+"), QStringLiteral("MR"), QStringLiteral("MC")};
-    for (int i = 0; i < 3; ++i) {
-        Command1[i] = windowparts::makeKey(client, memoryCaptions[i], QStringLiteral("Command1_%1").arg(i),
-                              twips::rect(240, 1800 + 480 * i, 375, 375));
-        colors::setBackground(Command1[i], colors::kAppWorkspace);
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    }
-
-    // Digits 1-9 in three rows from 7 8 9 at the top; 0 below the 1.
-    for (int digit = 0; digit < 10; ++digit) {
-        const int column = digit == 0 ? 0 : (digit - 1) % 3;
-        const int row = digit == 0 ? 3 : 2 - (digit - 1) / 3;
-        Command2[digit] = windowparts::makeKey(client, QString::number(digit), QStringLiteral("Command2_%1").arg(digit),
-                                  twips::rect(1080 + 480 * column, 1320 + 480 * row, 375, 375));
-        connect(Command2[digit], &QPushButton::clicked, this, [this, digit] { Command2_Click(digit); });
-    }
-    Command3 = windowparts::makeKey(client, QStringLiteral("+/-"), QStringLiteral("Command3"), twips::rect(1560, 2760, 375, 375));
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    Command4 = windowparts::makeKey(client, QStringLiteral(","), QStringLiteral("Command4"), twips::rect(2040, 2760, 375, 375));
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-
-    const QStringList signs{QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")};
-    for (int i = 0; i < 4; ++i) {
-        Command5[i] = windowparts::makeKey(client, signs[i], QStringLiteral("Command5_%1").arg(i),
-                              twips::rect(2760, 1320 + 480 * i, 375, 375));
-        connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
-    }
-    Command6 = windowparts::makeKey(client, QStringLiteral("C"), QStringLiteral("Command6"), twips::rect(3360, 1320, 375, 1335));
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    Command7 = windowparts::makeKey(client, QStringLiteral("="), QStringLiteral("Command7"), twips::rect(3360, 2760, 375, 375));
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-
+    Label1 = addTape("Label1", {240, 120, 3495, 375});
+    addDisplay({240, 600, 3495, 375}, displayfield::kMaxEntry, true);
+    addIndicator(square(240, 1320));
+    addKeys(kKeys, int(std::size(kKeys)));
+    for (QPushButton *key : Command1)
+        colors::setBackground(key, colors::kAppWorkspace);
     Text1->setFocus();
+    Form_Load();
 }
 
 void StandWindow::Form_Load()
@@ -89,9 +66,24 @@ void StandWindow::Form_Activate()
     centreOnScreen(this);
 }
 
-void StandWindow::changeEvent(QEvent *event)
+void StandWindow::refuse(Refusal refusal, double x)
 {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    CalculatorWindow::refuse(refusal, x);
+    Text1->setText(QString());
+}
+
+void StandWindow::Form_DblClick()
+{
+    szines = !szines;
+    colors::setBackground(client(), szines ? colors::kGreen : colors::kButtonFace);
+    for (QPushButton *key : Command2)
+        colors::setBackground(key, szines ? colors::kRed : colors::kButtonFace);
+    for (QPushButton *key : Command5)
+        colors::setBackground(key, szines ? colors::kYellow : colors::kButtonFace);
+}
+
+void StandWindow::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    CalculatorWindow::mouseDoubleClickEvent(event);
+    Form_DblClick();
 }

@@ -2,12 +2,13 @@
 // operations, the function keys, Inv, the constants, the error state, the
 // solver keys and activation.
 #include "scientific/extendwindow.h"
+#include "shared/texts.h"
 #include "shared/colors.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
 #include "shared/twips.h"
-#include "support/keys.h"
+#include "support/script.h"
 #include "support/messagerecorder.h"
 
 #include <QApplication>
@@ -23,44 +24,8 @@
 #include <cmath>
 
 namespace {
-const QString D = inputcheck::kMessageDigits;
-const QString P = inputcheck::kMessagePoints;
-
-// A script word names a key by its caption, by a short name for a long
-// caption, or by the spoken name of a picture key.
-QPushButton *key(ExtendWindow &w, const QString &word)
-{
-    static const QHash<QString, QString> names{
-        {"n!", "n !"},   {"lg", "lg x"}, {"ln", "ln x"},   {"sin", "sin x"},          {"cos", "cos x"},
-        {"tg", "tg x"},  {"ctg", "ctg x"}, {"pow", "Hatványozás"}, {"root", "Gyökvonás"}};
-    const QString name = names.value(word, word);
-    for (QPushButton *candidate : w.findChildren<QPushButton *>())
-        if (candidate->text() == name || (candidate->text().isEmpty() && candidate->accessibleName() == name))
-            return candidate;
-    return nullptr;
-}
-
-// Blank-separated: a key word clicks it, "t:<text>" types into the display,
-// "kp:<c>" presses a keypad key, "enter" presses Return. False on a missing
-// or locked key.
-bool press(ExtendWindow &w, const QString &script)
-{
-    for (const QString &word : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (word.startsWith(QLatin1String("t:"))) {
-            testkeys::type(w.Text1, word.mid(2));
-        } else if (word.startsWith(QLatin1String("kp:"))) {
-            testkeys::keypad(w.Text1, word.at(3));
-        } else if (word == QLatin1String("enter")) {
-            QTest::keyClick(w.Text1, Qt::Key_Return);
-        } else {
-            QPushButton *k = key(w, word);
-            if (!k || !k->isEnabled())
-                return false;
-            QTest::mouseClick(k, Qt::LeftButton);
-        }
-    }
-    return true;
-}
+const QString D = texts::kDigits;
+const QString P = texts::kPoints;
 
 // The window's state in words: which keys are usable ("all", "noSign" after
 // "=", "C" in the error state, "inv" in inverse mode), then "inverz", the
@@ -226,7 +191,7 @@ void TestExtend::keys()
     Module1 m;
     m.memoria = -2.25;
     ExtendWindow w(m);
-    QVERIFY(press(w, script));
+    RUN_SCRIPT(w, m, script);
     QCOMPARE(w.Text1->text(), display);
     QCOMPARE(w.Label3->text(), tape);
     QCOMPARE(::state(w, m), state);
@@ -244,12 +209,12 @@ void TestExtend::constantNotAppendedPastTheLimit()
     MessageRecorder recorder;
     Module1 m;
     ExtendWindow w(m);
-    QVERIFY(press(w, "t:" + QString(30, QLatin1Char('9')) + " Pi"));
+    RUN_SCRIPT(w, m, "t:" + QString(30, QLatin1Char('9')) + " Pi");
     w.Text1->setCursorPosition(32);  // after the point
     QTest::keyClick(w.Text1, Qt::Key_Backspace);
     const QString digits = QString(30, QLatin1Char('9')) + "314159265358979";
     QCOMPARE(w.Text1->text(), digits);
-    QVERIFY(press(w, "Pi e +"));
+    RUN_SCRIPT(w, m, "Pi e +");
     QCOMPARE(m.szam1, numbertext::val(digits));
     QVERIFY(recorder.shown.isEmpty());
 }
@@ -301,7 +266,7 @@ void TestExtend::solverKeysAndActivation()
     w.show();
     QApplication::setActiveWindow(&w);
     for (const QString &typed : {QString("7"), QString()}) {
-        QVERIFY(press(w, "C 1 2 +"));
+        RUN_SCRIPT(w, m, "C 1 2 +");
         w.move(0, 0);
         QString seen;
         QTimer poll;
@@ -319,7 +284,7 @@ void TestExtend::solverKeysAndActivation()
             dialog->close();
         });
         poll.start(10);
-        QVERIFY(press(w, word));  // returns once the dialog is closed
+        RUN_SCRIPT(w, m, word);  // returns once the dialog is closed
         QCOMPARE(seen, QStringList({className, title, "extend", ""}).join('|'));
         QTRY_VERIFY(w.isActiveWindow());
         QCOMPARE(m.muvelet, QString());
@@ -327,7 +292,7 @@ void TestExtend::solverKeysAndActivation()
         QCOMPARE(m.szam1, 12.0);
         QVERIFY((w.frameGeometry().center() - w.screen()->geometry().center()).manhattanLength() <= 2);
     }
-    QVERIFY(press(w, "3 ="));  // nothing pending any more
+    RUN_SCRIPT(w, m, "3 =");  // nothing pending any more
     QCOMPARE(w.Text1->text(), QString("3"));
 }
 

@@ -1,6 +1,7 @@
 // The scientific window's arithmetic, free of widgets: snapping, rounding,
 // the two-operand operations and the function keys.
 #include "scientific/functions.h"
+#include "shared/arithmetic.h"
 
 #include <QHash>
 #include <QTest>
@@ -20,7 +21,9 @@ Result evaluate(const QString &name, double a, double b)
 {
     using namespace scientific;
     static const QHash<QString, Result (*)(double, double)> two{
-        {"+", sum},     {"*", product}, {"/", quotient}, {"^", power},
+        {"+", [](double x, double y) { return *arithmetic::operate(QStringLiteral("+"), x, y); }},
+        {"*", [](double x, double y) { return *arithmetic::operate(QStringLiteral("*"), x, y); }},
+        {"/", quotient}, {"^", power},
         {"root", root}, {"%", percent}, {"Lnko", gcd},   {"Lkkt", lcm}};
     static const QHash<QString, Result (*)(double)> one{
         {"n!", factorial}, {"1/x", reciprocal}, {"lg", decimalLog},     {"ln", naturalLog},
@@ -32,7 +35,9 @@ Result evaluate(const QString &name, double a, double b)
         return one.value(name)(a);
     if (name == "kerekit")
         return {kerekit(a)};
-    return {roundTo(a, int(b))};
+    if (name == "round")
+        return {roundTo(a, int(b))};
+    qFatal("no function named %s", qPrintable(name));
 }
 }  // namespace
 

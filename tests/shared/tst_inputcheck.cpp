@@ -1,5 +1,6 @@
 // The input check: its verdict on a text, and what a display shows and
 // keeps when it runs from the display's change handler.
+#include "shared/texts.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
 #include "support/messagerecorder.h"
@@ -57,8 +58,8 @@ void TestInputCheck::checkDisplay_data()
     QTest::addColumn<bool>("handler");  // the change handler zeroes pontdb after each check
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("left");
-    const QString digits = inputcheck::kMessageDigits;
-    const QString points = inputcheck::kMessagePoints;
+    const QString digits = texts::kDigits;
+    const QString points = texts::kPoints;
     QTest::newRow("accepted") << "  12.5 " << true << QStringList{} << "  12.5 ";
     QTest::newRow("second point") << "1.2." << true << QStringList{points} << "";
     QTest::newRow("letter") << "1a" << true << QStringList{digits} << "";

@@ -1,3 +1,4 @@
+#include "shared/texts.h"
 #include "shared/handcursor.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
@@ -199,8 +200,8 @@ void TestSolverWindows::linearSystems_data()
         QTest::newRow(name) << system << messages << x << y << caption << clearedAfter;
     };
     const QStringList none;
-    const QString digits = inputcheck::kMessageDigits;
-    const QString points = inputcheck::kMessagePoints;
+    const QString digits = texts::kDigits;
+    const QString points = texts::kPoints;
     const QString huge = "1" + QString(400, '0');  // beyond the largest double
     const QString big = "1" + QString(200, '0');   // a double, but not its square
 
@@ -293,7 +294,7 @@ void TestSolverWindows::linearGapThenAgain()
     w.Text1[2]->clear();
     w.Text1[3]->setText(QStringLiteral("a"));
     click(w.Command1);
-    QCOMPARE(rec.texts(), (QStringList{kMissing, inputcheck::kMessageDigits}));
+    QCOMPARE(rec.texts(), (QStringList{kMissing, texts::kDigits}));
     QVERIFY(cleared(w));
     QCOMPARE(QApplication::focusWidget(), w.Text1[1]);
     QCOMPARE(m.folytat, false);

@@ -1,10 +1,11 @@
 // The standard window as a user drives it: keys, typing, the tape, the
 // division lock, memory, activation and the colour scheme.
+#include "shared/texts.h"
 #include "shared/colors.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
 #include "standard/standwindow.h"
-#include "support/keys.h"
+#include "support/script.h"
 #include "support/messagerecorder.h"
 
 #include <QApplication>
@@ -15,31 +16,8 @@
 #include <QTest>
 
 namespace {
-const QString D = inputcheck::kMessageDigits;
-const QString P = inputcheck::kMessagePoints;
-
-// Presses the keys of a script, blank-separated: a key's caption ("7", "+/-",
-// ",", "+", "=", "C", "M+"), "t:<text>" types into the display, "kp:<c>"
-// presses a keypad key, "enter" presses Return.
-void press(StandWindow &w, const QString &script)
-{
-    for (const QString &token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token.startsWith(QLatin1String("t:"))) {
-            testkeys::type(w.Text1, token.mid(2));
-        } else if (token.startsWith(QLatin1String("kp:"))) {
-            testkeys::keypad(w.Text1, token.at(3));
-        } else if (token == QLatin1String("enter")) {
-            QTest::keyClick(w.Text1, Qt::Key_Return);
-        } else {
-            QPushButton *key = nullptr;
-            for (QPushButton *candidate : w.findChildren<QPushButton *>())
-                if (candidate->text() == token)
-                    key = candidate;
-            QVERIFY2(key && key->isEnabled(), qPrintable("no enabled key " + token));
-            key->click();
-        }
-    }
-}
+const QString D = texts::kDigits;
+const QString P = texts::kPoints;
 
 bool keysEnabled(StandWindow &w, bool enabled)
 {
@@ -107,7 +85,7 @@ void TestStand::keys()
     MessageRecorder recorder;
     Module1 m;
     StandWindow w(m);
-    press(w, script);
+    RUN_SCRIPT(w, m, script);
     QCOMPARE(w.Text1->text(), display);
     QCOMPARE(w.Label1->text(), tape);
     QCOMPARE(recorder.texts(), messages);
@@ -122,28 +100,28 @@ void TestStand::resultLocksUntilC()
     MessageRecorder recorder;
     Module1 m;
     StandWindow w(m);
-    press(w, "7 + 1 = 5 / 0 =");
+    RUN_SCRIPT(w, m, "7 + 1 = 5 / 0 =");
     QCOMPARE(w.Label1->text(), QString::fromUtf8("Nullával nem lehet osztani! "));
     QCOMPARE(m.eredmeny, 8.0);
     QCOMPARE(colors::foreground(w.Label1), colors::toColor(colors::kWhite));
     QCOMPARE(colors::background(w.Label1), colors::toColor(colors::kDesktop));
     QVERIFY(keysEnabled(w, false));
-    press(w, "t:6 kp:+ t:2 enter");  // the keyboard still works
+    RUN_SCRIPT(w, m, "t:6 kp:+ t:2 enter");  // the keyboard still works
     QCOMPARE(w.Text1->text(), QString("8"));
 
-    press(w, "C");
+    RUN_SCRIPT(w, m, "C");
     QCOMPARE(w.Label1->text(), QString());
     QCOMPARE(colors::background(w.Label1), colors::toColor(colors::kInactiveTitleBar));
     QVERIFY(keysEnabled(w, true));
-    press(w, "=");
+    RUN_SCRIPT(w, m, "=");
     QVERIFY(!w.Command3->isEnabled());  // every evaluation disables +/-, a digit enables it
-    press(w, "4");
+    RUN_SCRIPT(w, m, "4");
     QVERIFY(w.Command3->isEnabled());
 
     // An infinite result is never shown: the same lock.
-    press(w, "*");
+    RUN_SCRIPT(w, m, "*");
     m.szam1 = 1e308;  // as another view may leave it
-    press(w, "1 0 =");
+    RUN_SCRIPT(w, m, "1 0 =");
     QCOMPARE(w.Label1->text(), QString::fromUtf8("Az eredmény nem ábrázolható! "));
     QCOMPARE(w.Text1->text(), QString());
     QCOMPARE(m.eredmeny, 6.0);  // the last result, 6 + empty, stays
@@ -160,7 +138,7 @@ void TestStand::activationDropsThePendingOperation()
     w.show();
     QApplication::setActiveWindow(&w);
     QCOMPARE(QApplication::focusWidget(), w.Text1);
-    press(w, "1 2 +");
+    RUN_SCRIPT(w, m, "1 2 +");
     w.move(0, 0);
     QWidget other;
     other.show();
