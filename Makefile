@@ -78,13 +78,17 @@ package:
 	@mv $(PKG_DIR)/zorvexa*.deb $(PKG_DIR)/zorvexa*.changes $(PKG_DIR)/zorvexa*.buildinfo $(BUILD_DIR)/
 	@ls -1 $(BUILD_DIR)/zorvexa*.deb
 
-# Lintian must report nothing (an override carries its reason), and every
-# hardening feature must be found in the binary the .deb ships.
+# Lintian must report nothing (an override carries its reason), every
+# hardening feature must be found in the binary the .deb ships, and the
+# desktop entry and the AppStream metadata must pass their validators.
 package-check: package
 	@lintian --fail-on error,warning --display-info $(BUILD_DIR)/zorvexa_*.changes
 	@rm -rf $(PKG_DIR)/unpacked && dpkg-deb -x $(BUILD_DIR)/zorvexa_*.deb $(PKG_DIR)/unpacked
 	@hardening-check $(PKG_DIR)/unpacked/usr/bin/zorvexa
-	@echo "package-check: lintian and hardening-check passed"
+	@desktop-file-validate $(PKG_DIR)/unpacked/usr/share/applications/*.desktop
+	@appstreamcli validate --pedantic --no-net $(PKG_DIR)/unpacked/usr/share/metainfo/*.xml
+	@appstreamcli validate-tree --pedantic --no-net $(PKG_DIR)/unpacked
+	@echo "package-check: lintian, hardening-check and the desktop and AppStream validators passed"
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SAN_DIR)
