@@ -18,7 +18,7 @@ for group in "$@"; do
   case "$group" in
     package) packages+=(debhelper devscripts lintian appstream desktop-file-utils) ;;
     icons) packages+=(librsvg2-bin) ;;
-    trial) packages+=(debootstrap) ;;
+    trial) packages+=(debootstrap netpbm) ;;
     *) echo "install-deps: unknown group '$group' (package, icons, trial)" >&2; exit 2 ;;
   esac
 done
