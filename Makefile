@@ -81,10 +81,12 @@ package:
 # Lintian must report nothing (an override carries its reason), every
 # hardening feature must be found in the binary the .deb ships, and the
 # desktop entry and the AppStream metadata must pass their validators.
+# Control-flow protection is not among Debian 12's hardening flags
+# (dpkg-buildflags has no such feature before dpkg 1.22), so it is not asked.
 package-check: package
 	@lintian --fail-on error,warning --display-info $(BUILD_DIR)/zorvexa_*.changes
 	@rm -rf $(PKG_DIR)/unpacked && dpkg-deb -x $(BUILD_DIR)/zorvexa_*.deb $(PKG_DIR)/unpacked
-	@hardening-check $(PKG_DIR)/unpacked/usr/bin/zorvexa
+	@hardening-check --nocfprotection $(PKG_DIR)/unpacked/usr/bin/zorvexa
 	@desktop-file-validate $(PKG_DIR)/unpacked/usr/share/applications/*.desktop
 	@appstreamcli validate --pedantic --no-net $(PKG_DIR)/unpacked/usr/share/metainfo/*.xml
 	@appstreamcli validate-tree --pedantic --no-net $(PKG_DIR)/unpacked
