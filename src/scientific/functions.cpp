@@ -37,7 +37,10 @@ double roundHalfEven(double value)
 
 bool isWhole(double x) { return std::isfinite(x) && x == std::trunc(x); }
 
-double degreesToRadians(double x) { return x * kPi / 180; }
+// The angle is first reduced modulo 360 in degrees, where fmod is exact, so a
+// large angle gets the answer of its small equivalent; in radians the
+// reduction would lose every digit.
+double degreesToRadians(double x) { return std::fmod(x, 360.0) * kPi / 180; }
 double radiansToDegrees(double r) { return r * 180 / kPi; }
 
 }  // namespace

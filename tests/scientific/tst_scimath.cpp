@@ -109,6 +109,9 @@ void TestSciMath::evaluate_data()
     ok("sin 180", "sin", 180, 0, 0);
     ok("tg 89.6", "tg", 89.6, 0, std::tan(89.6 * kTruePi / 180), 1e-10);
     ok("tg 180", "tg", 180, 0, 0);
+    // Reduced in degrees: 1E+30 is 16 modulo 360, 1E+15 + 30 is 310.
+    ok("tg of thirty 9s", "tg", 999999999999999999999999999999.0, 0, std::tan(16 * kTruePi / 180), 1e-13);
+    ok("sin 1E+15 + 30", "sin", 1e15 + 30, 0, std::sin(310 * kTruePi / 180), 1e-13);
     no("tg huge pole", "tg", 17999999999999910.0, 0, Refusal::TangentPole);
     ok("ctg 0.3", "ctg", 0.3, 0, 1 / std::tan(0.3 * kTruePi / 180), 1e-10);
     ok("ctg 1E-13", "ctg", 1e-13, 0, 180 / (1e-13 * kTruePi), 1e-9);
