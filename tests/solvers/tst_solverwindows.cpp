@@ -225,6 +225,7 @@ void TestSolverWindows::linearSystems_data()
 
     // The character check: one message per bad field, then the window is cleared.
     row("comma", {"1,5", "1", "~1", "1", "1", "1"}, {digits}, "", "", kCompute, true);
+    row("minus inside, twice", {"5-3", "1", "1", "--1", "1", "1"}, {digits, digits}, "", "", kCompute, true);
     row("each bad field", {"x", "1", "1", "1", "1", "1..1"}, {digits, points}, "", "", kCompute, true);
     row("empty, then bad", {"1", "", "1", "1", "1", "q"}, {kMissing, digits}, "", "", kCompute, true);
 }
