@@ -220,8 +220,8 @@ void LinearWindow::megold()
             value[k] *= -1;
         }
     }
-    // The shared variables hold doubles: a coefficient or determinant that
-    // does not fit one is refused before anything is kept.
+    // The shared variables hold doubles: a coefficient that does not fit one
+    // is refused before anything is kept.
     for (int k = 1; k <= 6; ++k) {
         if (!std::isfinite(value[k])) {
             tell(kCoefficientTooLarge);
@@ -230,10 +230,6 @@ void LinearWindow::megold()
     }
     const linearsystem::Solution s =
         linearsystem::solve({typed[1], typed[2], typed[5]}, {typed[3], typed[4], typed[6]});
-    if (!std::isfinite(s.det) || !std::isfinite(s.detx) || !std::isfinite(s.dety)) {
-        tell(kResultTooLarge);
-        return;
-    }
     m.a1 = value[1];
     m.b1 = value[2];
     m.a2 = value[3];

@@ -26,8 +26,11 @@ TypedDecimal TypedDecimal::negated() const
     return result;
 }
 
-BigInt TypedDecimal::scaledTo(int commonScale) const
+mpq_class TypedDecimal::value() const
 {
-    const std::string padded = digits + std::string(size_t(std::max(0, commonScale - scale)), '0');
-    return BigInt::fromDigits(padded, negative);
+    mpq_class result(digits.empty() ? mpz_class(0) : mpz_class(digits, 10));
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(scale));
+    result /= power;
+    return negative ? -result : result;
 }
