@@ -38,9 +38,7 @@ Big plainResult(QChar sign, double a, double b, bool &byZero)
     case '+': mpfr_add(r.get(), x.get(), y.get(), MPFR_RNDN); break;
     case '-': mpfr_sub(r.get(), x.get(), y.get(), MPFR_RNDN); break;
     case '*': mpfr_mul(r.get(), x.get(), y.get(), MPFR_RNDN); break;
-    default:
-        byZero = b == 0;
-        mpfr_div(r.get(), x.get(), y.get(), MPFR_RNDN);
+    default: byZero = b == 0; mpfr_div(r.get(), x.get(), y.get(), MPFR_RNDN);
     }
     return r;
 }
@@ -166,12 +164,8 @@ Expected function(Function f, double x)
             return refused(Refusal::LogOfNonPositive);
         (f == Function::DecimalLog ? mpfr_log10 : mpfr_log)(r.get(), v.get(), MPFR_RNDN);
         return number(kerekit(roundTo(r, 14)), 14);
-    case Function::TenPower:
-        mpfr_ui_pow(r.get(), 10, v.get(), MPFR_RNDN);
-        return number(kerekit(r));
-    case Function::EPower:
-        mpfr_pow(r.get(), e15().get(), v.get(), MPFR_RNDN);
-        return number(kerekit(r));
+    case Function::TenPower: mpfr_ui_pow(r.get(), 10, v.get(), MPFR_RNDN); return number(kerekit(r));
+    case Function::EPower: mpfr_pow(r.get(), e15().get(), v.get(), MPFR_RNDN); return number(kerekit(r));
     case Function::Sine:
     case Function::Cosine:
         (f == Function::Sine ? mpfr_sin : mpfr_cos)(r.get(), radians(x).get(), MPFR_RNDN);

@@ -12,11 +12,19 @@ constexpr mpfr_prec_t kBits = 320;
 
 class Big {
 public:
-    Big() { mpfr_init2(v, kBits); mpfr_set_zero(v, 1); }
+    Big()
+    {
+        mpfr_init2(v, kBits);
+        mpfr_set_zero(v, 1);
+    }
     explicit Big(double d) : Big() { mpfr_set_d(v, d, MPFR_RNDN); }
     explicit Big(const char *decimal) : Big() { mpfr_set_str(v, decimal, 10, MPFR_RNDN); }
     Big(const Big &o) : Big() { mpfr_set(v, o.v, MPFR_RNDN); }
-    Big &operator=(const Big &o) { mpfr_set(v, o.v, MPFR_RNDN); return *this; }
+    Big &operator=(const Big &o)
+    {
+        mpfr_set(v, o.v, MPFR_RNDN);
+        return *this;
+    }
     ~Big() { mpfr_clear(v); }
 
     mpfr_ptr get() { return v; }

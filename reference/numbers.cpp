@@ -80,8 +80,7 @@ double val(const QString &text)
     // Blanks count nowhere; then sign, digits with one point, exponent.
     QString t = text;
     t.remove(QLatin1Char(' '));
-    static const QRegularExpression number(
-        QStringLiteral("^([+-]?)([0-9]*)(?:\\.([0-9]*))?(?:[EeDd]([+-]?[0-9]+))?"));
+    static const QRegularExpression number(QStringLiteral("^([+-]?)([0-9]*)(?:\\.([0-9]*))?(?:[EeDd]([+-]?[0-9]+))?"));
     const auto m = number.match(t);
     const QString whole = m.captured(2), fraction = m.captured(3);
     if (whole.isEmpty() && fraction.isEmpty())
@@ -122,7 +121,8 @@ QString str(double value)
         out += digits.left(1);
         if (digits.size() > 1)
             out += QLatin1Char('.') + digits.mid(1);
-        return out + QStringLiteral("E%1%2").arg(QLatin1Char(exponent < 0 ? '-' : '+'))
+        return out + QStringLiteral("E%1%2")
+                         .arg(QLatin1Char(exponent < 0 ? '-' : '+'))
                          .arg(std::labs(exponent), 2, 10, QLatin1Char('0'));
     }
     if (exponent < 0)

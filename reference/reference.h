@@ -20,7 +20,7 @@ inline constexpr const char *kE15 = "2.71828182845905";
 enum class Refusal {
     None,
     DivisionByZero,
-    NotRepresentable,   // beyond the range of a double
+    NotRepresentable,  // beyond the range of a double
     NoRealResult,
     EvenRootOfNegative,
     WholeNumbersOnly,
@@ -37,9 +37,9 @@ enum class Refusal {
 
 struct Expected {
     Refusal refusal = Refusal::None;
-    QString value;      // 40 significant digits; digits of `base` when exact
-    int decimals = -1;  // the rule rounds the result to this many places
-    bool exact = false; // the shown text must equal `value` (Lnko, Lkkt, other bases)
+    QString value;       // 40 significant digits; digits of `base` when exact
+    int decimals = -1;   // the rule rounds the result to this many places
+    bool exact = false;  // the shown text must equal `value` (Lnko, Lkkt, other bases)
     bool ok() const { return refusal == Refusal::None; }
 };
 
@@ -73,8 +73,20 @@ enum class Operation { Add, Subtract, Multiply, Divide, Power, Root, Percent, Gc
 Expected scientificOperation(Operation op, double a, double b);
 
 enum class Function {
-    Factorial, Reciprocal, DecimalLog, NaturalLog, TenPower, EPower,
-    Sine, Cosine, Tangent, Cotangent, ArcSine, ArcCosine, ArcTangent, ArcCotangent,
+    Factorial,
+    Reciprocal,
+    DecimalLog,
+    NaturalLog,
+    TenPower,
+    EPower,
+    Sine,
+    Cosine,
+    Tangent,
+    Cotangent,
+    ArcSine,
+    ArcCosine,
+    ArcTangent,
+    ArcCotangent,
 };
 // A function key on x = the display's Val.
 Expected function(Function f, double x);
@@ -83,7 +95,15 @@ Expected function(Function f, double x);
 Expected conversion(const QString &text, int fromBase, int toBase);
 
 // The quadratic solver on the signed coefficients it read.
-enum class QuadraticKind { TwoRoots, NoRealRoot, Linear, NoSolution, EveryNumber, CoefficientOutOfRange, RootOutOfRange };
+enum class QuadraticKind {
+    TwoRoots,
+    NoRealRoot,
+    Linear,
+    NoSolution,
+    EveryNumber,
+    CoefficientOutOfRange,
+    RootOutOfRange
+};
 struct Quadratic {
     QuadraticKind kind = QuadraticKind::TwoRoots;
     Expected x1;  // the +sqrt(D) root; the root of the linear case
@@ -94,7 +114,15 @@ Quadratic quadratic(double a, double b, double c);
 // The linear solver on the six typed texts a1, b1, c1, a2, b2, c2 and their
 // sign labels (true: "-").
 enum class LinearKind {
-    NoUnknown, EquationContradicts, EquationEmpty, OnlyY, OnlyX, Unique, Dependent, Contradictory, OutOfRange,
+    NoUnknown,
+    EquationContradicts,
+    EquationEmpty,
+    OnlyY,
+    OnlyX,
+    Unique,
+    Dependent,
+    Contradictory,
+    OutOfRange,
 };
 struct Linear {
     LinearKind kind = LinearKind::NoUnknown;

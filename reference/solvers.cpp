@@ -67,34 +67,34 @@ Quadratic quadratic(double a, double b, double c)
             out.kind = QuadraticKind::RootOutOfRange;
         return out;
     }
-    // The discriminant of doubles is exact at this precision.
-    mpfr_t d, t;
-    mpfr_init2(d, 4400);
-    mpfr_init2(t, 4400);
+    // Doubles span 2^-1074 .. 2^1024: at this precision the discriminant is
+    // exact and -b + sqrt(D) keeps its digits however much cancels.
+    constexpr mpfr_prec_t wide = 8800;
+    mpfr_t d, t, x1, x2;
+    mpfr_inits2(wide, d, t, x1, x2, static_cast<mpfr_ptr>(nullptr));
     mpfr_mul(d, B.get(), B.get(), MPFR_RNDN);
     mpfr_mul(t, A.get(), C.get(), MPFR_RNDN);
     mpfr_mul_ui(t, t, 4, MPFR_RNDN);
     mpfr_sub(d, d, t, MPFR_RNDN);
-    const bool negative = mpfr_sgn(d) < 0;
-    Big sq;
-    if (!negative)
-        mpfr_sqrt(sq.get(), d, MPFR_RNDN);
-    mpfr_clears(d, t, static_cast<mpfr_ptr>(nullptr));
-    if (negative) {
+    if (mpfr_sgn(d) < 0) {
         out.kind = QuadraticKind::NoRealRoot;
-        return out;
+    } else {
+        mpfr_sqrt(d, d, MPFR_RNDN);
+        mpfr_mul_ui(t, A.get(), 2, MPFR_RNDN);
+        mpfr_sub(x1, d, B.get(), MPFR_RNDN);
+        mpfr_div(x1, x1, t, MPFR_RNDN);
+        mpfr_add(x2, d, B.get(), MPFR_RNDN);
+        mpfr_neg(x2, x2, MPFR_RNDN);
+        mpfr_div(x2, x2, t, MPFR_RNDN);
+        Big r1, r2;
+        mpfr_set(r1.get(), x1, MPFR_RNDN);
+        mpfr_set(r2.get(), x2, MPFR_RNDN);
+        out.x1 = valueOf(r1);
+        out.x2 = valueOf(r2);
+        if (!out.x1.ok() || !out.x2.ok())
+            out.kind = QuadraticKind::RootOutOfRange;
     }
-    Big minusB, x1, x2, twoA;
-    mpfr_neg(minusB.get(), B.get(), MPFR_RNDN);
-    mpfr_mul_ui(twoA.get(), A.get(), 2, MPFR_RNDN);
-    mpfr_add(x1.get(), minusB.get(), sq.get(), MPFR_RNDN);
-    mpfr_div(x1.get(), x1.get(), twoA.get(), MPFR_RNDN);
-    mpfr_sub(x2.get(), minusB.get(), sq.get(), MPFR_RNDN);
-    mpfr_div(x2.get(), x2.get(), twoA.get(), MPFR_RNDN);
-    out.x1 = valueOf(x1);
-    out.x2 = valueOf(x2);
-    if (!out.x1.ok() || !out.x2.ok())
-        out.kind = QuadraticKind::RootOutOfRange;
+    mpfr_clears(d, t, x1, x2, static_cast<mpfr_ptr>(nullptr));
     return out;
 }
 

@@ -18,11 +18,11 @@ struct Options {
 
 struct Scan {
     bool negative = false;
-    QString whole;            // digits before the point, letters in upper case
-    QString fraction;         // digits after the point
-    bool point = false;       // a point was read
-    long exponent = 0;        // 0 without one; held within +-100000
-    int end = 0;              // index of the first character not read
+    QString whole;       // digits before the point, letters in upper case
+    QString fraction;    // digits after the point
+    bool point = false;  // a point was read
+    long exponent = 0;   // 0 without one; held within +-100000
+    int end = 0;         // index of the first character not read
 
     bool hasDigits() const { return !whole.isEmpty() || !fraction.isEmpty(); }
 };
