@@ -224,8 +224,9 @@ void TestReferenceSweep::sweep_data()
     const double big = 1.7e308;
 
     row("Val rule", [](Findings &f) {
+        QStringList texts{"12.", ".", "-.5", "1 E 2", "2d-1", "1-2", "3E-", "1E99999999999", "0.0E-999999"};
         for (int i = 0; i < 3000; ++i) {
-            QString t = typed(between(0, 1) ? 20 : 400);
+            QString t = i < texts.size() ? texts[i] : typed(between(0, 1) ? 20 : 400);
             if (between(0, 2) == 0)
                 t += QStringLiteral("E%1%2").arg(between(0, 1) ? "-" : "").arg(between(0, 400));
             if (between(0, 3) == 0)
