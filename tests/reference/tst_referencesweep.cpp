@@ -105,7 +105,8 @@ double angle()
 
 QList<double> poles()
 {
-    QList<double> xs{0, 90, -90, 180, 270, 360, 1e15, 1e16, 1e17, 1e22, 1e30, 1e300, 999999999999999999999999999999.0};
+    QList<double> xs{0,    90,   -90,  180,   270,   360,    89.6, 0.3, 1e-13, 1e15, 1e16, 1e17, 1.8e17, 1e22,
+                     1e30, 1e300, 17999999999999910.0, 999999999999999999999999999999.0};
     for (int k = -8; k <= 8; ++k)
         xs << 90.0 * k + 1e-9 << 90.0 * k - 1e-12 << 45.0 * k << 30.0 * k;
     return xs;
@@ -254,14 +255,14 @@ void TestReferenceSweep::sweep_data()
     row("/", [=](Findings &f) { operation(f, Operation::Divide, quotient, {{1, 0}, {1, 3}, {1e300, 1e-300}}, mixed); });
     row("%", [=](Findings &f) { operation(f, Operation::Percent, percent, {{200, 15}, {1e308, 1e308}}, mixed); });
     row("power", [](Findings &f) {
-        operation(f, Operation::Power, power, {{0, -1}, {-8, 0.5}, {-2, 3}, {2, 1024}, {10, -400}}, [] {
+        operation(f, Operation::Power, power, {{0, -1}, {-8, 0.5}, {-2, 3}, {2, 1024}, {10, -400}, {-2, 1e300}}, [] {
             return qMakePair(anyMagnitude(-3, 3), between(0, 1) ? double(between(-60, 60)) : uniform(-50, 50));
         });
     });
     row("root", [](Findings &f) {
         operation(f, Operation::Root, root,
-                  {{-8, 3}, {-8, 2}, {27, 3}, {16, 4}, {0, -2}, {5, 0}, {1e300, 3}, {2, 1e-29},
-                   {1.1793999760579568e-11, -0.037736031506388379}},
+                  {{-8, 3}, {-8, -3}, {-8, 2}, {-8, 1e30}, {-1, 2147483649.0}, {-8, 0}, {27, 3}, {16, 4},
+                   {0, -2}, {5, 0}, {1e300, 3}, {2, 1e-29}, {1.1793999760579568e-11, -0.037736031506388379}},
                   [] {
                       return qMakePair(anyMagnitude(-300, 300), between(-9, 9) + (between(0, 3) ? 0 : uniform(-1, 1)));
                   });
@@ -269,7 +270,8 @@ void TestReferenceSweep::sweep_data()
     const auto wholes = [](Operation op, Result (*fn)(double, double)) {
         return [=](Findings &f) {
             operation(f, op, fn,
-                      {{0, 0}, {0, 6}, {12.5, 10}, {9007199254740991.0, 9007199254740990.0}, {9007199254740992.0, 2}},
+                      {{0, 0}, {0, 6}, {-12, 18}, {10, 0.5}, {12.5, 10}, {1e300, 2},
+                       {9007199254740991.0, 9007199254740990.0}, {9007199254740992.0, 2}},
                       [] { return qMakePair(std::floor(anyMagnitude(0, 16)), std::floor(anyMagnitude(0, 8))); });
         };
     };
@@ -300,22 +302,23 @@ void TestReferenceSweep::sweep_data()
         function(f, Function::TenPower, tenPower, {308, 309, -330, 15}, [] { return uniform(-320, 310); });
     });
     row("e^x", [](Findings &f) {
-        function(f, Function::EPower, ePower, {1, 709, 710}, [] { return uniform(-750, 720); });
+        function(f, Function::EPower, ePower, {1, 709, 710, 1000}, [] { return uniform(-750, 720); });
     });
     row("sin", [](Findings &f) { function(f, Function::Sine, sine, poles(), angle); });
     row("cos", [](Findings &f) { function(f, Function::Cosine, cosine, poles(), angle); });
     row("tg", [](Findings &f) { function(f, Function::Tangent, tangent, poles(), angle); });
     row("ctg", [](Findings &f) { function(f, Function::Cotangent, cotangent, poles(), angle); });
     const QList<double> unit{
-        -1, 1, 0, 0.5, -0.5, 1 - 1e-16, -1 + 1e-16, 1.0000000000000002, 1e-300, 0.99999999625519742};
+        -1, 1, 0, 0.5, -0.5, 1 - 1e-16, -1 + 1e-16, 1.0000000000000002, -1.01, 1e-300, 0.99999999625519742};
     const auto inUnit = [] { return between(0, 3) ? uniform(-1.1, 1.1) : 1 - std::pow(10.0, uniform(-16, -1)); };
     row("arc sin", [=](Findings &f) { function(f, Function::ArcSine, arcSine, unit, inUnit); });
     row("arc cos", [=](Findings &f) { function(f, Function::ArcCosine, arcCosine, unit, inUnit); });
     row("arc tg", [](Findings &f) {
-        function(f, Function::ArcTangent, arcTangent, {0, 1, -1, 1e300}, [] { return anyMagnitude(-20, 20); });
+        function(f, Function::ArcTangent, arcTangent, {0, 1, -1, 90, 180, 1e300}, [] { return anyMagnitude(-20, 20); });
     });
     row("arc ctg", [](Findings &f) {
-        function(f, Function::ArcCotangent, arcCotangent, {0, 1, -1, 1e300}, [] { return anyMagnitude(-20, 20); });
+        function(f, Function::ArcCotangent, arcCotangent, {0, 1, -1, 90, 180, 1e300},
+                 [] { return anyMagnitude(-20, 20); });
     });
 }
 
