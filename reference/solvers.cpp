@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace reference {
 namespace {
@@ -67,9 +68,11 @@ Quadratic quadratic(double a, double b, double c)
             out.kind = QuadraticKind::RootOutOfRange;
         return out;
     }
-    // Doubles span 2^-1074 .. 2^1024: at this precision the discriminant is
-    // exact and -b + sqrt(D) keeps its digits however much cancels.
-    constexpr mpfr_prec_t wide = 8800;
+    // Wide enough that the discriminant of doubles is exact and -b + sqrt(D)
+    // keeps its digits however much of b*b and 4ac cancels.
+    mpfr_prec_t wide = 400;
+    if (b != 0 && c != 0)
+        wide += std::abs(2 * std::ilogb(b) - std::ilogb(a) - std::ilogb(c));
     mpfr_t d, t, x1, x2;
     mpfr_inits2(wide, d, t, x1, x2, static_cast<mpfr_ptr>(nullptr));
     mpfr_mul(d, B.get(), B.get(), MPFR_RNDN);

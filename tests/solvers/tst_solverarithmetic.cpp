@@ -1,13 +1,11 @@
 #include "shared/numbertext.h"
 #include "solvers/linearsystem.h"
-#include "solvers/quadratic.h"
 #include "solvers/typeddecimal.h"
 
 #include <QTest>
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(quadratic::Kind)
 Q_DECLARE_METATYPE(linearsystem::Kind)
 
 namespace {
@@ -17,63 +15,16 @@ QString zeros(int count)
 }
 }  // namespace
 
-// The pure arithmetic of both solvers: the quadratic roots, the exact
-// decimals that judge a linear system, and the system's verdict.
+// The linear solver's arithmetic: the exact decimals that judge a system and
+// its verdict. Both solvers' results are also checked against the reference.
 class TestSolverArithmetic : public QObject {
     Q_OBJECT
 private slots:
-    void quadraticRoots_data();
-    void quadraticRoots();
     void typedDecimal_data();
     void typedDecimal();
     void linearSystem_data();
     void linearSystem();
 };
-
-void TestSolverArithmetic::quadraticRoots_data()
-{
-    using quadratic::Kind;
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("b");
-    QTest::addColumn<double>("c");
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<QString>("x1");  // display form of the +sqrt(D) root, or the linear root
-    QTest::addColumn<QString>("x2");  // the -sqrt(D) root
-
-    QTest::newRow("b < 0") << 1.0 << -3.0 << 2.0 << Kind::TwoRoots << "2" << "1";
-    QTest::newRow("b > 0") << 1.0 << 1.0 << -1.0 << Kind::TwoRoots << ".618033988749895" << "-1.61803398874989";
-    QTest::newRow("a < 0, b = 0") << -1.0 << 0.0 << 4.0 << Kind::TwoRoots << "-2" << "2";
-    QTest::newRow("D = 0") << 1.0 << 2.0 << 1.0 << Kind::TwoRoots << "-1" << "-1";
-    QTest::newRow("only a") << 5.0 << 0.0 << 0.0 << Kind::TwoRoots << "0" << "0";
-    // (-b - sqrt(D)) / 2a would give 7.45058059692383E-09.
-    QTest::newRow("small root, b < 0") << 1.0 << -1e8 << 1.0 << Kind::TwoRoots << "100000000" << ".00000001";
-    QTest::newRow("small root, b > 0") << 1.0 << 1e8 << 1.0 << Kind::TwoRoots << "-.00000001" << "-100000000";
-    QTest::newRow("b*b beyond a double") << 1.0 << 1e200 << 1.0 << Kind::TwoRoots << "-1E-200" << "-1E+200";
-    QTest::newRow("D < 0") << 2.0 << 0.0 << 8.0 << Kind::NoRealRoot << "" << "";
-    QTest::newRow("linear") << 0.0 << 2.0 << 4.0 << Kind::Linear << "-2" << "";
-    QTest::newRow("0 = c") << 0.0 << 0.0 << 3.0 << Kind::NoSolution << "" << "";
-    QTest::newRow("0 = 0") << -0.0 << -0.0 << -0.0 << Kind::EveryNumber << "" << "";
-    QTest::newRow("c infinite") << 1.0 << 1.0 << HUGE_VAL << Kind::CoefficientOutOfRange << "" << "";
-    QTest::newRow("b infinite, a = 0") << 0.0 << -HUGE_VAL << 1.0 << Kind::CoefficientOutOfRange << "" << "";
-    QTest::newRow("linear root too large") << 0.0 << 1e-300 << 1e300 << Kind::RootOutOfRange << "" << "";
-    QTest::newRow("root too large") << 1e-300 << 1e300 << 1.0 << Kind::RootOutOfRange << "" << "";
-}
-
-void TestSolverArithmetic::quadraticRoots()
-{
-    QFETCH(double, a);
-    QFETCH(double, b);
-    QFETCH(double, c);
-    QFETCH(quadratic::Kind, kind);
-    QFETCH(QString, x1);
-    QFETCH(QString, x2);
-    const quadratic::Solution s = quadratic::solve(a, b, c);
-    QCOMPARE(s.kind, kind);
-    if (!x1.isEmpty())
-        QCOMPARE(numbertext::displayForm(s.x1), x1);
-    if (!x2.isEmpty())
-        QCOMPARE(numbertext::displayForm(s.x2), x2);
-}
 
 void TestSolverArithmetic::typedDecimal_data()
 {
