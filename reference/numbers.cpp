@@ -161,8 +161,23 @@ bool agrees(const QString &shown, const Expected &expected)
 
 QString describe(const Expected &expected)
 {
+    static const char *const names[] = {"none",
+                                        "division by zero",
+                                        "not representable",
+                                        "no real result",
+                                        "even root of a negative",
+                                        "whole numbers only",
+                                        "factorial above 170",
+                                        "factorial of a non-whole",
+                                        "log of a non-positive",
+                                        "sine range",
+                                        "cosine range",
+                                        "tangent pole",
+                                        "cotangent pole",
+                                        "too large to convert",
+                                        "fraction"};
     if (!expected.ok())
-        return QStringLiteral("refused (%1)").arg(int(expected.refusal));
+        return QStringLiteral("refused: %1").arg(QLatin1String(names[int(expected.refusal)]));
     if (expected.exact)
         return expected.value;
     return QStringLiteral("%1 +- %2").arg(expected.value).arg(bound(expected), 0, 'g', 3);
