@@ -18,6 +18,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <limits>
 
 using namespace solvertexts;
 
@@ -214,18 +215,13 @@ void LinearWindow::megold()
     for (int k = 1; k <= 6; ++k) {
         const QString text = Text1[k]->text().trimmed();
         typed[k] = TypedDecimal::read(text);
-        value[k] = numbertext::val(text);
+        // The shared copies are doubles and stay finite; the solution comes
+        // from the typed decimals, so a coefficient beyond a double still solves.
+        const double v = numbertext::val(text);
+        value[k] = std::isfinite(v) ? v : std::copysign(std::numeric_limits<double>::max(), v);
         if (Label1[k]->isMinus()) {
             typed[k] = typed[k].negated();
             value[k] *= -1;
-        }
-    }
-    // The shared variables hold doubles: a coefficient that does not fit one
-    // is refused before anything is kept.
-    for (int k = 1; k <= 6; ++k) {
-        if (!std::isfinite(value[k])) {
-            tell(kCoefficientTooLarge);
-            return;
         }
     }
     const linearsystem::Solution s =

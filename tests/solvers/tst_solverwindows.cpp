@@ -216,7 +216,7 @@ void TestSolverWindows::linearSystems_data()
         false);
     row("0.1 0.9 / 0.3 2.7 parallel", {"0.1", "0.9", "1", "0.3", "2.7", "0"}, {"Ellentmondás!!"}, "", "",
         kCompute, true);
-    row("coefficient too large", {"1", huge, "1", "1", "1", "1"}, {kCoefficientTooLarge}, "", "", kCompute, false);
+    row("coefficient beyond a double", {"1", huge, "1", "1", "1", "1"}, none, " 1", " 0", kAgain, false);
     row("determinant beyond a double", {big, "0", big, "0", big, big}, none, " 1", " 1", kAgain, false);
     row("determinant of x beyond a double", {"1", big, big, "1", "2" + big.mid(1), "1"}, none, " 2E+200", "-1",
         kAgain, false);
