@@ -18,7 +18,7 @@ Expected refused(Refusal why)
 }
 
 // A result is shown when its double is finite.
-Expected number(const Big &v, int decimals = -1)
+Expected number(const Big &v, std::optional<int> decimals = std::nullopt)
 {
     if (!std::isfinite(nearest(v)))
         return refused(Refusal::NotRepresentable);
@@ -187,8 +187,9 @@ Expected function(Function f, double x)
         // 1E-14 * ctg^2; with the shown digit's own rounding that makes the
         // last digit the rule determines.
         const double c = mpfr_get_d(r.get(), MPFR_RNDN);
-        const int decimals = mpfr_zero_p(rounded.get()) ? -1 : int(std::floor(-std::log10(2e-14 * c * c)));
-        return number(kerekit(r), decimals);
+        const bool rule = !mpfr_zero_p(rounded.get()) && std::isnormal(c);
+        return number(kerekit(r), rule ? std::optional<int>(int(std::floor(-std::log10(2e-14 * c * c))))
+                                       : std::nullopt);
     }
     case Function::ArcSine:
     case Function::ArcCosine:

@@ -138,8 +138,8 @@ double bound(const Expected &expected)
     double unit = std::ldexp(1.0, -1074);
     if (v > 0)
         unit = std::max(unit, std::pow(10.0, std::floor(std::log10(v)) - 14));
-    if (expected.decimals >= 0)
-        unit = std::max(unit, std::pow(10.0, -expected.decimals));
+    if (expected.decimals)
+        unit = std::max(unit, std::pow(10.0, -*expected.decimals));
     return unit;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // An independent reference for every number Zorvexa shows. It computes with
 // MPFR (and GMP where the result is rational) from the same operands, by the
@@ -37,18 +38,20 @@ enum class Refusal {
 
 struct Expected {
     Refusal refusal = Refusal::None;
-    QString value;       // 40 significant digits; digits of `base` when exact
-    int decimals = -1;   // the rule rounds the result to this many places
-    bool exact = false;  // the shown text must equal `value` (Lnko, Lkkt, other bases)
+    QString value;                // 40 significant digits; the digits themselves when exact
+    std::optional<int> decimals;  // the last decimal place the rule fixes, if any
+    bool exact = false;           // the shown text must equal `value` (digits in another base)
     bool ok() const { return refusal == Refusal::None; }
 };
 
 // THE BOUND. A shown number agrees with the reference when it differs from
 // the reference value by at most one unit in the last digit that can be
-// shown for it: the 15th significant digit, or the place the rule rounds to
-// when that is coarser, or the spacing of the smallest doubles (2^-1074)
-// below that. Doubles carry 15.9 digits, so an honest double computation
-// stays within it; anything beyond it is a fault.
+// shown for it: the 15th significant digit, or the last place the rule fixes
+// when that is coarser (Round(.., 14) and (.., 12); for ctg, where the
+// tangent's 14th place lands), or the spacing of the smallest doubles
+// (2^-1074) below that. Doubles carry 15.9 digits, so an honest double
+// computation stays within it; anything beyond it is a fault. Other bases
+// must match digit for digit.
 double bound(const Expected &expected);
 // `shown` as a display, a tape or a solver field holds it (blanks around a
 // number allowed). False for a refusal, an empty or unreadable text.

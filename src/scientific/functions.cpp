@@ -54,6 +54,8 @@ struct Reduced {
 
 Reduced reduce(double x)
 {
+    if (!std::isfinite(x))
+        return {0, x - x};  // NaN: the caller refuses it as not representable
     const double r = std::fmod(x, 360.0);
     const double k = std::nearbyint(r / 90);
     const double rest = r - 90 * k;
