@@ -12,6 +12,7 @@ packages=(
   libqt6help6 libqt6sql6-sqlite qt6-translations-l10n
   libgl-dev fonts-dejavu-core
   xvfb xauth libxcb1-dev
+  libgmp-dev libmpfr-dev
 )
 
 for group in "$@"; do
