@@ -1,5 +1,8 @@
 #!/usr/bin/python3
-"""Draws the about box's pictures and the application icon into resources/.
+"""Draws the about box's pictures into resources/images/.
+
+The application icon has its own source, resources/icons/zorvexa.svg
+(scripts/make-icons.sh renders its PNG sizes).
 
 Run by hand when a picture changes (needs python3-pil); the results are
 committed, so building needs nothing of this.
@@ -57,17 +60,6 @@ def photo():
     desk.save(ROOT / "images" / "calculator.jpg", quality=90)
 
 
-def icons():
-    for size in (16, 22, 24, 32, 48, 64, 128, 256):
-        big = calculator((256, 256), scale=1.0).convert("RGBA")
-        # Transparent corners around the body.
-        mask = Image.new("L", (256, 256), 0)
-        ImageDraw.Draw(mask).rounded_rectangle((20, 10, 236, 246), radius=16, fill=255)
-        big.putalpha(mask)
-        big.resize((size, size), Image.LANCZOS).save(ROOT / "icons" / f"zorvexa-{size}.png")
-
-
 if __name__ == "__main__":
     banner()
     photo()
-    icons()

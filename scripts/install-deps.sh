@@ -1,15 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Zorvexa needs to build, test and run, only those missing.
+# Installs the Debian packages Zorvexa needs, only those missing.
+#   install-deps.sh            build, test and run
+#   install-deps.sh package    also build and check the Debian package
+#   install-deps.sh icons      also redraw the icons (scripts/make-icons.sh)
+#   install-deps.sh trial      also try the package on a clean system (scripts/try-clean-system.sh)
 set -euo pipefail
 
 packages=(
-  cmake make g++ pkg-config
+  cmake make g++ pkg-config dpkg-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
   libqt6help6 libqt6sql6-sqlite qt6-translations-l10n
   libgl-dev fonts-dejavu-core
   xvfb xauth libxcb1-dev
+  libgmp-dev libmpfr-dev
   locales
 )
+
+for group in "$@"; do
+  case "$group" in
+    package) packages+=(debhelper devscripts lintian appstream desktop-file-utils) ;;
+    icons) packages+=(librsvg2-bin) ;;
+    trial) packages+=(debootstrap netpbm) ;;
+    *) echo "install-deps: unknown group '$group' (package, icons, trial)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -23,9 +23,10 @@ void InfosWindow::Option1_Click(int index)
     case radix::Status::Fraction:
         messages::show(texts::kFraction, messages::Icon::Exclamation, this);
         setOptionsEnabled(false);
-        // Back to the display's own base; that click finds the fraction too
-        // and says so once more.
-        Option1[m.alapkod]->setChecked(true);
+        // Back to base ten, where the display's text now counts; that click
+        // finds the fraction too and says so once more.
+        m.alapkod = radix::kBaseTenOption;
+        Option1[radix::kBaseTenOption]->setChecked(true);
         break;
     case radix::Status::TooLarge: {
         messages::show(texts::kTooLargeToConvert, messages::Icon::Exclamation, this);

@@ -1,5 +1,5 @@
 // The keys of the informatics window that read or write the display in its
-// base: sign, operators, result, clear and memory, and the display's check.
+// base: sign, operators, result and clear, and the display's check.
 // The arithmetic is in base ten.
 #include "informatics/infoswindow.h"
 
@@ -25,11 +25,20 @@ void InfosWindow::Command5_Click(int index)
     if (m.valto)
         setOptionsEnabled(false);
     m.muvelet = Command5[index]->text();
-    // An empty display keeps the first operand: a second operator key only
-    // replaces the sign.
-    if (!Text1->text().isEmpty()) {
-        m.szam1 = *value;
+    if (m.alapkod == radix::kBaseTenOption) {
+        // An empty display keeps the first operand: a second operator key
+        // only replaces the sign.
+        if (!Text1->text().isEmpty()) {
+            m.szam1 = *value;
+            Text1->setText(QString());
+        }
+    } else {
+        // The conversion leaves the display's value in eredmeny; an empty
+        // display leaves eredmeny as it was (0 after "C").
+        if (!Text1->text().isEmpty())
+            m.eredmeny = *value;
         Text1->setText(QString());
+        m.szam1 = m.eredmeny;
     }
     Text1->setFocus();
 }
@@ -43,15 +52,16 @@ void InfosWindow::Command7_Click()
     Command3->setEnabled(false);
     switch (szamolas()) {
     case Outcome::Result:
-        if (!atv2(m.eredmeny, true))
-            Text1->setText(QString());
+        // A result that cannot be written leaves the second operand shown.
+        atv2(m.eredmeny, true);
         break;
     case Outcome::DivisionByZero:
         Text1->setText(texts::kDivisionByZero);
         break;
     case Outcome::NotRepresentable:
         showUnwritable();
-        Text1->setText(QString());
+        if (m.alapkod == radix::kBaseTenOption)
+            Text1->setText(QString());
         break;
     case Outcome::Nothing:
         // The display's number stays as it is.
@@ -71,10 +81,9 @@ InfosWindow::Outcome InfosWindow::szamolas()
         return Outcome::Nothing;
     }
     if (result->refusal == Refusal::DivisionByZero) {
-        // The sign stays, so the lock's message passes the input check.
-        // The shared "bad input" flag stays as the check left it: this
-        // window never reads it, and set here it would make the standard
-        // window drop its next operator or "=".
+        // The sign stays pending. The shared "bad input" flag stays as the
+        // check left it: this window never reads it, and set here it would
+        // make the standard window drop its next operator or "=".
         Text1->setText(QString());
         for (QPushButton *key : Command2)
             key->setEnabled(false);
@@ -104,26 +113,6 @@ void InfosWindow::Command6_Click()
     setOptionsEnabled(true);
 }
 
-void InfosWindow::Command1_Click(int index)
-{
-    switch (index) {
-    case 0:
-        if (const std::optional<double> value = tizesbe()) {
-            m.memoria = *value;
-            Label2->setText(QStringLiteral("M"));
-        }
-        break;
-    case 1:
-        atv2(m.memoria);
-        break;
-    case 2:
-        Label2->setText(QString());
-        m.memoria = 0;
-        break;
-    }
-    displayfield::focusAtEnd(Text1);
-}
-
 void InfosWindow::Command3_Click()
 {
     // A sign fits before a full display, but not before one that is already
@@ -136,8 +125,11 @@ void InfosWindow::Command3_Click()
 
 void InfosWindow::Text1_Change()
 {
-    // While a division by zero is pending its message stands in the display.
-    if (!(m.szam2 == 0 && m.muvelet == QLatin1String("/"))) {
+    // While a division by zero is pending its message stands in the display;
+    // once something else replaces the message, that is checked again.
+    const bool divisionMessage = m.szam2 == 0 && m.muvelet == QLatin1String("/") &&
+                                 Text1->text().startsWith(texts::kDivisionByZero);
+    if (!divisionMessage) {
         // Only the digits of the display's base: a 2 cannot stand in a binary number.
         inputcheck::checkDisplay(m, Text1, radix::baseOf(m.alapkod));
     }

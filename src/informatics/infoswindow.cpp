@@ -44,6 +44,8 @@ const keypad::Key<W> kKeys[] = {
     {"Command7", -1, "=", square(6120, 3240), &W::Command7_Click},
 };
 
+// Lines at both sides of the keypad and down the gaps between its groups.
+constexpr std::array<int, 5> kLineLefts{120, 847, 4687, 6007, 6615};
 constexpr std::array<int, 10> kOptionLefts{120, 720, 1320, 1920, 2520, 3120, 3720, 4320, 4920, 5640};
 }  // namespace
 
@@ -58,6 +60,7 @@ InfosWindow::InfosWindow(Module1 &state) : CalculatorWindow(state, 6735, 3855)
     addDisplay({240, 1200, 6255, 375}, kMaxEntry, false);
     addIndicator(square(240, 1800));
     addKeys(kKeys, int(std::size(kKeys)));
+    addLines(kLineLefts, 1800);
     Text1->setFocus();
     Form_Load();
 }

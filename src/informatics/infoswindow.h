@@ -35,12 +35,16 @@ public:
     void Option1_Click(int index);
 
     // Keys that read and write the display in its base (infosoperations.cpp).
-    void Command1_Click(int index) override;
     void Command3_Click() override;
     void Command5_Click(int index) override;
     void Command6_Click() override;
     void Command7_Click() override;
     void Text1_Change() override;
+
+protected:
+    // The memory keys read and write the display in its base.
+    std::optional<double> displayValue() override { return tizesbe(); }
+    void showValue(double value) override { atv2(value); }
 
 private:
     enum class Outcome { Nothing, Result, DivisionByZero, NotRepresentable };

@@ -1,5 +1,6 @@
 #include "informatics/radix.h"
 
+#include "shared/numberscan.h"
 #include "shared/numbertext.h"
 
 #include <array>
@@ -13,56 +14,18 @@ constexpr std::array<int, kOptionCount> kBases{2, 3, 4, 5, 6, 7, 8, 9, 10, 16};
 constexpr std::uint64_t kLargestWhole = (std::uint64_t(1) << 53) - 1;
 static_assert(double(kLargestWhole) == kLargest);
 
-int digitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
 QChar digitChar(std::uint64_t digit)
 {
     return QLatin1Char("0123456789ABCDEF"[digit]);
 }
 
-// The readable number at the start of a text in a base other than ten.
-struct Digits {
-    bool negative = false;
-    QString whole;     // digits before the point, upper case
-    QString fraction;  // digits after it
-};
-
-Digits parse(const QString &text)
+// The readable number at the start of a text in a base other than ten. Every
+// hex digit counts, whatever the base: the keys offer only the base's own.
+numberscan::Scan parse(const QString &text)
 {
-    Digits d;
-    int i = 0;
-    const int n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && text.at(i) == QLatin1Char(' '))
-            ++i;
-    };
-    skipBlanks();
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        d.negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    bool point = false;
-    for (skipBlanks(); i < n; skipBlanks()) {
-        const QChar c = text.at(i);
-        if (digitValue(c) >= 0)
-            (point ? d.fraction : d.whole) += c.toUpper();
-        else if (c == QLatin1Char('.') && !point)
-            point = true;
-        else
-            break;
-        ++i;
-    }
-    return d;
+    numberscan::Options options;
+    options.digits = 16;
+    return numberscan::scan(text, options);
 }
 
 }  // namespace
@@ -78,10 +41,10 @@ Reading read(const QString &text, int base)
         const double value = numbertext::val(text);
         return std::isfinite(value) ? Reading{Status::Ok, value} : Reading{Status::TooLarge, 0};
     }
-    const Digits d = parse(text);
+    const numberscan::Scan d = parse(text);
     std::uint64_t whole = 0;
     for (const QChar c : d.whole) {
-        const auto digit = std::uint64_t(digitValue(c));
+        const auto digit = std::uint64_t(numberscan::digitValue(c));
         if (whole > (kLargestWhole - digit) / std::uint64_t(base))
             return {Status::TooLarge, 0};
         whole = whole * std::uint64_t(base) + digit;
@@ -90,7 +53,7 @@ Reading read(const QString &text, int base)
     double place = 1;
     for (const QChar c : d.fraction) {
         place /= base;
-        fraction += digitValue(c) * place;
+        fraction += numberscan::digitValue(c) * place;
     }
     const double value = double(whole) + fraction;
     return {Status::Ok, d.negative ? -value : value};
@@ -132,7 +95,7 @@ QString negated(const QString &text, int base)
 {
     if (base == 10)
         return numbertext::str(-numbertext::val(text));
-    Digits d = parse(text);
+    numberscan::Scan d = parse(text);
     while (d.whole.startsWith(QLatin1Char('0')))
         d.whole.remove(0, 1);
     while (d.fraction.endsWith(QLatin1Char('0')))

@@ -5,11 +5,9 @@
 #include "shared/colors.h"
 #include "shared/displayfield.h"
 #include "shared/module1.h"
-#include "shared/twips.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 
-#include <QFrame>
 #include <QLineEdit>
 
 namespace {
@@ -70,15 +68,7 @@ ExtendWindow::ExtendWindow(Module1 &state) : CalculatorWindow(state, 6975, 3375,
     Command11 = key(QStringLiteral("Command11"));
     Command12 = key(QStringLiteral("Command12"));
 
-    for (int i = 0; i < int(Line.size()); ++i) {
-        QFrame *line = new QFrame(client());
-        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
-        line->setFrameShape(QFrame::VLine);
-        line->setFrameShadow(QFrame::Sunken);
-        const QRect span = twips::rect(kLineLefts[size_t(i)], 1320, 0, 1815);
-        line->setGeometry(span.x() - 1, span.y(), 3, span.height());
-        Line[size_t(i)] = line;
-    }
+    addLines(kLineLefts, 1320);
     Text1->setFocus();
     Form_Load();
 }

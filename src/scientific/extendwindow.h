@@ -4,7 +4,6 @@
 
 #include <array>
 
-class QFrame;
 class QLabel;
 
 // The scientific calculator, "Zorvexa - BŐVÍTETT": besides the common keys,
@@ -21,7 +20,6 @@ public:
     QPushButton *Command10 = nullptr;        // Inv
     QPushButton *Command11 = nullptr;        // x1,x2: quadratic solver
     QPushButton *Command12 = nullptr;        // x,y,z: linear solver
-    std::array<QFrame *, 5> Line{};          // Line1 .. Line5, decoration
 
     // Load, activation, entry, C, Inv, constants, solvers (extendwindow.cpp).
     void Form_Load();

@@ -1,6 +1,7 @@
 #include "scientific/functions.h"
 
 #include "shared/arithmetic.h"
+#include "solvers/nearestdouble.h"
 
 #include <cmath>
 
@@ -39,8 +40,63 @@ double roundHalfEven(double value)
 
 bool isWhole(double x) { return std::isfinite(x) && x == std::trunc(x); }
 
-double degreesToRadians(double x) { return x * kPi / 180; }
+// pi minus the double kPi: what the rules' Pi falls short of pi.
+constexpr double kPiShortfall = 3.2310891488651735e-15;
+
+// x degrees, as x * kPi / 180 radians, written as quadrant * pi/2 + delta.
+// The angle is reduced modulo 360 and then to the nearest multiple of 90 in
+// degrees, where both steps are exact, so a large angle gets the answer of
+// its small equivalent; only the small rest becomes radians, so an angle
+// near a pole keeps its digits.
+struct Reduced {
+    int quadrant;  // 0 .. 3
+    double delta;  // radians, |delta| <= pi/4
+};
+
+Reduced reduce(double x)
+{
+    if (!std::isfinite(x))
+        return {0, x - x};  // NaN: the caller refuses it as not representable
+    const double r = std::fmod(x, 360.0);
+    const double k = std::nearbyint(r / 90);
+    const double rest = r - 90 * k;
+    return {static_cast<int>(k) & 3, rest * kPi / 180 - k * (kPiShortfall / 2)};
+}
+
+double sineOf(double x)
+{
+    const auto [q, d] = reduce(x);
+    const double v = q % 2 == 0 ? std::sin(d) : std::cos(d);
+    return q >= 2 ? -v : v;
+}
+
+double cosineOf(double x)
+{
+    const auto [q, d] = reduce(x);
+    const double v = q % 2 == 0 ? std::cos(d) : std::sin(d);
+    return q == 1 || q == 2 ? -v : v;
+}
+
+double tangentOf(double x)
+{
+    const auto [q, d] = reduce(x);
+    return q % 2 == 0 ? std::tan(d) : -1 / std::tan(d);
+}
+
 double radiansToDegrees(double r) { return r * 180 / kPi; }
+
+// pow with 1 / index rounded drifts by up to index * ln(radicand) ulps. The
+// rounding error of 1 / index is exact through fma, and raising to it
+// corrects the root to about an ulp.
+double rootOf(double radicand, double index)
+{
+    const double inverse = 1 / index;
+    const double error = std::fma(-inverse, index, 1.0) / index;
+    const double r = std::pow(radicand, inverse);
+    if (!std::isnormal(r) || radicand <= 0)
+        return r;
+    return r + r * std::expm1(error * std::log(radicand));
+}
 
 }  // namespace
 
@@ -91,11 +147,11 @@ Result root(double radicand, double index)
         if (std::fmod(index, 2.0) == 0)
             return refused(Refusal::EvenRootOfNegative);
         // An odd root of a negative number is the negated root of its magnitude.
-        return snappedIfFinite(-std::pow(-radicand, 1 / index));
+        return snappedIfFinite(-rootOf(-radicand, index));
     }
     if (radicand == 0 && index < 0)
         return refused(Refusal::DivisionByZero);
-    return snappedIfFinite(std::pow(radicand, 1 / index));
+    return snappedIfFinite(rootOf(radicand, index));
 }
 
 Result percent(double base, double rate) { return snappedIfFinite(base * rate / 100); }
@@ -140,11 +196,10 @@ Result factorial(double x)
         return refused(Refusal::FactorialTooLarge);
     if (x < 0 || !isWhole(x))
         return refused(Refusal::FactorialNotWhole);
-    double result = 1;
-    const int n = static_cast<int>(x);  // 0 .. 170
-    for (int i = 1; i <= n; ++i)
-        result = i * result;
-    return {result, Refusal::None};
+    // Exact, then rounded once: a product of doubles drifts in the last digit.
+    mpz_class exact;
+    mpz_fac_ui(exact.get_mpz_t(), static_cast<unsigned long>(x));
+    return {nearestDouble(mpq_class(exact)), Refusal::None};
 }
 
 Result reciprocal(double x)
@@ -171,8 +226,8 @@ Result naturalLog(double x)
 Result tenPower(double x) { return snappedIfFinite(std::pow(10.0, x)); }
 Result ePower(double x) { return snappedIfFinite(std::pow(kE, x)); }
 
-Result sine(double x) { return snappedIfFinite(roundTo(std::sin(degreesToRadians(x)), 14)); }
-Result cosine(double x) { return snappedIfFinite(roundTo(std::cos(degreesToRadians(x)), 14)); }
+Result sine(double x) { return snappedIfFinite(roundTo(sineOf(x), 14)); }
+Result cosine(double x) { return snappedIfFinite(roundTo(cosineOf(x), 14)); }
 
 bool isTangentPole(double x) { return std::isfinite(x) && std::fabs(std::fmod(x, 180.0)) == 90; }
 bool isCotangentPole(double x) { return std::isfinite(x) && std::fmod(x, 180.0) == 0; }
@@ -181,21 +236,22 @@ Result tangent(double x)
 {
     if (isTangentPole(x))
         return refused(Refusal::TangentPole);
-    return snappedIfFinite(roundTo(std::tan(degreesToRadians(x)), 14));
+    return snappedIfFinite(roundTo(tangentOf(x), 14));
 }
 
 Result cotangent(double x)
 {
     if (isCotangentPole(x))
         return refused(Refusal::CotangentPole);
-    const double tangentValue = std::tan(degreesToRadians(x));
+    const double tangentValue = tangentOf(x);
     const double rounded = roundTo(tangentValue, 14);
     // Near (not at) a multiple of 180 the rounded tangent is 0; the true one
     // still gives the cotangent.
     return snappedIfFinite(1 / (rounded != 0 ? rounded : tangentValue));
 }
 
-double seged(double x) { return std::sqrt(1 - x * x); }
+// (1 - x)(1 + x) keeps the digits that 1 - x * x loses next to x = +-1.
+double seged(double x) { return std::sqrt((1 - x) * (1 + x)); }
 
 Result arcSine(double x)
 {

@@ -9,6 +9,7 @@
 #include "shared/twips.h"
 #include "shared/windowparts.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariant>
@@ -57,6 +58,19 @@ void CalculatorWindow::addIndicator(keypad::Place place)
     Label2->setProperty(kTipProperty, QStringLiteral("Memória állapotjelző"));
 }
 
+void CalculatorWindow::addLines(const std::array<int, 5> &lefts, int top)
+{
+    for (int i = 0; i < int(Line.size()); ++i) {
+        auto *line = new QFrame(client_);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        const QRect span = pixels({lefts[size_t(i)], top, 0, 1815});  // four key rows
+        line->setGeometry(span.x() - 1, span.y(), 3, span.height());
+        Line[size_t(i)] = line;
+    }
+}
+
 QPushButton *CalculatorWindow::addKey(const char *name, int index, const char *caption, keypad::Place place,
                                       const char *tip)
 {
@@ -102,11 +116,13 @@ void CalculatorWindow::Command1_Click(int index)
 {
     switch (index) {
     case 0:
-        m.memoria = numbertext::val(Text1->text());
-        Label2->setText(QStringLiteral("M"));
+        if (const std::optional<double> value = displayValue()) {
+            m.memoria = *value;
+            Label2->setText(QStringLiteral("M"));
+        }
         break;
     case 1:
-        Text1->setText(numbertext::displayForm(m.memoria));
+        showValue(m.memoria);
         break;
     case 2:
         Label2->setText(QString());
@@ -114,6 +130,16 @@ void CalculatorWindow::Command1_Click(int index)
         break;
     }
     displayfield::focusAtEnd(Text1);
+}
+
+std::optional<double> CalculatorWindow::displayValue()
+{
+    return numbertext::val(Text1->text());
+}
+
+void CalculatorWindow::showValue(double value)
+{
+    Text1->setText(numbertext::displayForm(value));
 }
 
 void CalculatorWindow::Command2_Click(int index)

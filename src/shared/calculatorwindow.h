@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 struct Module1;
@@ -32,6 +33,7 @@ public:
     std::array<QPushButton *, 4> Command5{};  // + - * /
     QPushButton *Command6 = nullptr;         // C
     QPushButton *Command7 = nullptr;         // =
+    std::array<QFrame *, 5> Line{};          // Line1 .. Line5, decoration
 
     // M+ stores the display's value, MR writes the register back, MC clears it.
     virtual void Command1_Click(int index);
@@ -57,9 +59,16 @@ protected:
     void addDisplay(keypad::Place place, int maxEntry, bool keyDown);
     QLabel *addTape(const char *name, keypad::Place place);
     void addIndicator(keypad::Place place);
+    // Lines down the gaps between the key groups, `top` to the bottom row.
+    void addLines(const std::array<int, 5> &lefts, int top);
     template <class Window>
     void addKeys(const keypad::Key<Window> *keys, int count);
     QPushButton *key(const QString &name, int index = -1) const;
+
+    // The display's value, and a value written into it, as the memory keys
+    // read and write them; nothing when the display cannot be read.
+    virtual std::optional<double> displayValue();
+    virtual void showValue(double value);
 
     // "=": the pending operation on szam1 and the display (szamitas, szamit1).
     void evaluate();

@@ -20,10 +20,13 @@ QString trimBlanks(const QString &text)
     return text.mid(begin, end - begin);
 }
 
-bool allowed(QChar c, int base)
+// A sign only leads a number: "5-3" or "--5" would read as 5 or 0 silently.
+bool allowed(QChar c, int position, int base)
 {
     const ushort u = c.unicode();
-    if (u == '.' || u == '-')
+    if (u == '-')
+        return position == 0;
+    if (u == '.')
         return true;
     if (u >= '0' && u <= '9')
         return u - '0' < base;
@@ -36,7 +39,7 @@ void examine(Module1 &state, const QString &text, int base)
     state.vizsgalt = trimBlanks(text) + QLatin1Char('0');
     const int n = state.vizsgalt.size();
     int i = 0;  // zero-based; the sentinel at n - 1 is never examined
-    while (i < n - 1 && allowed(state.vizsgalt.at(i), base)) {
+    while (i < n - 1 && allowed(state.vizsgalt.at(i), i, base)) {
         if (state.vizsgalt.at(i) == QLatin1Char('.'))
             ++state.pontdb;
         ++i;

@@ -1,5 +1,7 @@
 #include "shared/numbertext.h"
 
+#include "shared/numberscan.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -10,68 +12,15 @@ namespace numbertext {
 
 double val(const QString &text)
 {
-    // Collect the readable prefix, blanks removed, in a form from_chars takes.
-    std::string mantissa;
-    bool negative = false;
-    int i = 0;
-    const int n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && text.at(i) == QLatin1Char(' '))
-            ++i;
-    };
-    auto isDigit = [&](int k) { return k < n && text.at(k) >= QLatin1Char('0') && text.at(k) <= QLatin1Char('9'); };
+    numberscan::Options options;
+    options.exponent = true;
+    const numberscan::Scan s = numberscan::scan(text, options);
+    if (!s.hasDigits())
+        return s.negative ? -0.0 : 0.0;
 
-    skipBlanks();
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    bool seenPoint = false;
-    bool anyDigit = false;
-    for (skipBlanks(); i < n; skipBlanks()) {
-        const QChar c = text.at(i);
-        if (isDigit(i)) {
-            mantissa += char(c.unicode());
-            anyDigit = true;
-        } else if (c == QLatin1Char('.') && !seenPoint) {
-            mantissa += '.';
-            seenPoint = true;
-        } else {
-            break;
-        }
-        ++i;
-    }
-    if (!anyDigit)
-        return negative ? -0.0 : 0.0;
-
-    // Optional exponent; only taken when at least one digit follows.
-    long exponent = 0;
-    if (i < n) {
-        const QChar e = text.at(i).toUpper();
-        if (e == QLatin1Char('E') || e == QLatin1Char('D')) {
-            int k = i + 1;
-            while (k < n && text.at(k) == QLatin1Char(' '))
-                ++k;
-            bool expNegative = false;
-            if (k < n && (text.at(k) == QLatin1Char('-') || text.at(k) == QLatin1Char('+'))) {
-                expNegative = text.at(k) == QLatin1Char('-');
-                ++k;
-            }
-            for (; k < n; ++k) {
-                if (text.at(k) == QLatin1Char(' '))
-                    continue;
-                if (!isDigit(k))
-                    break;
-                // Saturate: anything this large already over- or underflows.
-                if (exponent < 100000)
-                    exponent = exponent * 10 + (text.at(k).unicode() - '0');
-            }
-            if (expNegative)
-                exponent = -exponent;
-        }
-    }
-
-    std::string number = mantissa + 'e' + std::to_string(exponent);
+    // from_chars rounds the decimal text once, correctly.
+    const std::string mantissa = (s.whole + QLatin1Char('.') + s.fraction).toStdString();
+    const std::string number = mantissa + 'e' + std::to_string(s.exponent);
     double value = 0;
     const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)ptr;
@@ -81,13 +30,12 @@ double val(const QString &text)
         if (firstNonZero == std::string::npos) {
             value = 0;
         } else {
-            const auto point = mantissa.find('.');
-            const long intDigits = long(point == std::string::npos ? mantissa.size() : point);
-            const long magnitude = intDigits - long(firstNonZero) + exponent;
+            const long intDigits = long(s.whole.size());
+            const long magnitude = intDigits - long(firstNonZero) + s.exponent;
             value = magnitude > 0 ? HUGE_VAL : 0.0;
         }
     }
-    return negative ? -value : value;
+    return s.negative ? -value : value;
 }
 
 QString str(double value)

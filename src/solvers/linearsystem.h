@@ -30,7 +30,7 @@ struct Solution {
     double x = 0;     // set for OnlyX and Unique
     double y = 0;     // set for OnlyY and Unique
     // a1*b2 - b1*a2, c1*b2 - b1*c2 and a1*c2 - a2*c1, exact, then rounded
-    // once (infinite when they do not fit a double).
+    // once; beyond the range of a double they stay at the largest one.
     double det = 0;
     double detx = 0;
     double dety = 0;

@@ -18,6 +18,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <limits>
 
 using namespace texts;
 
@@ -207,26 +208,17 @@ void LinearWindow::megold()
     for (int k = 1; k <= 6; ++k) {
         const QString text = Text1[k]->text().trimmed();
         typed[k] = TypedDecimal::read(text);
-        value[k] = numbertext::val(text);
+        // The shared copies are doubles and stay finite; the solution comes
+        // from the typed decimals, so a coefficient beyond a double still solves.
+        const double v = numbertext::val(text);
+        value[k] = std::isfinite(v) ? v : std::copysign(std::numeric_limits<double>::max(), v);
         if (Label1[k]->isMinus()) {
             typed[k] = typed[k].negated();
             value[k] *= -1;
         }
     }
-    // The shared variables hold doubles: a coefficient or determinant that
-    // does not fit one is refused before anything is kept.
-    for (int k = 1; k <= 6; ++k) {
-        if (!std::isfinite(value[k])) {
-            tell(kCoefficientTooLarge);
-            return;
-        }
-    }
     const linearsystem::Solution s =
         linearsystem::solve({typed[1], typed[2], typed[5]}, {typed[3], typed[4], typed[6]});
-    if (!std::isfinite(s.det) || !std::isfinite(s.detx) || !std::isfinite(s.dety)) {
-        tell(kResultTooLarge);
-        return;
-    }
     m.a1 = value[1];
     m.b1 = value[2];
     m.a2 = value[3];

@@ -3,6 +3,7 @@
 #include "shared/centring.h"
 #include "shared/handcursor.h"
 #include "shared/messages.h"
+#include "shared/numberscan.h"
 #include "shared/numbertext.h"
 #include "shared/twips.h"
 #include "solvers/quadratic.h"
@@ -169,15 +170,13 @@ void MasodfWindow::hv1()
 
 void MasodfWindow::hv2()
 {
+    // Digits only: no blank, sign or point anywhere.
+    numberscan::Options digitsOnly;
+    digitsOnly.sign = digitsOnly.point = digitsOnly.skipBlanks = false;
     hibajel = 0;
     for (int i = 0; i <= 2 && hibajel == 0; ++i) {
         const QString text = Text1[i]->text();
-        hossz = text.size();
-        int j = 0;
-        while (j < hossz && text.at(j) >= QLatin1Char('0') && text.at(j) <= QLatin1Char('9'))
-            ++j;
-        kar = j < hossz ? QString(text.at(j)) : QString();
-        hibajel = j < hossz ? 1 : 0;
+        hibajel = numberscan::scan(text, digitsOnly).end < text.size() ? 1 : 0;
     }
 }
 
@@ -194,7 +193,6 @@ void MasodfWindow::hv3()
         c *= -1;
 
     const quadratic::Solution solution = quadratic::solve(a, b, c);
-    diszkr = solution.discriminant;
     x1 = solution.x1;
     x2 = solution.x2;
     hibajel = 1;

@@ -49,8 +49,5 @@ private:
     double c = 0;
     double x1 = 0;
     double x2 = 0;
-    double diszkr = 0;
-    int hossz = 0;
-    QString kar;
     int hibajel = 0;  // 1: a check failed or there are no two roots to show
 };

@@ -1,35 +1,16 @@
 #include "solvers/typeddecimal.h"
 
+#include "shared/numberscan.h"
+
 #include <algorithm>
 
 TypedDecimal TypedDecimal::read(const QString &text)
 {
+    const numberscan::Scan s = numberscan::scan(text);
     TypedDecimal result;
-    int i = 0;
-    const int n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && text.at(i) == QLatin1Char(' '))
-            ++i;
-    };
-    skipBlanks();
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        result.negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    bool seenPoint = false;
-    for (skipBlanks(); i < n; skipBlanks()) {
-        const QChar c = text.at(i);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            result.digits += char(c.unicode());
-            if (seenPoint)
-                ++result.scale;
-        } else if (c == QLatin1Char('.') && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
-        ++i;
-    }
+    result.negative = s.negative;
+    result.digits = (s.whole + s.fraction).toStdString();
+    result.scale = int(s.fraction.size());
     return result;
 }
 
@@ -45,8 +26,11 @@ TypedDecimal TypedDecimal::negated() const
     return result;
 }
 
-BigInt TypedDecimal::scaledTo(int commonScale) const
+mpq_class TypedDecimal::value() const
 {
-    const std::string padded = digits + std::string(size_t(std::max(0, commonScale - scale)), '0');
-    return BigInt::fromDigits(padded, negative);
+    mpq_class result(digits.empty() ? mpz_class(0) : mpz_class(digits, 10));
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(scale));
+    result /= power;
+    return negative ? -result : result;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "solvers/bigint.h"
-
 #include <QString>
+
+#include <gmpxx.h>
 
 #include <string>
 
@@ -21,7 +21,6 @@ struct TypedDecimal {
     bool isZero() const;
     TypedDecimal negated() const;
 
-    // The value times 10^`commonScale` as a whole number; `commonScale` must
-    // not be less than `scale`.
-    BigInt scaledTo(int commonScale) const;
+    // The exact value.
+    mpq_class value() const;
 };

@@ -36,6 +36,8 @@ const keypad::Key<W> kKeys[] = {
     {"Command7", -1, "=", square(3360, 2760), &W::Command7_Click},
 };
 constexpr int kTapeLength = 32;
+// Lines at both sides of the keypad and down the gaps between its groups.
+constexpr std::array<int, 5> kLineLefts{120, 847, 2587, 3247, 3855};
 }  // namespace
 
 StandWindow::StandWindow(Module1 &state) : CalculatorWindow(state, 3975, 3375, kTapeLength)
@@ -46,6 +48,7 @@ StandWindow::StandWindow(Module1 &state) : CalculatorWindow(state, 3975, 3375, k
     addDisplay({240, 600, 3495, 375}, displayfield::kMaxEntry, true);
     addIndicator(square(240, 1320));
     addKeys(kKeys, int(std::size(kKeys)));
+    addLines(kLineLefts, 1320);
     for (QPushButton *key : Command1)
         colors::setBackground(key, colors::kAppWorkspace);
     Text1->setFocus();

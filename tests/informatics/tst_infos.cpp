@@ -108,7 +108,7 @@ void TestInfos::script_data()
     row("sign key's zero", "+/- b:5", "0");
     row("empty display", "b:2 b:16", "", "", "base=16");
     row("fraction in ten", "2 , 5 b:2", "2.5", "FF", "base=10 digits=10 options=0");
-    row("fraction in binary", "b:2 1 , 1 b:16", "1.1", "FF", "base=2 digits=2 options=0");
+    row("fraction in binary goes back to ten", "b:2 1 , 1 b:16", "1.1", "FF", "base=10 digits=10 options=0");
     row("C after a fraction", "2 , 5 b:2 CLR", "", "FF", "options=10");
     row("too large in binary", "b:2 t:" + ones54 + " b:10", ones54, "L", "base=2 digits=2 options=10");
     // Operations: in base ten, shown in the display's base.
@@ -120,6 +120,7 @@ void TestInfos::script_data()
     row("nothing pending in binary", "b:2 0 0 1 1 =", "0011");
     row("second operator takes display", "1 + 2 - 5 =", "-3");
     row("second operator on empty", "1 2 + - 5 =", "7");
+    row("outside ten it takes eredmeny", "b:2 1 1 + 1 = CLR + 1 =", "1", "", "szam1=0");
     row("base change while pending", "1 2 + 3 b:2 =", "1111");
     row("operator reads its base", "b:16 1 F +", "", "", "szam1=31 op=+ db=1 valto=0 options=10");
     row("= after two operators", "b:16 1 F + * 2 =", "3E", "", "szam2=2 eredmeny=62 op= db=0 options=10 sign=0");
@@ -132,6 +133,7 @@ void TestInfos::script_data()
     row("lock on empty operand", "b:7 6 / =", Z, "", "digits=0 keys=off");
     row("C ends the lock", "b:2 1 / 1 0 = / 0 = CLR", "", "", "digits=2 keys=on options=10 eredmeny=0");
     row("lock skips the check", "1 / 0 = t:x", Z + "x");
+    row("C ends that", "1 / 0 = CLR t:x", "", "D");
     row("check after activation", "1 / 0 = activate ,", "", "D");
     row("lock message is not converted", "b:16 1 / 0 = b:8", "", "", "base=8 digits=8 keys=off");
     row("nor after activation", "1 / 0 = , activate b:2", "", "", "base=2");
@@ -151,10 +153,10 @@ void TestInfos::script_data()
     // The sign's place, refilled with a digit, leaves no room for a sign.
     row("no sign past the limit", "b:2 t:" + QString(64, '1') + " +/- home del t:1 +/- +/-", QString(65, '1'));
     // Results and operands that cannot be written or read.
-    row("hex result too large", "b:16 t:FFFFFFFFFFFFF * 1 0 =", "", "L", "op=");
+    row("hex result too large keeps the display", "b:16 t:FFFFFFFFFFFFF * 1 0 =", "10", "L", "op=");
     row("exponent form refused twice", "t:99999999 * t:99999999 =", "", "DD");
     row("infinite in ten", "szam1=1e300 eredmeny=7 * t:" + QString(64, '9') + " =", "", "D", "eredmeny=7 op=");
-    row("infinite in hex", "b:16 szam1=1e300 eredmeny=7 * t:FFFFFFFFFFFFF =", "", "L", "eredmeny=7 op=");
+    row("infinite in hex", "b:16 eredmeny=7 * szam1=1e300 t:FFFFFFFFFFFFF =", "FFFFFFFFFFFFF", "L", "eredmeny=7 op=");
     row("operand too large", "b:2 t:" + ones54 + " +", ones54, "L", "op= db=0 szam1=0");
     row("second operand too large", "b:2 t:" + ones54 + " szam2=5 =", ones54, "L", "szam2=5");
 }

@@ -32,7 +32,8 @@ void TestInputCheck::examine_data()
     QTest::newRow("blank inside") << "1 2" << 10 << true << 0;
     QTest::newRow("a tab is not a blank") << "5\t" << 10 << true << 0;
     QTest::newRow("nor at the start") << "\t5" << 10 << true << 0;
-    QTest::newRow("minus anywhere") << "5-3--" << 10 << false << 0;
+    QTest::newRow("minus inside") << "5.-3" << 10 << true << 1;
+    QTest::newRow("second minus") << " --5" << 10 << true << 0;
     QTest::newRow("binary digits") << "-101.1" << 2 << false << 1;
     QTest::newRow("a 2 in base 2") << "12" << 2 << true << 0;
     QTest::newRow("hex letters in base 16") << "1aF" << 16 << false << 0;
@@ -63,6 +64,7 @@ void TestInputCheck::checkDisplay_data()
     QTest::newRow("accepted") << "  12.5 " << true << QStringList{} << "  12.5 ";
     QTest::newRow("second point") << "1.2." << true << QStringList{points} << "";
     QTest::newRow("letter") << "1a" << true << QStringList{digits} << "";
+    QTest::newRow("minus after a digit") << "5-3" << true << QStringList{digits} << "";
     QTest::newRow("letter after two points") << "1.2.a" << true << QStringList{digits, points} << "";
     QTest::newRow("letter after two points, lone check") << "3.1.x" << false << QStringList{digits, points} << "";
 }

@@ -179,6 +179,7 @@ private slots:
     void views_data();
     void views();
     void divisionLockStaysInItsWindow();
+    void activationComesFromAnotherWindow();
     void optionsAndTips();
     void aboutBox();
     void quitting_data();
@@ -300,6 +301,26 @@ void TestShell::divisionLockStaysInItsWindow()
     QCOMPARE(press(app, "m:egysz3 +"), QString());
     QCOMPARE(app.state().muvelet, QString("+"));
     QCOMPARE(app.stand().Label1->text(), QString("12+"));
+}
+
+// The platform may take the activation away to no window and hand it back to
+// the same window late: that is no return to it. A message box in between is.
+void TestShell::activationComesFromAnotherWindow()
+{
+    Application app;
+    app.start();
+    app.switchView(View::Standard, View::Extended);  // loads infos hidden, which clears valto
+    QCOMPARE(app.state().valto, false);
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&app.extend());
+    app.switchView(View::Extended, View::Informatics);
+    QCOMPARE(app.state().valto, false);
+
+    QCOMPARE(press(app, "1 +"), QString());
+    QTimer::singleShot(0, &app, [] { QApplication::activeModalWidget()->close(); });
+    messages::show(QStringLiteral("x"), messages::Icon::None, &app.infos());  // a real box
+    QTRY_COMPARE(QApplication::activeWindow(), &app.infos());
+    QCOMPARE(app.state().muvelet, QString());
 }
 
 void TestShell::optionsAndTips()
