@@ -137,7 +137,7 @@ void ExtendWindow::Command9_Click(int index)
 // Form_Activate as a return to this window should.
 void ExtendWindow::Command11_Click()
 {
-    MasodfWindow w(m, this);
+    MasodfWindow w(this);
     w.exec();
     activateWindow();
 }

@@ -440,7 +440,7 @@ void TestShell::everyWindowIsAccessible()
     Application app;
     app.start();
     app.showOptions();
-    MasodfWindow masodf(app.state());
+    MasodfWindow masodf;
     LinearWindow linear(app.state());
     AboutDialog about;
     const QList<QWidget *> windows{&app.stand(), &app.extend(), &app.infos(), &masodf, &linear, app.options(), &about};
