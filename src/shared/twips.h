@@ -4,16 +4,18 @@
 #include <QSize>
 
 // Window layouts are given in twips; at 96 DPI one pixel is 15 twips. Qt's
-// high-DPI scaling does the rest on denser screens.
+// high-DPI scaling does the rest on denser screens. A desktop font larger
+// than the default one scales the layout with it, so no caption is clipped.
 namespace twips {
 
-constexpr int toPixels(int twips) { return (twips + 7) / 15; }
+// The default font's size, which the layouts were drawn for.
+constexpr double kDefaultPointSize = 9;
 
-constexpr QRect rect(int left, int top, int width, int height)
-{
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
+// How much larger the application font is than the default one (at least 1).
+double textScale();
 
-constexpr QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
+int toPixels(int twips);
+QRect rect(int left, int top, int width, int height);
+QSize size(int width, int height);
 
 }  // namespace twips

@@ -1,5 +1,6 @@
 #include "shared/windowparts.h"
 
+#include "shared/colors.h"
 #include "shared/displayfield.h"
 
 #include <QLayout>
@@ -23,8 +24,10 @@ QPushButton *makeKey(QWidget *parent, const QString &caption, const QString &nam
     auto *key = new QPushButton(caption, parent);
     key->setObjectName(name);
     key->setGeometry(geometry);
-    key->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus from the display.
+    key->setFocusPolicy(Qt::TabFocus);
     key->setAutoDefault(false);
+    colors::fitText(key);
     return key;
 }
 
