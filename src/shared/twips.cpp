@@ -2,29 +2,37 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QScreen>
 
 #include <cmath>
 
 namespace twips {
-
-double textScale()
-{
-    // Measured once per application font: windows are built on demand.
-    static QFont measured;
-    static double scale = 0;
-    const QFont font = QApplication::font();
-    if (scale == 0 || font != measured) {
-        QFont reference = font;
-        reference.setPointSizeF(kDefaultPointSize);
-        scale = std::max(1.0, QFontMetricsF(font).height() / QFontMetricsF(reference).height());
-        measured = font;
-    }
-    return scale;
+namespace {
+double scale = 1;
 }
+
+double desktopTextScale(const QFont &desktop)
+{
+    QFont reference = desktop;
+    reference.setPointSizeF(kDesktopPointSize);
+    // A raised font resolution (text scaling) enlarges every font alike.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96;
+    return std::max(1.0, QFontMetricsF(desktop).height() / QFontMetricsF(reference).height() * dpi / 96);
+}
+
+void followDesktopFont()
+{
+    QFont font = QApplication::font();
+    scale = desktopTextScale(font);
+    font.setPointSizeF(kDesignPointSize * scale);
+    QApplication::setFont(font);
+}
+
+double textScale() { return scale; }
 
 int toPixels(int twips)
 {
-    const double scale = textScale();
     if (scale == 1.0)
         return (twips + 7) / 15;
     return int(std::lround(twips * scale / 15.0));

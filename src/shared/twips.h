@@ -3,15 +3,26 @@
 #include <QRect>
 #include <QSize>
 
+class QFont;
+
 // Window layouts are given in twips; at 96 DPI one pixel is 15 twips. Qt's
-// high-DPI scaling does the rest on denser screens. A desktop font larger
-// than the default one scales the layout with it, so no caption is clipped.
+// high-DPI scaling does the rest on denser screens. Layouts are drawn for an
+// 8-point font on a desktop whose font is 9 points at 96 DPI; a larger
+// desktop font or text scaling grows the font and the layout alike, so no
+// caption is clipped.
 namespace twips {
 
-// The default font's size, which the layouts were drawn for.
-constexpr double kDefaultPointSize = 9;
+constexpr double kDesignPointSize = 8;
+constexpr double kDesktopPointSize = 9;
 
-// How much larger the application font is than the default one (at least 1).
+// How much larger `desktop` reads than the default desktop font (at least 1).
+double desktopTextScale(const QFont &desktop);
+
+// Takes the scale from the application's (the desktop's) font and sets the
+// application font to the design size times that scale.
+void followDesktopFont();
+
+// The scale layouts are converted with; 1 until followDesktopFont().
 double textScale();
 
 int toPixels(int twips);
