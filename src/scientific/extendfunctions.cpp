@@ -66,7 +66,8 @@ constexpr keypad::Place wide(int left, int top) { return {left, top, 615, 375}; 
 const FunctionKey kFunctionKeys[] = {
     pending("", "Ctrl+Shift+Y", narrow(3720, 1320), "Hatványozás: x az n-ediken", "^", power, Form::LeadingZero),
     pending("", "Ctrl+Shift+G", narrow(3720, 1800), "Gyökvonás: n-edik gyök x", " (gyök) ", root, Form::Plain),
-    immediate("n !", "Ctrl+Shift+F", narrow(3720, 2280), "n faktoriálisa", {"!", factorial, Tape::AfterCheck, Form::Plain}),
+    immediate("n !", "Ctrl+Shift+F", narrow(3720, 2280), "n faktoriálisa",
+              {"!", factorial, Tape::AfterCheck, Form::Plain}),
     immediate("1/x", "Ctrl+Shift+R", narrow(3720, 2760), "x reciproka", {" (1/x) ", reciprocal}),
     pending("Lnko", "Ctrl+Shift+O", wide(4800, 1320), "Legnagyobb közös osztó", " (Lnko) ", gcd, Form::Plain),
     pending("Lkkt", "Ctrl+Shift+M", wide(4800, 1800), "Legkisebb közös többszörös", " (Lkkt) ", lcm, Form::Plain),
@@ -80,7 +81,8 @@ const FunctionKey kFunctionKeys[] = {
               {" (arc cosx) ", arcCosine, Tape::FromResult, Form::LeadingZero, 0, true}),
     immediate("tg x", "Ctrl+Shift+T", wide(5520, 2280), "", {" (tgx) ", tangent, Tape::BeforeCheck},
               {" (arc tgx) ", arcTangent, Tape::BeforeCheck}),
-    pending("%", "Ctrl+Shift+B", narrow(4200, 1320), "Százalékszámítás: a (alap) b %-a", "%", percent, Form::LeadingZero),
+    pending("%", "Ctrl+Shift+B", narrow(4200, 1320), "Százalékszámítás: a (alap) b %-a", "%", percent,
+            Form::LeadingZero),
     immediate("ctg x", "Ctrl+Shift+K", wide(5520, 2760), "", {" (ctgx) ", cotangent, Tape::BeforeCheck},
               {" (arc ctgx) ", arcCotangent, Tape::BeforeCheck}),
 };

@@ -114,7 +114,8 @@ void fitText(QWidget *widget)
     // comes the desktop's own text colour, then black or white.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         const QColor current = palette.color(group, text), back = palette.color(group, face);
-        const QColor fitted = contrast(current, back) >= kReadable ? current : readableOn(back, desktop.color(group, text));
+        const QColor fitted =
+            contrast(current, back) >= kReadable ? current : readableOn(back, desktop.color(group, text));
         if (fitted != current)
             palette.setColor(group, text, fitted);
     }

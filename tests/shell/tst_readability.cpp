@@ -1,7 +1,8 @@
 // Readable in every theme and at every text size: each control's text
 // against the face behind it, in a light and a dark palette, in both colour
-// schemes, locked and unlocked; and each caption within its control at the
-// default desktop font and at 1.25 and 1.5 times its size.
+// schemes, locked and unlocked; each caption within its control at the
+// default desktop font and at 1.25 and 1.5 times its size; help pages
+// without colours of their own.
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
 #include "shared/module1.h"
@@ -14,12 +15,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -90,7 +94,9 @@ QStringList unreadable(QWidget *window)
         }
         const double ratio = contrast(text, face), need = w->isEnabled() ? 4.5 : 3.0;
         if (ratio < need)
-            found << QStringLiteral("%1 %2 on %3: %4").arg(w->objectName(), text.name(), face.name()).arg(ratio, 0, 'f', 2);
+            found << QStringLiteral("%1 %2 on %3: %4")
+                         .arg(w->objectName(), text.name(), face.name())
+                         .arg(ratio, 0, 'f', 2);
     }
     return found;
 }
@@ -154,6 +160,7 @@ private slots:
     void contrast();
     void captions_data();
     void captions();
+    void helpFollowsThePalette();
 };
 
 void TestReadability::contrast_data()
@@ -174,7 +181,8 @@ void TestReadability::contrast_data()
         for (const auto &s : states)
             for (bool colourful : {false, true})
                 if (!colourful || QLatin1String(s.window) == QLatin1String("stand"))
-                    QTest::addRow("%s %s %s%s", dark ? "dark" : "light", s.window, s.state, colourful ? " colourful" : "")
+                    QTest::addRow("%s %s %s%s", dark ? "dark" : "light", s.window, s.state,
+                                  colourful ? " colourful" : "")
                         << dark << s.window << s.script << colourful;
 }
 
@@ -224,12 +232,29 @@ void TestReadability::captions()
     w->show();
     const QStringList found = clipped(w.get());
     if (window == QLatin1String("masodf") && scale == 1.0)
-        QEXPECT_FAIL("", "the layout's 375-twip result label is 1 pixel short of \"x1 =\" in 8-point DejaVu Sans", Continue);
+        QEXPECT_FAIL("", "the layout's 375-twip result label is 1 pixel short of \"x1 =\" in 8-point DejaVu Sans",
+                     Continue);
     QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     // The face grows with the text from its 3975 x 3375 twips (265 x 225 pixels).
     if (window == QLatin1String("stand")) {
         const QSize face = static_cast<QMainWindow *>(w.get())->centralWidget()->size();
         QVERIFY(qAbs(face.width() - 265 * scale) <= 1 && qAbs(face.height() - 225 * scale) <= 1);
+    }
+}
+
+void TestReadability::helpFollowsThePalette()
+{
+    // No colour of their own: the help viewer's palette colours the pages.
+    const QDir folder(QStringLiteral(QT_TESTCASE_SOURCEDIR "/resources/help"));
+    const QRegularExpression colour(QStringLiteral("color|(?<!&)#[0-9a-f]{3,6}\\b"),
+                                    QRegularExpression::CaseInsensitiveOption);
+    const QStringList pages = folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.css")});
+    QVERIFY(pages.size() > 2);
+    for (const QString &page : pages) {
+        QFile file(folder.filePath(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch found = colour.match(QString::fromUtf8(file.readAll()));
+        QVERIFY2(!found.hasMatch(), qPrintable(page + ": " + found.captured()));
     }
 }
 
