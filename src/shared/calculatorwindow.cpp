@@ -31,6 +31,14 @@ CalculatorWindow::CalculatorWindow(Module1 &state, int clientWidth, int clientHe
     client_ = windowparts::makeClientArea(this, twips::size(clientWidth, clientHeight));
 }
 
+bool CalculatorWindow::event(QEvent *event)
+{
+    const bool handled = WithFormActivate::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        colors::followPalette(client_);
+    return handled;
+}
+
 void CalculatorWindow::addDisplay(keypad::Place place, int maxEntry, bool keyDown)
 {
     std::function<void(int)> onKeyDown;

@@ -49,6 +49,9 @@ public:
     void showTips(bool on);
 
 protected:
+    // A new desktop palette: described colours again, the rest from it.
+    bool event(QEvent *event) override;
+
     // `clientSize` in twips; `tapeLength` is the longest tape line kept.
     CalculatorWindow(Module1 &state, int clientWidth, int clientHeight, int tapeLength = 0);
 

@@ -2,12 +2,18 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QVariant>
 #include <QWidget>
 
 #include <cmath>
 
 namespace colors {
 namespace {
+
+// The described colours a widget was given, kept to apply them again on a
+// new desktop palette.
+const char *const kFaceProperty = "zorvexaFace";
+const char *const kTextProperty = "zorvexaText";
 
 constexpr double kReadable = 4.5;
 constexpr double kDimmedReadable = 3.2;  // a little above the 3:1 floor
@@ -66,6 +72,7 @@ void setBackground(QWidget *widget, unsigned value)
 {
     // Only the role the widget paints its own face with, so a window's
     // colour does not spread to its keys.
+    widget->setProperty(kFaceProperty, value);
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), toColor(value));
     widget->setPalette(palette);
@@ -76,6 +83,7 @@ void setBackground(QWidget *widget, unsigned value)
 
 void setForeground(QWidget *widget, unsigned value)
 {
+    widget->setProperty(kTextProperty, value);
     QPalette palette = widget->palette();
     palette.setColor(widget->foregroundRole(), toColor(value));
     widget->setPalette(palette);
@@ -124,6 +132,23 @@ void fitText(QWidget *widget)
         palette.setColor(QPalette::Disabled, text, dimmed);
     if (palette != widget->palette())
         widget->setPalette(palette);
+}
+
+void followPalette(QWidget *root)
+{
+    // Parents come before their children, so each inherits the new palette.
+    QList<QWidget *> widgets{root};
+    widgets += root->findChildren<QWidget *>();
+    for (QWidget *widget : std::as_const(widgets)) {
+        const QVariant face = widget->property(kFaceProperty), text = widget->property(kTextProperty);
+        widget->setPalette(QPalette());
+        if (text.isValid())
+            setForeground(widget, text.toUInt());
+        if (face.isValid())
+            setBackground(widget, face.toUInt());
+        else
+            fitText(widget);
+    }
 }
 
 }  // namespace colors

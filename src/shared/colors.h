@@ -37,4 +37,8 @@ QColor readableOn(const QColor &face, const QColor &preferred = QColor());
 // enabled, a dimmer colour of at least 3:1 while disabled.
 void fitText(QWidget *widget);
 
+// After a change of the desktop palette: the described colours of `root`
+// and its children taken afresh, everything else from the new palette.
+void followPalette(QWidget *root);
+
 }  // namespace colors

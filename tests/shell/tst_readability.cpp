@@ -169,6 +169,7 @@ void TestReadability::contrast_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("colourful");
+    QTest::addColumn<bool>("themeChange");  // the other palette comes after the window
     const struct {
         const char *window, *state, *script;
     } states[] = {
@@ -183,7 +184,10 @@ void TestReadability::contrast_data()
                 if (!colourful || QLatin1String(s.window) == QLatin1String("stand"))
                     QTest::addRow("%s %s %s%s", dark ? "dark" : "light", s.window, s.state,
                                   colourful ? " colourful" : "")
-                        << dark << s.window << s.script << colourful;
+                        << dark << s.window << s.script << colourful << false;
+    for (bool colourful : {false, true})
+        QTest::addRow("light to dark stand%s", colourful ? " colourful" : "")
+            << true << "stand" << "M+ 1 / 0 =" << colourful << true;
 }
 
 void TestReadability::contrast()
@@ -192,7 +196,9 @@ void TestReadability::contrast()
     QFETCH(QString, window);
     QFETCH(QString, script);
     QFETCH(bool, colourful);
-    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+    QFETCH(bool, themeChange);
+    const QPalette light = QApplication::style()->standardPalette();
+    QApplication::setPalette(dark != themeChange ? darkPalette() : light);
     Module1 m;
     MessageRecorder messages;
     const std::unique_ptr<QWidget> w = build(window, m);
@@ -204,6 +210,15 @@ void TestReadability::contrast()
         QWidget *face = static_cast<QMainWindow *>(w.get())->centralWidget();
         QTest::mouseDClick(face, Qt::LeftButton);
         QCOMPARE(face->palette().color(QPalette::Window), QColor(0, 0x80, 0));
+    }
+    if (themeChange) {
+        QApplication::setPalette(dark ? darkPalette() : light);
+        // Delivered as a running application delivers it (a test runs no event loop).
+        QEvent changed(QEvent::ApplicationPaletteChange);
+        for (QWidget *widget : QApplication::allWidgets())
+            QApplication::sendEvent(widget, &changed);
+        // What has no described colour takes the new desktop's.
+        QCOMPARE(w->findChild<QPushButton *>("Command6")->palette().color(QPalette::Button), QColor(53, 53, 53));
     }
     const QStringList found = unreadable(w.get());
     QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
