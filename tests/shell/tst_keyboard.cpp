@@ -20,10 +20,12 @@
 namespace {
 const char kViewLetter[] = "sei";
 
-// The editing keys of a line edit; a key's shortcut must take none of them.
+// The editing keys a line edit acts on; a key's shortcut must take none of
+// them. (Deselect, Ctrl+Shift+A under X11, is not one: a line edit keeps its
+// selection on it.)
 const QKeySequence::StandardKey kEditingKeys[] = {
     QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
-    QKeySequence::SelectAll, QKeySequence::Deselect, QKeySequence::Delete, QKeySequence::Backspace,
+    QKeySequence::SelectAll, QKeySequence::Delete, QKeySequence::Backspace,
     QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
     QKeySequence::DeleteCompleteLine, QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
     QKeySequence::MoveToStartOfLine, QKeySequence::MoveToEndOfLine, QKeySequence::SelectNextWord,
