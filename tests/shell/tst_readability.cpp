@@ -146,7 +146,7 @@ std::unique_ptr<QWidget> build(const QString &name, Module1 &m)
     if (name == QLatin1String("infos"))
         return std::make_unique<InfosWindow>(m);
     if (name == QLatin1String("masodf"))
-        return std::make_unique<MasodfWindow>(m);
+        return std::make_unique<MasodfWindow>();
     return std::make_unique<LinearWindow>(m);
 }
 
