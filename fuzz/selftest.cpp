@@ -171,7 +171,7 @@ void invariants()
     reported(invariants, QStringLiteral("2 calculator windows"), "two visible calculator windows");
     app.extend().hide();
 
-    MasodfWindow masodf(m);
+    MasodfWindow masodf;
     masodf.Text4[0]->setText(QStringLiteral("2"));
     masodf.Text4[1]->setText(QStringLiteral("-.5"));
     clean(invariants, "the roots of a quadratic", &masodf);

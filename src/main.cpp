@@ -1,8 +1,8 @@
+#include "shared/twips.h"
 #include "shell/application.h"
 #include "shell/resources.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
 
@@ -17,9 +17,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zorvexa-64.png")));
     // Fusion draws the key colours of the colourful scheme on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    // The layouts' 8-point font, larger where the desktop's font is.
+    twips::followDesktopFont();
 
     Application app;
     app.start();

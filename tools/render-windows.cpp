@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
     infos.Option1[9]->setChecked(true);  // base 16
     ok &= save(infos, folder, "infos");
 
-    MasodfWindow masodf(app.state());
+    MasodfWindow masodf;
     ok &= save(masodf, folder, "masodf");
     LinearWindow linear(app.state());
     ok &= save(linear, folder, "linear");

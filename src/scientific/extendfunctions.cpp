@@ -36,6 +36,7 @@ struct Action {
 
 struct FunctionKey {
     const char *caption;  // "" for a picture key
+    const char *shortcut;
     keypad::Place place;
     const char *tip;
     // A pending key: its tag becomes the pending operation of "=".
@@ -47,40 +48,42 @@ struct FunctionKey {
     Action inverse;
 };
 
-constexpr FunctionKey pending(const char *caption, keypad::Place place, const char *tip, const char *tag,
-                              Result (*operation)(double, double), Form form)
+constexpr FunctionKey pending(const char *caption, const char *shortcut, keypad::Place place, const char *tip,
+                              const char *tag, Result (*operation)(double, double), Form form)
 {
-    return {caption, place, tip, tag, operation, form, {}, {}};
+    return {caption, shortcut, place, tip, tag, operation, form, {}, {}};
 }
 
-constexpr FunctionKey immediate(const char *caption, keypad::Place place, const char *tip, Action plain,
-                                Action inverse = {})
+constexpr FunctionKey immediate(const char *caption, const char *shortcut, keypad::Place place, const char *tip,
+                                Action plain, Action inverse = {})
 {
-    return {caption, place, tip, nullptr, nullptr, Form::Plain, plain, inverse};
+    return {caption, shortcut, place, tip, nullptr, nullptr, Form::Plain, plain, inverse};
 }
 
 constexpr keypad::Place narrow(int left, int top) { return keypad::square(left, top); }
 constexpr keypad::Place wide(int left, int top) { return {left, top, 615, 375}; }
 
 const FunctionKey kFunctionKeys[] = {
-    pending("", narrow(3720, 1320), "Hatványozás: x az n-ediken", "^", power, Form::LeadingZero),
-    pending("", narrow(3720, 1800), "Gyökvonás: n-edik gyök x", " (gyök) ", root, Form::Plain),
-    immediate("n !", narrow(3720, 2280), "n faktoriálisa", {"!", factorial, Tape::AfterCheck, Form::Plain}),
-    immediate("1/x", narrow(3720, 2760), "x reciproka", {" (1/x) ", reciprocal}),
-    pending("Lnko", wide(4800, 1320), "Legnagyobb közös osztó", " (Lnko) ", gcd, Form::Plain),
-    pending("Lkkt", wide(4800, 1800), "Legkisebb közös többszörös", " (Lkkt) ", lcm, Form::Plain),
-    immediate("lg x", wide(4800, 2280), "Tizes alapú logaritmus", {" (lgx) ", decimalLog},
+    pending("", "Ctrl+Shift+Y", narrow(3720, 1320), "Hatványozás: x az n-ediken", "^", power, Form::LeadingZero),
+    pending("", "Ctrl+Shift+G", narrow(3720, 1800), "Gyökvonás: n-edik gyök x", " (gyök) ", root, Form::Plain),
+    immediate("n !", "Ctrl+Shift+F", narrow(3720, 2280), "n faktoriálisa",
+              {"!", factorial, Tape::AfterCheck, Form::Plain}),
+    immediate("1/x", "Ctrl+Shift+R", narrow(3720, 2760), "x reciproka", {" (1/x) ", reciprocal}),
+    pending("Lnko", "Ctrl+Shift+O", wide(4800, 1320), "Legnagyobb közös osztó", " (Lnko) ", gcd, Form::Plain),
+    pending("Lkkt", "Ctrl+Shift+M", wide(4800, 1800), "Legkisebb közös többszörös", " (Lkkt) ", lcm, Form::Plain),
+    immediate("lg x", "Ctrl+Shift+L", wide(4800, 2280), "Tizes alapú logaritmus", {" (lgx) ", decimalLog},
               {" (10^x) ", tenPower, Tape::BeforeCheck, Form::LeadingZero, 10}),
-    immediate("ln x", wide(4800, 2760), "Természetes (e) alapú logaritmus", {" (lnx) ", naturalLog},
+    immediate("ln x", "Ctrl+Shift+N", wide(4800, 2760), "Természetes (e) alapú logaritmus", {" (lnx) ", naturalLog},
               {" (e^x) ", ePower, Tape::BeforeCheck, Form::LeadingZero, kE}),
-    immediate("sin x", wide(5520, 1320), "", {" (sinx) ", sine, Tape::FromResult},
+    immediate("sin x", "Ctrl+Shift+S", wide(5520, 1320), "", {" (sinx) ", sine, Tape::FromResult},
               {" (arc sinx) ", arcSine, Tape::FromResult, Form::LeadingZero, 0, true}),
-    immediate("cos x", wide(5520, 1800), "", {" (cosx) ", cosine, Tape::FromResult},
+    immediate("cos x", "Ctrl+Shift+C", wide(5520, 1800), "", {" (cosx) ", cosine, Tape::FromResult},
               {" (arc cosx) ", arcCosine, Tape::FromResult, Form::LeadingZero, 0, true}),
-    immediate("tg x", wide(5520, 2280), "", {" (tgx) ", tangent, Tape::BeforeCheck},
+    immediate("tg x", "Ctrl+Shift+T", wide(5520, 2280), "", {" (tgx) ", tangent, Tape::BeforeCheck},
               {" (arc tgx) ", arcTangent, Tape::BeforeCheck}),
-    pending("%", narrow(4200, 1320), "Százalékszámítás: a (alap) b %-a", "%", percent, Form::LeadingZero),
-    immediate("ctg x", wide(5520, 2760), "", {" (ctgx) ", cotangent, Tape::BeforeCheck},
+    pending("%", "Ctrl+Shift+B", narrow(4200, 1320), "Százalékszámítás: a (alap) b %-a", "%", percent,
+            Form::LeadingZero),
+    immediate("ctg x", "Ctrl+Shift+K", wide(5520, 2760), "", {" (ctgx) ", cotangent, Tape::BeforeCheck},
               {" (arc ctgx) ", arcCotangent, Tape::BeforeCheck}),
 };
 
@@ -99,7 +102,7 @@ void ExtendWindow::addFunctionKeys()
     std::vector<keypad::Key<ExtendWindow>> rows;
     for (int i = 0; i < int(std::size(kFunctionKeys)); ++i) {
         const FunctionKey &f = kFunctionKeys[i];
-        rows.push_back({"Command8", i, f.caption, f.place, &ExtendWindow::Command8_Click, f.tip});
+        rows.push_back({"Command8", i, f.caption, f.shortcut, f.place, &ExtendWindow::Command8_Click, f.tip});
     }
     addKeys(rows.data(), int(rows.size()));
     for (int i = 0; i < int(Command8.size()); ++i)

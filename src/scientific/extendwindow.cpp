@@ -17,33 +17,34 @@ using W = ExtendWindow;
 // The function keys (Command8) come from their own table (extendfunctions.cpp).
 const keypad::Key<W> kKeys[] = {
     // Row by row, left to right.
-    {"Command10", -1, "Inv", {840, 1320, 615, 375}, &W::Command10_Click, "INVERZ: a művelet ellentéte"},
-    {"Command2", 7, "7", square(1680, 1320), &W::Command2_Click},
-    {"Command2", 8, "8", square(2160, 1320), &W::Command2_Click},
-    {"Command2", 9, "9", square(2640, 1320), &W::Command2_Click},
-    {"Command5", 0, "+", square(3240, 1320), &W::Command5_Click, "Összeadás"},
-    {"Command6", -1, "C", {6360, 1320, 375, 1335}, &W::Command6_Click, "Törlés"},
-    {"Command1", 0, "M+", square(240, 1800), &W::Command1_Click, "Elhelyezi a memóriában"},
-    {"Command11", -1, "x1,x2", {840, 1800, 615, 375}, &W::Command11_Click, "Másodfokú egyenlet-megoldás"},
-    {"Command2", 4, "4", square(1680, 1800), &W::Command2_Click},
-    {"Command2", 5, "5", square(2160, 1800), &W::Command2_Click},
-    {"Command2", 6, "6", square(2640, 1800), &W::Command2_Click},
-    {"Command5", 1, "-", square(3240, 1800), &W::Command5_Click, "Kivonás"},
-    {"Command9", 0, "Pi", square(4200, 1800), &W::Command9_Click, "Pi-konstans"},
-    {"Command1", 1, "MR", square(240, 2280), &W::Command1_Click, "Kiolvassa a memória tartalmát"},
-    {"Command12", -1, "x,y,z", {840, 2280, 615, 375}, &W::Command12_Click,
+    {"Command10", -1, "Inv", "Ctrl+I", {840, 1320, 615, 375}, &W::Command10_Click, "INVERZ: a művelet ellentéte"},
+    {"Command2", 7, "7", "Ctrl+7", square(1680, 1320), &W::Command2_Click},
+    {"Command2", 8, "8", "Ctrl+8", square(2160, 1320), &W::Command2_Click},
+    {"Command2", 9, "9", "Ctrl+9", square(2640, 1320), &W::Command2_Click},
+    {"Command5", 0, "+", "F5", square(3240, 1320), &W::Command5_Click, "Összeadás"},
+    {"Command6", -1, "C", "Esc", {6360, 1320, 375, 1335}, &W::Command6_Click, "Törlés"},
+    {"Command1", 0, "M+", "Ctrl+P", square(240, 1800), &W::Command1_Click, "Elhelyezi a memóriában"},
+    {"Command11", -1, "x1,x2", "Ctrl+Shift+Q", {840, 1800, 615, 375}, &W::Command11_Click,
+     "Másodfokú egyenlet-megoldás"},
+    {"Command2", 4, "4", "Ctrl+4", square(1680, 1800), &W::Command2_Click},
+    {"Command2", 5, "5", "Ctrl+5", square(2160, 1800), &W::Command2_Click},
+    {"Command2", 6, "6", "Ctrl+6", square(2640, 1800), &W::Command2_Click},
+    {"Command5", 1, "-", "F6", square(3240, 1800), &W::Command5_Click, "Kivonás"},
+    {"Command9", 0, "Pi", "Ctrl+Shift+P", square(4200, 1800), &W::Command9_Click, "Pi-konstans"},
+    {"Command1", 1, "MR", "Ctrl+R", square(240, 2280), &W::Command1_Click, "Kiolvassa a memória tartalmát"},
+    {"Command12", -1, "x,y,z", "Ctrl+Shift+X", {840, 2280, 615, 375}, &W::Command12_Click,
      "Kétismeretlenes egyenletrendszer-megoldás"},
-    {"Command2", 1, "1", square(1680, 2280), &W::Command2_Click},
-    {"Command2", 2, "2", square(2160, 2280), &W::Command2_Click},
-    {"Command2", 3, "3", square(2640, 2280), &W::Command2_Click},
-    {"Command5", 2, "*", square(3240, 2280), &W::Command5_Click, "Szorzás"},
-    {"Command9", 1, "e", square(4200, 2280), &W::Command9_Click, "e-konstans"},
-    {"Command1", 2, "MC", square(240, 2760), &W::Command1_Click, "Törli a memóriát"},
-    {"Command2", 0, "0", square(1680, 2760), &W::Command2_Click},
-    {"Command3", -1, "+/-", square(2160, 2760), &W::Command3_Click},
-    {"Command4", -1, ",", square(2640, 2760), &W::Command4_Click},
-    {"Command5", 3, "/", square(3240, 2760), &W::Command5_Click, "Osztás"},
-    {"Command7", -1, "=", square(6360, 2760), &W::Command7_Click},
+    {"Command2", 1, "1", "Ctrl+1", square(1680, 2280), &W::Command2_Click},
+    {"Command2", 2, "2", "Ctrl+2", square(2160, 2280), &W::Command2_Click},
+    {"Command2", 3, "3", "Ctrl+3", square(2640, 2280), &W::Command2_Click},
+    {"Command5", 2, "*", "F7", square(3240, 2280), &W::Command5_Click, "Szorzás"},
+    {"Command9", 1, "e", "Ctrl+Shift+E", square(4200, 2280), &W::Command9_Click, "e-konstans"},
+    {"Command1", 2, "MC", "Ctrl+L", square(240, 2760), &W::Command1_Click, "Törli a memóriát"},
+    {"Command2", 0, "0", "Ctrl+0", square(1680, 2760), &W::Command2_Click},
+    {"Command3", -1, "+/-", "F9", square(2160, 2760), &W::Command3_Click},
+    {"Command4", -1, ",", "Ctrl+.", square(2640, 2760), &W::Command4_Click},
+    {"Command5", 3, "/", "F8", square(3240, 2760), &W::Command5_Click, "Osztás"},
+    {"Command7", -1, "=", "Ctrl+Return", square(6360, 2760), &W::Command7_Click},
 };
 constexpr int kTapeLength = 80;
 
@@ -137,7 +138,7 @@ void ExtendWindow::Command9_Click(int index)
 // Form_Activate as a return to this window should.
 void ExtendWindow::Command11_Click()
 {
-    MasodfWindow w(m, this);
+    MasodfWindow w(this);
     w.exec();
     activateWindow();
 }

@@ -10,9 +10,12 @@
 #include "shared/windowparts.h"
 
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace {
 const char *const kTipProperty = "zorvexaTip";
@@ -27,6 +30,14 @@ CalculatorWindow::CalculatorWindow(Module1 &state, int clientWidth, int clientHe
     : m(state), tapeLength_(tapeLength)
 {
     client_ = windowparts::makeClientArea(this, twips::size(clientWidth, clientHeight));
+}
+
+bool CalculatorWindow::event(QEvent *event)
+{
+    const bool handled = WithFormActivate::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        colors::followPalette(client_);
+    return handled;
 }
 
 void CalculatorWindow::addDisplay(keypad::Place place, int maxEntry, bool keyDown)
@@ -71,12 +82,13 @@ void CalculatorWindow::addLines(const std::array<int, 5> &lefts, int top)
     }
 }
 
-QPushButton *CalculatorWindow::addKey(const char *name, int index, const char *caption, keypad::Place place,
-                                      const char *tip)
+QPushButton *CalculatorWindow::addKey(const char *name, int index, const char *caption, const char *shortcut,
+                                      keypad::Place place, const char *tip)
 {
     const QString control = QString::fromLatin1(name);
     const QString objectName = index < 0 ? control : control + QLatin1Char('_') + QString::number(index);
     QPushButton *button = windowparts::makeKey(client_, QString::fromUtf8(caption), objectName, pixels(place));
+    button->setShortcut(QKeySequence(QString::fromLatin1(shortcut), QKeySequence::PortableText));
     if (*tip)
         button->setProperty(kTipProperty, QString::fromUtf8(tip));
     keys_.insert(objectName, button);
@@ -101,6 +113,26 @@ void CalculatorWindow::bindKeys()
         Command5[size_t(i)] = key(QStringLiteral("Command5"), i);
     Command6 = key(QStringLiteral("Command6"));
     Command7 = key(QStringLiteral("Command7"));
+    orderTabs();
+}
+
+void CalculatorWindow::orderTabs()
+{
+    // The display first, then row by row as the eye reads the keypad.
+    std::vector<QWidget *> stops;
+    for (QWidget *control : client_->findChildren<QWidget *>())
+        if (control != Text1 && (control->focusPolicy() & Qt::TabFocus))
+            stops.push_back(control);
+    const auto place = [this](QWidget *w) { return w->mapTo(client_, QPoint(0, 0)); };
+    std::stable_sort(stops.begin(), stops.end(), [&place](QWidget *a, QWidget *b) {
+        const QPoint pa = place(a), pb = place(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    QWidget *previous = Text1;
+    for (QWidget *control : stops) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void CalculatorWindow::showTips(bool on)

@@ -51,6 +51,9 @@ public:
     void showTips(bool on);
 
 protected:
+    // A new desktop palette: described colours again, the rest from it.
+    bool event(QEvent *event) override;
+
     // `clientSize` in twips; `tapeLength` is the longest tape line kept.
     CalculatorWindow(Module1 &state, int clientWidth, int clientHeight, int tapeLength = 0);
 
@@ -89,8 +92,10 @@ protected:
     QLabel *tape_ = nullptr;
 
 private:
-    QPushButton *addKey(const char *name, int index, const char *caption, keypad::Place place, const char *tip);
+    QPushButton *addKey(const char *name, int index, const char *caption, const char *shortcut, keypad::Place place,
+                        const char *tip);
     void bindKeys();
+    void orderTabs();
 
     QWidget *client_ = nullptr;
     int tapeLength_ = 0;
@@ -102,7 +107,7 @@ void CalculatorWindow::addKeys(const keypad::Key<Window> *keys, int count)
 {
     auto *self = static_cast<Window *>(this);
     for (const keypad::Key<Window> *row = keys; row != keys + count; ++row) {
-        QPushButton *button = addKey(row->name, row->index, row->caption, row->place, row->tip);
+        QPushButton *button = addKey(row->name, row->index, row->caption, row->shortcut, row->place, row->tip);
         if (const auto *plain = std::get_if<void (Window::*)()>(&row->click))
             connect(button, &QPushButton::clicked, self, [self, handler = *plain] { (self->*handler)(); });
         else

@@ -4,8 +4,16 @@
 #include <QScreen>
 #include <QWidget>
 
+bool platformPlacesWindows()
+{
+    // Wayland compositors place windows themselves and ignore move().
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void centreOnScreen(QWidget *window)
 {
+    if (platformPlacesWindows())
+        return;
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

@@ -1,59 +1,73 @@
 #include "shared/colors.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QPalette>
 #include <QPixmapCache>
+#include <QVariant>
 #include <QWidget>
+
+#include <cmath>
 
 namespace colors {
 namespace {
 
-// The colours this module gave a widget, kept on the widget itself so they
-// go with it.
-const char *const kForegroundProperty = "colors.foreground";
-const char *const kBackgroundProperty = "colors.background";
+// The described colours a widget was given, kept to apply them again on a
+// new desktop palette.
+const char *const kFaceProperty = "zorvexaFace";
+const char *const kTextProperty = "zorvexaText";
 
-// One palette per kind of widget and pair of colours, built once.
-const QPalette &paletteFor(const QWidget *widget, const QColor &foreground, const QColor &background)
+constexpr double kReadable = 4.5;
+constexpr double kDimmedReadable = 3.2;  // a little above the 3:1 floor
+
+double luminance(const QColor &c)
 {
-    static QHash<QString, QPalette> built;
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5")
-                            .arg(QLatin1String(widget->metaObject()->className()))
-                            .arg(int(widget->foregroundRole()))
-                            .arg(int(widget->backgroundRole()))
-                            .arg(foreground.isValid() ? foreground.name(QColor::HexArgb) : QString(),
-                                 background.isValid() ? background.name(QColor::HexArgb) : QString());
-    auto found = built.constFind(key);
-    if (found == built.constEnd()) {
-        QPalette palette;  // no role set: the rest comes from the widget's own surroundings
-        if (foreground.isValid())
-            palette.setColor(widget->foregroundRole(), foreground);
-        if (background.isValid())
-            palette.setColor(widget->backgroundRole(), background);
-        found = built.insert(key, palette);
-    }
-    return *found;
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 
-void apply(QWidget *widget, const char *property, const QColor &colour)
+QColor classicInactiveTitleBar() { return QColor(0x80, 0x80, 0x80); }
+
+// Whether `value` is the described colour the widget already shows for
+// `role`: every setPalette makes a new palette instance, whatever the colours.
+bool alreadyShown(const QWidget *widget, const char *property, QPalette::ColorRole role, unsigned value)
 {
-    // Unchanged colours are not applied again: every setPalette makes a new
-    // palette instance, whatever the colours.
-    if (widget->property(property).value<QColor>() == colour && widget->testAttribute(Qt::WA_SetPalette))
-        return;
+    const QVariant given = widget->property(property);
+    return widget->testAttribute(Qt::WA_SetPalette) && given.isValid() && given.toUInt() == value &&
+           widget->palette().color(role) == toColor(value);
+}
+
+void applyPalette(QWidget *widget, const QPalette &palette)
+{
     // The Fusion style keys its pixmap cache by palette instance, and Qt 6.4
     // keeps the key of every entry it ever held: each colour change would
-    // leave a few hundred bytes behind for good. The pictures it saves are
-    // cheap to draw again.
+    // leave a few hundred bytes behind for good (7 KB per change of the
+    // standard window's scheme). The pictures it saves are cheap to draw.
     static const bool uncached = [] {
         QPixmapCache::setCacheLimit(0);
         return true;
     }();
     (void)uncached;
-    widget->setProperty(property, colour);
-    widget->setPalette(paletteFor(widget, widget->property(kForegroundProperty).value<QColor>(),
-                                  widget->property(kBackgroundProperty).value<QColor>()));
+    widget->setPalette(palette);
+}
+
+// A disabled caption: the readable colour moved towards the face as far as
+// it stays clearly legible, so it still looks dimmed.
+QColor dimmedOn(const QColor &face, const QColor &current)
+{
+    if (contrast(current, face) >= kDimmedReadable)
+        return current;
+    const QColor text = readableOn(face);
+    QColor best = text;
+    for (int step = 1; step < 10; ++step) {
+        const double t = step / 10.0;
+        const QColor mixed = QColor::fromRgbF(float(text.redF() + (face.redF() - text.redF()) * t),
+                                              float(text.greenF() + (face.greenF() - text.greenF()) * t),
+                                              float(text.blueF() + (face.blueF() - text.blueF()) * t));
+        if (contrast(mixed, face) < kDimmedReadable)
+            break;
+        best = mixed;
+    }
+    return best;
 }
 
 }  // namespace
@@ -65,8 +79,11 @@ QColor toColor(unsigned value)
         // layouts; the button face follows the style in use.
         switch (value) {
         case kButtonFace: return QApplication::palette().color(QPalette::Button);
-        case kInactiveTitleBar: return QColor(0x80, 0x80, 0x80);
-        case kHighlightedText: return QColor(0xFF, 0xFF, 0xFF);
+        case kInactiveTitleBar: return classicInactiveTitleBar();
+        // Described only on the inactive title bar: the palette's colour
+        // where it is readable there.
+        case kHighlightedText:
+            return readableOn(classicInactiveTitleBar(), QApplication::palette().color(QPalette::HighlightedText));
         case kDesktop: return QColor(0x3A, 0x6E, 0xA5);
         case kAppWorkspace: return QColor(0xAB, 0xAB, 0xAB);
         default: return QApplication::palette().color(QPalette::Window);
@@ -79,14 +96,25 @@ void setBackground(QWidget *widget, unsigned value)
 {
     // Only the role the widget paints its own face with, so a window's
     // colour does not spread to its keys.
-    apply(widget, kBackgroundProperty, toColor(value));
-    if (widget->backgroundRole() == QPalette::Window && !widget->autoFillBackground())
+    if (alreadyShown(widget, kFaceProperty, widget->backgroundRole(), value))
+        return;
+    widget->setProperty(kFaceProperty, value);
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), toColor(value));
+    applyPalette(widget, palette);
+    if (widget->backgroundRole() == QPalette::Window)
         widget->setAutoFillBackground(true);
+    fitText(widget);
 }
 
 void setForeground(QWidget *widget, unsigned value)
 {
-    apply(widget, kForegroundProperty, toColor(value));
+    if (alreadyShown(widget, kTextProperty, widget->foregroundRole(), value))
+        return;
+    widget->setProperty(kTextProperty, value);
+    QPalette palette = widget->palette();
+    palette.setColor(widget->foregroundRole(), toColor(value));
+    applyPalette(widget, palette);
 }
 
 QColor background(const QWidget *widget)
@@ -97,6 +125,58 @@ QColor background(const QWidget *widget)
 QColor foreground(const QWidget *widget)
 {
     return widget->palette().color(widget->foregroundRole());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor &face, const QColor &preferred)
+{
+    if (preferred.isValid() && contrast(preferred, face) >= kReadable)
+        return preferred;
+    const QColor black(Qt::black), white(Qt::white);
+    return contrast(black, face) >= contrast(white, face) ? black : white;
+}
+
+void fitText(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    const QPalette desktop = QApplication::palette(widget);
+    const QPalette::ColorRole text = widget->foregroundRole(), face = widget->backgroundRole();
+    // A colour already readable stays (a described one among them); next
+    // comes the desktop's own text colour, then black or white.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor current = palette.color(group, text), back = palette.color(group, face);
+        const QColor fitted =
+            contrast(current, back) >= kReadable ? current : readableOn(back, desktop.color(group, text));
+        if (fitted != current)
+            palette.setColor(group, text, fitted);
+    }
+    const QColor dimmed = dimmedOn(palette.color(QPalette::Disabled, face), palette.color(QPalette::Disabled, text));
+    if (dimmed != palette.color(QPalette::Disabled, text))
+        palette.setColor(QPalette::Disabled, text, dimmed);
+    if (palette != widget->palette())
+        applyPalette(widget, palette);
+}
+
+void followPalette(QWidget *root)
+{
+    // Parents come before their children, so each inherits the new palette.
+    QList<QWidget *> widgets{root};
+    widgets += root->findChildren<QWidget *>();
+    for (QWidget *widget : std::as_const(widgets)) {
+        const QVariant face = widget->property(kFaceProperty), text = widget->property(kTextProperty);
+        widget->setPalette(QPalette());
+        if (text.isValid())
+            setForeground(widget, text.toUInt());
+        if (face.isValid())
+            setBackground(widget, face.toUInt());
+        else
+            fitText(widget);
+    }
 }
 
 }  // namespace colors

@@ -26,4 +26,19 @@ void setForeground(QWidget *widget, unsigned value);
 QColor background(const QWidget *widget);
 QColor foreground(const QWidget *widget);
 
+// Contrast ratio of two colours (1 to 21), as accessibility guidelines measure it.
+double contrast(const QColor &a, const QColor &b);
+
+// The text colour for a face: `preferred` where it reaches 4.5:1, otherwise
+// black or white, whichever contrasts more.
+QColor readableOn(const QColor &face, const QColor &preferred = QColor());
+
+// Gives the widget's text readable colours on its face: 4.5:1 while
+// enabled, a dimmer colour of at least 3:1 while disabled.
+void fitText(QWidget *widget);
+
+// After a change of the desktop palette: the described colours of `root`
+// and its children taken afresh, everything else from the new palette.
+void followPalette(QWidget *root);
+
 }  // namespace colors

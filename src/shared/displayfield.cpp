@@ -33,6 +33,38 @@ private:
     mutable int allowed_;
 };
 
+// Wayland delivers keypad keys without the keypad modifier; the key symbol
+// (an XKB keysym under X11 and Wayland alike) still tells them apart.
+bool isKeypadKey(const QKeyEvent &key)
+{
+    if (key.modifiers() & Qt::KeypadModifier)
+        return true;
+    switch (key.nativeVirtualKey()) {
+    case 0xffaa:  // KP_Multiply
+    case 0xffab:  // KP_Add
+    case 0xffac:  // KP_Separator
+    case 0xffad:  // KP_Subtract
+    case 0xffae:  // KP_Decimal
+    case 0xffaf:  // KP_Divide
+    case 0xff8d:  // KP_Enter
+        return true;
+    default: return false;
+    }
+}
+
+// An Alt combination is the menus' (or nobody's): it never types into the
+// display. It reaches this filter only when no mnemonic took it.
+class AltFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::KeyPress && (static_cast<QKeyEvent *>(event)->modifiers() & Qt::AltModifier);
+    }
+};
+
 class KeyDownFilter : public QObject {
 public:
     KeyDownFilter(QLineEdit *field, std::function<void(int)> keyDown)
@@ -44,7 +76,7 @@ protected:
         if (watched != field_ || event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool keypad = key->modifiers() & Qt::KeypadModifier;
+        const bool keypad = isKeypadKey(*key);
         int code = 0;
         switch (key->key()) {
         case Qt::Key_Return:
@@ -90,6 +122,7 @@ void setUp(QLineEdit *field, int maxEntry)
 {
     field->setAccessibleName(QStringLiteral("Kijelző"));
     field->setValidator(new EntryLimit(maxEntry, field));
+    field->installEventFilter(new AltFilter(field));
 }
 
 bool append(QLineEdit *field, const QString &text)

@@ -20,8 +20,8 @@ enum KeyCode { kEnter = 13, kMultiply = 106, kAdd = 107, kSubtract = 109, kDivid
 // Operator sign of a keypad key code, "" for Enter.
 QString signOf(int keyCode);
 
-// Names the field "Kijelző" and limits typing and pasting to `maxEntry`
-// characters. Text set by code is never cut; after a longer one, typing is
+// Names the field "Kijelző", keeps every Alt combination out of it, and
+// limits typing and pasting to `maxEntry` characters. Text set by code is never cut; after a longer one, typing is
 // limited to its length until the code sets the next text.
 void setUp(QLineEdit *field, int maxEntry = kMaxEntry);
 
@@ -29,9 +29,10 @@ void setUp(QLineEdit *field, int maxEntry = kMaxEntry);
 // entry limit; returns whether it did.
 bool append(QLineEdit *field, const QString &text);
 
-// Routes Enter/Return and the keypad's operator keys to `keyDown`. The keypad
-// keys are consumed, so their characters never reach the field; the keypad's
-// decimal key types "." whatever the keyboard layout sends.
+// Routes Enter/Return and the keypad's operator keys to `keyDown`, keypad
+// keys told by their modifier or their key symbol. The keypad keys are
+// consumed, so their characters never reach the field; the keypad's decimal
+// key types "." whatever the keyboard layout sends.
 void onKeyDown(QLineEdit *field, std::function<void(int keyCode)> keyDown);
 
 // Gives the field the focus with the caret after its last character.

@@ -23,6 +23,9 @@ struct Key {
     const char *name;     // control name; with an index, of a control array
     int index;            // index in that array, -1 for a single key
     const char *caption;  // UTF-8
+    // The key's own shortcut (QKeySequence portable text): keys that type
+    // nothing into a display, so typed characters keep their meaning.
+    const char *shortcut;
     Place place;
     Click<Window> click;
     const char *tip = "";  // shown while key tips are on; "" for none

@@ -1,13 +1,35 @@
 #include "shared/windowparts.h"
 
+#include "shared/colors.h"
 #include "shared/displayfield.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 
 namespace windowparts {
+namespace {
+
+// A key's shortcut clicks it at once. QAbstractButton would move the focus to
+// the key and click 100 ms later, so keys typed meanwhile would go to the key
+// or be undone by it (a fast "Esc 7" would clear the 7).
+class ImmediateShortcut : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+};
+
+}  // namespace
 
 QWidget *makeClientArea(QMainWindow *window, QSize size)
 {
@@ -23,8 +45,11 @@ QPushButton *makeKey(QWidget *parent, const QString &caption, const QString &nam
     auto *key = new QPushButton(caption, parent);
     key->setObjectName(name);
     key->setGeometry(geometry);
-    key->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus from the display.
+    key->setFocusPolicy(Qt::TabFocus);
     key->setAutoDefault(false);
+    colors::fitText(key);
+    key->installEventFilter(new ImmediateShortcut(key));
     return key;
 }
 

@@ -17,7 +17,8 @@ namespace windowparts {
 // The window's fixed client area (the menu bar comes on top of it).
 QWidget *makeClientArea(QMainWindow *window, QSize size);
 
-// A key: never takes the focus, so the display keeps the keyboard.
+// A key: focused by Tab only, so after a click the display keeps the
+// keyboard; its disabled caption stays legible on its face.
 QPushButton *makeKey(QWidget *parent, const QString &caption, const QString &name, QRect geometry);
 
 // The display `Text1`: its change handler runs on every change, typed or set

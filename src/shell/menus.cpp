@@ -3,6 +3,7 @@
 #include "shell/application.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,7 @@ QString suffixOf(View view)
     return QString();
 }
 
+// Captions carry "&" before the letter that Alt (or the open menu) takes.
 QAction *addItem(QMenu *menu, const QString &caption, const QString &name)
 {
     QAction *action = menu->addAction(caption);
@@ -33,16 +35,16 @@ void attachMenus(Application &app, QMainWindow *window, View view)
     const QString suffix = suffixOf(view);
     QMenuBar *bar = window->menuBar();
 
-    QMenu *nezet = bar->addMenu(QStringLiteral("Nézet"));
+    QMenu *nezet = bar->addMenu(QStringLiteral("&Nézet"));
     nezet->setObjectName(QStringLiteral("nezet") + suffix);
     const struct {
         View target;
         const char *caption;
         const char *name;
     } views[] = {
-        {View::Standard, "Egyszerű", "egysz"},
-        {View::Extended, "Bővített", "bovit"},
-        {View::Informatics, "Informatikai", "info"},
+        {View::Standard, "&Egyszerű", "egysz"},
+        {View::Extended, "&Bővített", "bovit"},
+        {View::Informatics, "&Informatikai", "info"},
     };
     for (const auto &item : views) {
         QAction *action = addItem(nezet, QString::fromUtf8(item.caption), QString::fromLatin1(item.name) + suffix);
@@ -56,22 +58,23 @@ void attachMenus(Application &app, QMainWindow *window, View view)
             QObject::connect(action, &QAction::triggered, &app, [&app, view, target] { app.switchView(view, target); });
         }
     }
-    QAction *option = addItem(nezet, QStringLiteral("Beállítások"), QStringLiteral("option"));
+    QAction *option = addItem(nezet, QStringLiteral("Beál&lítások"), QStringLiteral("option"));
     QObject::connect(option, &QAction::triggered, &app, [&app] { app.showOptions(); });
 
-    QMenu *help = bar->addMenu(QStringLiteral("Súgó"));
+    QMenu *help = bar->addMenu(QStringLiteral("&Súgó"));
     help->setObjectName(QStringLiteral("help") + suffix);
-    QAction *tart = addItem(help, QStringLiteral("Tartalom"), QStringLiteral("tart") + suffix);
+    QAction *tart = addItem(help, QStringLiteral("&Tartalom"), QStringLiteral("tart") + suffix);
+    tart->setShortcut(QKeySequence::HelpContents);
     QObject::connect(tart, &QAction::triggered, &app, [&app] { app.showHelpContents(); });
-    QAction *index = addItem(help, QStringLiteral("Index"), QStringLiteral("index") + suffix);
-    QAction *keres = addItem(help, QStringLiteral("Keresés"), QStringLiteral("keres") + suffix);
+    QAction *index = addItem(help, QStringLiteral("&Index"), QStringLiteral("index") + suffix);
+    QAction *keres = addItem(help, QStringLiteral("&Keresés"), QStringLiteral("keres") + suffix);
     // Index and Keresés work in the standard window only; elsewhere they do nothing.
     if (view == View::Standard) {
         QObject::connect(index, &QAction::triggered, &app, [&app] { app.showHelpContents(); });
         QObject::connect(keres, &QAction::triggered, &app, [&app] { app.showHelpSearch(); });
     }
-    QAction *nevjegy = addItem(help, QStringLiteral("Névjegy"), QStringLiteral("nevjegy") + suffix);
+    QAction *nevjegy = addItem(help, QStringLiteral("&Névjegy"), QStringLiteral("nevjegy") + suffix);
     QObject::connect(nevjegy, &QAction::triggered, &app, [&app, window] { app.showAbout(window); });
-    QAction *quit = addItem(help, QStringLiteral("Kilépés"), QStringLiteral("quit") + suffix);
+    QAction *quit = addItem(help, QStringLiteral("Ki&lépés"), QStringLiteral("quit") + suffix);
     QObject::connect(quit, &QAction::triggered, &app, [&app] { app.quit(); });
 }

@@ -36,7 +36,7 @@ QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, 
 }
 }  // namespace
 
-MasodfWindow::MasodfWindow(Module1 &, QWidget *parent) : WithFormActivate(parent)
+MasodfWindow::MasodfWindow(QWidget *parent) : WithFormActivate(parent)
 {
     setObjectName(QStringLiteral("masodf"));
     setWindowTitle(QStringLiteral("Másodfokú egyenlet-megoldás"));

@@ -11,7 +11,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class SignLabel;
-struct Module1;
 
 // "Másodfokú egyenlet-megoldás": a*x^2 + b*x + c = 0 with unsigned whole
 // coefficients and a sign label before each. Opened modally, one object per
@@ -20,7 +19,7 @@ struct Module1;
 class MasodfWindow : public WithFormActivate<QDialog> {
     Q_OBJECT
 public:
-    explicit MasodfWindow(Module1 &state, QWidget *parent = nullptr);
+    explicit MasodfWindow(QWidget *parent = nullptr);
 
     QGroupBox *Frame1;                 // "Add meg az együtthatókat:"
     std::array<SignLabel *, 3> Label2; // signs of a, b, c

@@ -109,7 +109,7 @@ private slots:
 void TestSolverWindows::designState()
 {
     Module1 m;
-    MasodfWindow q(m);
+    MasodfWindow q;
     LinearWindow l(m);
     QCOMPARE(q.windowTitle(), QStringLiteral("Másodfokú egyenlet-megoldás"));
     QCOMPARE(l.windowTitle(), QStringLiteral("Egyenletrendszer-megoldás"));
@@ -161,7 +161,7 @@ void TestSolverWindows::quadratic()
     QFETCH(QString, x2);
     MessageRecorder rec;
     Module1 m;
-    MasodfWindow w(m);
+    MasodfWindow w;
     w.show();
     enter(w, coefficients);
     click(w.Command1);
@@ -307,7 +307,7 @@ void TestSolverWindows::keysAndSigns()
 {
     MessageRecorder rec;
     Module1 m;
-    MasodfWindow q(m);
+    MasodfWindow q;
     q.show();
     QApplication::setActiveWindow(&q);
     click(q.Label2[2]);
@@ -344,7 +344,7 @@ void TestSolverWindows::keysAndSigns()
 void TestSolverWindows::activationCentres()
 {
     Module1 m;
-    MasodfWindow q(m);
+    MasodfWindow q;
     LinearWindow l(m);
     for (QDialog *w : {static_cast<QDialog *>(&q), static_cast<QDialog *>(&l)}) {
         w->show();

@@ -67,6 +67,13 @@ void TestStand::keys_data()
                                               << QStringList{D} << "";
     QTest::newRow("C keeps the pending operation") << "1 2 + C 3 =" << "15" << "3 " << QStringList{} << "";
     QTest::newRow("keypad operator and Enter") << "2 + 3 = kp:* t:4 enter" << "20" << "5*4 " << QStringList{} << "";
+    // Wayland's keypad: no keypad modifier, only the key symbol.
+    QTest::newRow("keypad keys told by their symbol")
+        << "2 + 3 = nk:* t:4 nk:" << "20" << "5*4 " << QStringList{} << "";
+    QTest::newRow("keypad minus told by its symbol") << "t:9 nk:- t:4 nk:" << "5" << "9-4 " << QStringList{} << "";
+    QTest::newRow("keypad separator told by its symbol") << "1 nk:, t:5" << "1.5" << "" << QStringList{} << "";
+    QTest::newRow("keypad decimal told by its symbol") << "1 nk:. t:5" << "1.5" << "" << QStringList{} << "";
+    QTest::newRow("main keyboard plus still typed") << "t:1+" << "" << "" << QStringList{D} << "";
     // Memory: one register, replaced by M+, and the entry limit.
     QTest::newRow("M+ of an empty display") << "M+ MR" << "0" << "" << QStringList{} << "M";
     QTest::newRow("M+ replaces, never adds") << "4 2 M+ C t:.5 M+ C MR" << ".5" << "" << QStringList{} << "M";

@@ -1,5 +1,7 @@
 #include "support/keys.h"
 
+#include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -13,10 +15,10 @@ void type(QWidget *widget, const QString &text)
     }
 }
 
-void keypad(QWidget *widget, QChar key)
+namespace {
+Qt::Key keypadCode(QChar key)
 {
     Qt::Key code = Qt::Key_unknown;
-    QString text(key);
     switch (key.unicode()) {
     case '+': code = Qt::Key_Plus; break;
     case '-': code = Qt::Key_Minus; break;
@@ -27,7 +29,23 @@ void keypad(QWidget *widget, QChar key)
     case '\r': code = Qt::Key_Enter; break;
     default: break;
     }
-    QTest::sendKeyEvent(QTest::KeyAction::Click, widget, code, text, Qt::KeypadModifier);
+    return code;
+}
+}  // namespace
+
+void keypad(QWidget *widget, QChar key)
+{
+    QTest::sendKeyEvent(QTest::KeyAction::Click, widget, keypadCode(key), QString(key), Qt::KeypadModifier);
+}
+
+void nativeKeypad(QWidget *widget, QChar key)
+{
+    static const QHash<QChar, quint32> keysyms{{'+', 0xffab}, {'-', 0xffad}, {'*', 0xffaa}, {'/', 0xffaf},
+                                               {',', 0xffac}, {'.', 0xffae}, {'\r', 0xff8d}};
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, keypadCode(key), Qt::NoModifier, 0, keysyms.value(key), 0, QString(key));
+        QApplication::sendEvent(widget, &event);
+    }
 }
 
 }  // namespace testkeys

@@ -14,4 +14,8 @@ void type(QWidget *widget, const QString &text);
 // A key of the numeric keypad: "+", "-", "*", "/", "." or Enter ("\r").
 void keypad(QWidget *widget, QChar key);
 
+// The same keypad key as Wayland delivers it: no keypad modifier, only its
+// XKB key symbol; "," is KP_Separator, "." KP_Decimal.
+void nativeKeypad(QWidget *widget, QChar key);
+
 }  // namespace testkeys

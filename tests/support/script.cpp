@@ -54,6 +54,8 @@ QString run(CalculatorWindow &w, Module1 &m, const QString &script)
             testkeys::type(w.Text1, argument);
         } else if (word.startsWith(QLatin1String("kp:"))) {
             testkeys::keypad(w.Text1, argument.isEmpty() ? QChar('\r') : argument.at(0));
+        } else if (word.startsWith(QLatin1String("nk:"))) {
+            testkeys::nativeKeypad(w.Text1, argument.isEmpty() ? QChar('\r') : argument.at(0));
         } else if (word == QLatin1String("enter")) {
             QTest::keyClick(w.Text1, Qt::Key_Return);
         } else if (word == QLatin1String("home") || word == QLatin1String("del")) {

@@ -12,6 +12,7 @@ struct Module1;
 //   a short name (n! lg ln sin cos tg ctg pow root)   clicks that key
 //   t:<text>      types the text into the display
 //   kp:<c>        a keypad key: + - * / , or "kp:\r"; "enter" presses Return
+//   nk:<c>        the same keypad key without the keypad modifier (Wayland)
 //   home, del     those keys in the display
 //   b:<base>      clicks the base option; o:<base> selects it from code
 //   activate      shows the window and makes it the active one
