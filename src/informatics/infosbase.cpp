@@ -18,8 +18,7 @@ void InfosWindow::Option1_Click(int index)
 {
     setDigitKeys(index);
     switch (atvalt(index)) {
-    case radix::Status::Ok:
-        break;
+    case radix::Status::Ok: break;
     case radix::Status::Fraction:
         messages::show(texts::kFraction, messages::Icon::Exclamation, this);
         setOptionsEnabled(false);

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-
 void InfosWindow::Command5_Click(int index)
 {
     const std::optional<double> value = tizesbe();
@@ -55,9 +54,7 @@ void InfosWindow::Command7_Click()
         // A result that cannot be written leaves the second operand shown.
         atv2(m.eredmeny, true);
         break;
-    case Outcome::DivisionByZero:
-        Text1->setText(texts::kDivisionByZero);
-        break;
+    case Outcome::DivisionByZero: Text1->setText(texts::kDivisionByZero); break;
     case Outcome::NotRepresentable:
         showUnwritable();
         if (m.alapkod == radix::kBaseTenOption)
@@ -127,8 +124,8 @@ void InfosWindow::Text1_Change()
 {
     // While a division by zero is pending its message stands in the display;
     // once something else replaces the message, that is checked again.
-    const bool divisionMessage = m.szam2 == 0 && m.muvelet == QLatin1String("/") &&
-                                 Text1->text().startsWith(texts::kDivisionByZero);
+    const bool divisionMessage =
+        m.szam2 == 0 && m.muvelet == QLatin1String("/") && Text1->text().startsWith(texts::kDivisionByZero);
     if (!divisionMessage) {
         // Only the digits of the display's base: a 2 cannot stand in a binary number.
         inputcheck::checkDisplay(m, Text1, radix::baseOf(m.alapkod));

@@ -14,10 +14,7 @@ constexpr std::array<int, kOptionCount> kBases{2, 3, 4, 5, 6, 7, 8, 9, 10, 16};
 constexpr std::uint64_t kLargestWhole = (std::uint64_t(1) << 53) - 1;
 static_assert(double(kLargestWhole) == kLargest);
 
-QChar digitChar(std::uint64_t digit)
-{
-    return QLatin1Char("0123456789ABCDEF"[digit]);
-}
+QChar digitChar(std::uint64_t digit) { return QLatin1Char("0123456789ABCDEF"[digit]); }
 
 // The readable number at the start of a text in a base other than ten. Every
 // hex digit counts, whatever the base: the keys offer only the base's own.

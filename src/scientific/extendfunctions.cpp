@@ -116,10 +116,7 @@ void ExtendWindow::addFunctionKeys()
         Command8[size_t(i)]->setIconSize(keypictures::size());
 }
 
-bool ExtendWindow::hasInverse(int index)
-{
-    return kFunctionKeys[index].inverse.tag != nullptr;
-}
+bool ExtendWindow::hasInverse(int index) { return kFunctionKeys[index].inverse.tag != nullptr; }
 
 std::optional<Result> ExtendWindow::operate(const QString &sign, double a, double b) const
 {

@@ -24,7 +24,12 @@ const keypad::Key<W> kKeys[] = {
     {"Command5", 0, "+", "F5", square(3240, 1320), &W::Command5_Click, "Összeadás"},
     {"Command6", -1, "C", "Esc", {6360, 1320, 375, 1335}, &W::Command6_Click, "Törlés"},
     {"Command1", 0, "M+", "Ctrl+P", square(240, 1800), &W::Command1_Click, "Elhelyezi a memóriában"},
-    {"Command11", -1, "x1,x2", "Ctrl+Shift+Q", {840, 1800, 615, 375}, &W::Command11_Click,
+    {"Command11",
+     -1,
+     "x1,x2",
+     "Ctrl+Shift+Q",
+     {840, 1800, 615, 375},
+     &W::Command11_Click,
      "Másodfokú egyenlet-megoldás"},
     {"Command2", 4, "4", "Ctrl+4", square(1680, 1800), &W::Command2_Click},
     {"Command2", 5, "5", "Ctrl+5", square(2160, 1800), &W::Command2_Click},
@@ -32,7 +37,12 @@ const keypad::Key<W> kKeys[] = {
     {"Command5", 1, "-", "F6", square(3240, 1800), &W::Command5_Click, "Kivonás"},
     {"Command9", 0, "Pi", "Ctrl+Shift+P", square(4200, 1800), &W::Command9_Click, "Pi-konstans"},
     {"Command1", 1, "MR", "Ctrl+R", square(240, 2280), &W::Command1_Click, "Kiolvassa a memória tartalmát"},
-    {"Command12", -1, "x,y,z", "Ctrl+Shift+X", {840, 2280, 615, 375}, &W::Command12_Click,
+    {"Command12",
+     -1,
+     "x,y,z",
+     "Ctrl+Shift+X",
+     {840, 2280, 615, 375},
+     &W::Command12_Click,
      "Kétismeretlenes egyenletrendszer-megoldás"},
     {"Command2", 1, "1", "Ctrl+1", square(1680, 2280), &W::Command2_Click},
     {"Command2", 2, "2", "Ctrl+2", square(2160, 2280), &W::Command2_Click},
@@ -129,8 +139,8 @@ void ExtendWindow::Command9_Click(int index)
     // until it no longer reads as a finite number.
     if (Text1->text().size() > displayfield::kMaxEntry)
         return;
-    Text1->setText(Text1->text() + (index == 0 ? QStringLiteral("3.14159265358979")
-                                               : QStringLiteral("2.71828182845905")));
+    Text1->setText(Text1->text() +
+                   (index == 0 ? QStringLiteral("3.14159265358979") : QStringLiteral("2.71828182845905")));
 }
 
 // A fresh dialog per opening, so each starts from its design state. No

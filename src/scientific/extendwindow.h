@@ -14,12 +14,12 @@ class ExtendWindow : public CalculatorWindow {
 public:
     explicit ExtendWindow(Module1 &state);
 
-    QLabel *Label3;                          // tape
+    QLabel *Label3;                            // tape
     std::array<QPushButton *, 13> Command8{};  // function keys
     std::array<QPushButton *, 2> Command9{};   // Pi, e
-    QPushButton *Command10 = nullptr;        // Inv
-    QPushButton *Command11 = nullptr;        // x1,x2: quadratic solver
-    QPushButton *Command12 = nullptr;        // x,y,z: linear solver
+    QPushButton *Command10 = nullptr;          // Inv
+    QPushButton *Command11 = nullptr;          // x1,x2: quadratic solver
+    QPushButton *Command12 = nullptr;          // x,y,z: linear solver
 
     // Load, activation, entry, C, Inv, constants, solvers (extendwindow.cpp).
     void Form_Load();

@@ -271,9 +271,6 @@ Result arcCosine(double x)
 
 Result arcTangent(double x) { return snappedIfFinite(roundTo(radiansToDegrees(std::atan(x)), 12)); }
 
-Result arcCotangent(double x)
-{
-    return snappedIfFinite(roundTo(90 - radiansToDegrees(std::atan(x)), 12));
-}
+Result arcCotangent(double x) { return snappedIfFinite(roundTo(90 - radiansToDegrees(std::atan(x)), 12)); }
 
 }  // namespace scientific

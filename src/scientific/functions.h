@@ -25,10 +25,10 @@ double roundTo(double value, int decimals);
 double kerekit(double value);
 
 // The two-operand operations of "=" besides the sum, difference and product.
-Result quotient(double a, double b);     // snapped
-Result power(double base, double exponent);   // snapped
-Result root(double radicand, double index);   // index-th root, snapped
-Result percent(double base, double rate);     // rate % of base, snapped
+Result quotient(double a, double b);         // snapped
+Result power(double base, double exponent);  // snapped
+Result root(double radicand, double index);  // index-th root, snapped
+Result percent(double base, double rate);    // rate % of base, snapped
 
 // Euclid on whole values, signs ignored; gcd(0, 0) = 0.
 std::uint64_t euclid(std::uint64_t a, std::uint64_t b);

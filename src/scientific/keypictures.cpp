@@ -28,8 +28,8 @@ QIcon drawn(const QWidget *key, const std::function<void(QPainter &)> &paint)
 {
     QIcon icon;
     for (const auto mode : {QIcon::Normal, QIcon::Disabled}) {
-        const QColor ink = key->palette().color(
-            mode == QIcon::Normal ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+        const QColor ink =
+            key->palette().color(mode == QIcon::Normal ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
         for (const qreal ratio : {1.0, 2.0}) {
             QPixmap pixmap(QSize(kSide, kSide) * ratio);
             pixmap.setDevicePixelRatio(ratio);

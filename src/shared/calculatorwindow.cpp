@@ -20,10 +20,7 @@
 namespace {
 const char *const kTipProperty = "zorvexaTip";
 
-QRect pixels(keypad::Place place)
-{
-    return twips::rect(place.left, place.top, place.width, place.height);
-}
+QRect pixels(keypad::Place place) { return twips::rect(place.left, place.top, place.width, place.height); }
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(Module1 &state, int clientWidth, int clientHeight, int tapeLength)
@@ -45,7 +42,8 @@ void CalculatorWindow::addDisplay(keypad::Place place, int maxEntry, bool keyDow
     std::function<void(int)> onKeyDown;
     if (keyDown)
         onKeyDown = [this](int code) { Text1_KeyDown(code); };
-    Text1 = windowparts::makeDisplay(client_, pixels(place), maxEntry, [this] { Text1_Change(); }, onKeyDown);
+    Text1 = windowparts::makeDisplay(
+        client_, pixels(place), maxEntry, [this] { Text1_Change(); }, onKeyDown);
 }
 
 QLabel *CalculatorWindow::addTape(const char *name, keypad::Place place)
@@ -153,9 +151,7 @@ void CalculatorWindow::Command1_Click(int index)
             Label2->setText(QStringLiteral("M"));
         }
         break;
-    case 1:
-        showValue(m.memoria);
-        break;
+    case 1: showValue(m.memoria); break;
     case 2:
         Label2->setText(QString());
         m.memoria = 0;
@@ -164,15 +160,9 @@ void CalculatorWindow::Command1_Click(int index)
     displayfield::focusAtEnd(Text1);
 }
 
-std::optional<double> CalculatorWindow::displayValue()
-{
-    return numbertext::val(Text1->text());
-}
+std::optional<double> CalculatorWindow::displayValue() { return numbertext::val(Text1->text()); }
 
-void CalculatorWindow::showValue(double value)
-{
-    Text1->setText(numbertext::displayForm(value));
-}
+void CalculatorWindow::showValue(double value) { Text1->setText(numbertext::displayForm(value)); }
 
 void CalculatorWindow::Command2_Click(int index)
 {
@@ -270,10 +260,7 @@ std::optional<Result> CalculatorWindow::operate(const QString &sign, double a, d
     return arithmetic::operate(sign, a, b);
 }
 
-bool CalculatorWindow::writesLeadingZero(const QString &sign) const
-{
-    return sign == QLatin1String("/");
-}
+bool CalculatorWindow::writesLeadingZero(const QString &sign) const { return sign == QLatin1String("/"); }
 
 void CalculatorWindow::refuse(Refusal refusal, double x)
 {

@@ -24,16 +24,16 @@ struct Module1;
 class CalculatorWindow : public WithFormActivate<QMainWindow> {
     Q_OBJECT
 public:
-    QLineEdit *Text1 = nullptr;              // display
-    QLabel *Label2 = nullptr;                // memory indicator
+    QLineEdit *Text1 = nullptr;               // display
+    QLabel *Label2 = nullptr;                 // memory indicator
     std::array<QPushButton *, 3> Command1{};  // M+, MR, MC
-    std::vector<QPushButton *> Command2;     // digit keys, index = digit value
-    QPushButton *Command3 = nullptr;         // +/-
-    QPushButton *Command4 = nullptr;         // decimal point
+    std::vector<QPushButton *> Command2;      // digit keys, index = digit value
+    QPushButton *Command3 = nullptr;          // +/-
+    QPushButton *Command4 = nullptr;          // decimal point
     std::array<QPushButton *, 4> Command5{};  // + - * /
-    QPushButton *Command6 = nullptr;         // C
-    QPushButton *Command7 = nullptr;         // =
-    std::array<QFrame *, 5> Line{};          // Line1 .. Line5, decoration
+    QPushButton *Command6 = nullptr;          // C
+    QPushButton *Command7 = nullptr;          // =
+    std::array<QFrame *, 5> Line{};           // Line1 .. Line5, decoration
 
     // M+ stores the display's value, MR writes the register back, MC clears it.
     virtual void Command1_Click(int index);

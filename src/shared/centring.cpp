@@ -19,6 +19,5 @@ void centreOnScreen(QWidget *window)
         return;
     const QRect area = screen->geometry();
     const QRect frame = window->frameGeometry();
-    window->move(area.x() + (area.width() - frame.width()) / 2,
-                 area.y() + (area.height() - frame.height()) / 2);
+    window->move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
 }

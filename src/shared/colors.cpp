@@ -117,15 +117,9 @@ void setForeground(QWidget *widget, unsigned value)
     applyPalette(widget, palette);
 }
 
-QColor background(const QWidget *widget)
-{
-    return widget->palette().color(widget->backgroundRole());
-}
+QColor background(const QWidget *widget) { return widget->palette().color(widget->backgroundRole()); }
 
-QColor foreground(const QWidget *widget)
-{
-    return widget->palette().color(widget->foregroundRole());
-}
+QColor foreground(const QWidget *widget) { return widget->palette().color(widget->foregroundRole()); }
 
 double contrast(const QColor &a, const QColor &b)
 {

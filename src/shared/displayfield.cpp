@@ -15,7 +15,10 @@ namespace {
 // Undo and redo only bring back texts that were accepted since.
 class EntryLimit : public QValidator {
 public:
-    EntryLimit(int maxEntry, QLineEdit *field) : QValidator(field), field_(field), maxEntry_(maxEntry), allowed_(maxEntry) {}
+    EntryLimit(int maxEntry, QLineEdit *field)
+        : QValidator(field), field_(field), maxEntry_(maxEntry), allowed_(maxEntry)
+    {
+    }
     State validate(QString &input, int &) const override
     {
         // setText() resets the modified flag before the text is validated.
@@ -68,7 +71,9 @@ protected:
 class KeyDownFilter : public QObject {
 public:
     KeyDownFilter(QLineEdit *field, std::function<void(int)> keyDown)
-        : QObject(field), field_(field), keyDown_(std::move(keyDown)) {}
+        : QObject(field), field_(field), keyDown_(std::move(keyDown))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -21,8 +21,8 @@ QPoint cursorHotSpot(const QByteArray &fileContents)
     constexpr int kEntry = 16;
     if (fileContents.size() < kHeader + kEntry)
         return QPoint(-1, -1);
-    if (littleEndian16(fileContents, 0) != 0 || littleEndian16(fileContents, 2) != 2
-        || littleEndian16(fileContents, 4) == 0)
+    if (littleEndian16(fileContents, 0) != 0 || littleEndian16(fileContents, 2) != 2 ||
+        littleEndian16(fileContents, 4) == 0)
         return QPoint(-1, -1);
     return QPoint(littleEndian16(fileContents, kHeader + 4), littleEndian16(fileContents, kHeader + 6));
 }

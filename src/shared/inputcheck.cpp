@@ -63,4 +63,3 @@ void checkDisplay(Module1 &state, QLineEdit *field, int base)
 }
 
 }  // namespace inputcheck
-

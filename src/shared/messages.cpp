@@ -28,8 +28,8 @@ void show(const QString &text, Icon icon, QWidget *owner)
     if (!owner)
         owner = QApplication::activeWindow();
     QPointer<QWidget> guardedOwner(owner);
-    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QStringLiteral("Zorvexa"), text, QMessageBox::Ok, owner);
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, QStringLiteral("Zorvexa"),
+                    text, QMessageBox::Ok, owner);
     if (const Observer &observer = currentObserver())
         observer(text, icon, owner);
     box.exec();

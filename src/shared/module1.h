@@ -7,28 +7,28 @@
 // the windows' handlers use. A window's Form_Load sets what it starts from.
 struct Module1 {
     // The calculation itself; carries over between the views.
-    double szam1 = 0;       // first operand of the pending operation
-    double szam2 = 0;       // second operand
-    double eredmeny = 0;    // result of the last evaluation
-    double memoria = 0;     // the one memory register of M+/MR/MC
-    QString muvelet;        // sign of the pending operation, "" = none
-    bool valto = false;     // operator-key toggle (meaning differs per window)
+    double szam1 = 0;     // first operand of the pending operation
+    double szam2 = 0;     // second operand
+    double eredmeny = 0;  // result of the last evaluation
+    double memoria = 0;   // the one memory register of M+/MR/MC
+    QString muvelet;      // sign of the pending operation, "" = none
+    bool valto = false;   // operator-key toggle (meaning differs per window)
 
     // Input check flags (see inputcheck.h).
-    bool hibas = false;     // the text last checked holds a forbidden character
-    int pontdb = 0;         // points counted by the check
-    QString vizsgalt;       // the text under check, trimmed, with a "0" sentinel
+    bool hibas = false;  // the text last checked holds a forbidden character
+    int pontdb = 0;      // points counted by the check
+    QString vizsgalt;    // the text under check, trimmed, with a "0" sentinel
 
     // Scientific window.
-    bool inverz = false;    // Inv key state
+    bool inverz = false;  // Inv key state
 
     // Informatics window.
-    int muveletdb = 0;      // operator presses since load or C
-    int alapkod = 8;        // index of the base option in force: base 10
+    int muveletdb = 0;  // operator presses since load or C
+    int alapkod = 8;    // index of the base option in force: base 10
 
     // Linear solver: the coefficients as read from its fields.
     double a1 = 0, b1 = 0, c1 = 0;
     double a2 = 0, b2 = 0, c2 = 0;
     double det = 0, detx = 0, dety = 0;
-    bool folytat = false;   // a coefficient field is empty
+    bool folytat = false;  // a coefficient field is empty
 };

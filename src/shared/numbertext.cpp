@@ -74,10 +74,7 @@ QString str(double value)
     return QString::fromLatin1(out.c_str());
 }
 
-QString displayForm(double value)
-{
-    return str(value).trimmed();
-}
+QString displayForm(double value) { return str(value).trimmed(); }
 
 QString displayFormLeadingZero(double value)
 {

@@ -14,8 +14,7 @@ inline const QString kNotRepresentable = QStringLiteral("Az eredmény nem ábrá
 
 // Scientific functions.
 inline const QString kNoRealResult = QStringLiteral("Nincs valós eredmény!");
-inline const QString kEvenRootOfNegative =
-    QStringLiteral("Negatív számból nem lehet páros gyökkitevőjű gyököt vonni!");
+inline const QString kEvenRootOfNegative = QStringLiteral("Negatív számból nem lehet páros gyökkitevőjű gyököt vonni!");
 inline const QString kWholeNumbersOnly = QStringLiteral("Csak egész számokra értelmezett!");
 inline const QString kFactorialTooLarge = QStringLiteral("A maximális érték: 170.");
 inline const QString kFactorialNotWhole = QStringLiteral("Csak nemnegatív egész számnak van faktoriálisa!");

@@ -72,8 +72,8 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     Label3 = makeLabel(this, "Label3", QStringLiteral("1.0.0 változat"), twips::rect(3120, 720, 2655, 375));
     Label3->setFont(georgia());
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label5 = makeLabel(this, "Label5", QStringLiteral("E-Mail: ") + kContactAddress,
-                       twips::rect(2520, 1800, 3255, 375));
+    Label5 =
+        makeLabel(this, "Label5", QStringLiteral("E-Mail: ") + kContactAddress, twips::rect(2520, 1800, 3255, 375));
     Label5->setFont(georgia(true));
     Label5->installEventFilter(this);
     Label4 = makeLabel(this, "Label4", QStringLiteral("© 2026 Zorvexa. Minden jog fenntartva."),
@@ -96,20 +96,11 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     Form_Load();
 }
 
-void AboutDialog::Form_Load()
-{
-    Label5->setCursor(handCursor());
-}
+void AboutDialog::Form_Load() { Label5->setCursor(handCursor()); }
 
-void AboutDialog::Form_Activate()
-{
-    centreOnScreen(this);
-}
+void AboutDialog::Form_Activate() { centreOnScreen(this); }
 
-void AboutDialog::Command1_Click()
-{
-    accept();
-}
+void AboutDialog::Command1_Click() { accept(); }
 
 void AboutDialog::Label5_Click()
 {

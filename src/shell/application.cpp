@@ -61,10 +61,7 @@ void endOnTerminationSignals()
 
 Application::Application() = default;
 
-Application::~Application()
-{
-    quitting_ = true;
-}
+Application::~Application() { quitting_ = true; }
 
 StandWindow &Application::stand()
 {
@@ -152,10 +149,7 @@ void Application::showOptions()
     options_->activateWindow();
 }
 
-OptionsDialog *Application::options() const
-{
-    return options_;
-}
+OptionsDialog *Application::options() const { return options_; }
 
 void Application::showAbout(QMainWindow *owner)
 {

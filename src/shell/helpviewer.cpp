@@ -117,10 +117,7 @@ helpfiles::Problem HelpViewer::load()
     return helpfiles::Problem::None;
 }
 
-QString HelpViewer::workFolder() const
-{
-    return place_ ? place_->path() : QString();
-}
+QString HelpViewer::workFolder() const { return place_ ? place_->path() : QString(); }
 
 HelpViewer::~HelpViewer() = default;
 
@@ -144,7 +141,8 @@ void HelpViewer::build()
     contents->setAccessibleName(QStringLiteral("Tartalomjegyzék"));
     tabs_->addTab(contents, QStringLiteral("Tartalom"));
     connect(contents, &QHelpContentWidget::linkActivated, page_, [this](const QUrl &url) { page_->setSource(url); });
-    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents, [contents] { contents->expandAll(); });
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents,
+            [contents] { contents->expandAll(); });
 
     QHelpSearchEngine *searchEngine = engine_->searchEngine();
     auto *searchPage = new QWidget;

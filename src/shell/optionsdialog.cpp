@@ -38,10 +38,7 @@ OptionsDialog::OptionsDialog(Application &app) : WithFormActivate(nullptr), app_
     connect(Command1, &QPushButton::clicked, this, &OptionsDialog::Command1_Click);
 }
 
-void OptionsDialog::Form_Activate()
-{
-    centreOnScreen(this);
-}
+void OptionsDialog::Form_Activate() { centreOnScreen(this); }
 
 void OptionsDialog::Command1_Click()
 {

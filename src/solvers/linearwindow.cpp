@@ -6,10 +6,10 @@
 #include "shared/messages.h"
 #include "shared/module1.h"
 #include "shared/numbertext.h"
+#include "shared/texts.h"
 #include "shared/twips.h"
 #include "solvers/linearsystem.h"
 #include "solvers/signlabel.h"
-#include "shared/texts.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -131,20 +131,11 @@ void LinearWindow::Form_Load()
         Label1[k]->setCursor(hand);
 }
 
-void LinearWindow::Form_Activate()
-{
-    centreOnScreen(this);
-}
+void LinearWindow::Form_Activate() { centreOnScreen(this); }
 
-void LinearWindow::tell(const QString &message)
-{
-    messages::show(message, messages::Icon::None, this);
-}
+void LinearWindow::tell(const QString &message) { messages::show(message, messages::Icon::None, this); }
 
-void LinearWindow::Label1_Click(int index)
-{
-    Label1[index]->toggle();
-}
+void LinearWindow::Label1_Click(int index) { Label1[index]->toggle(); }
 
 void LinearWindow::Command1_Click()
 {
@@ -235,12 +226,8 @@ void LinearWindow::megold()
         tell(kVeryFunny);
         alaphelyzet();
         break;
-    case Kind::EquationContradicts:
-        tell(kContradiction);
-        break;
-    case Kind::EquationEmpty:
-        tell(kTwoEquationsNeeded);
-        break;
+    case Kind::EquationContradicts: tell(kContradiction); break;
+    case Kind::EquationEmpty: tell(kTwoEquationsNeeded); break;
     case Kind::OnlyY:
         Text1[7]->setText(QString());
         Text1[8]->setText(numbertext::str(s.y));
@@ -265,8 +252,6 @@ void LinearWindow::megold()
         tell(kContradictoryEquations);
         alaphelyzet();
         break;
-    case Kind::OutOfRange:
-        tell(kResultTooLarge);
-        break;
+    case Kind::OutOfRange: tell(kResultTooLarge); break;
     }
 }

@@ -5,10 +5,10 @@
 #include "shared/messages.h"
 #include "shared/numberscan.h"
 #include "shared/numbertext.h"
+#include "shared/texts.h"
 #include "shared/twips.h"
 #include "solvers/quadratic.h"
 #include "solvers/signlabel.h"
-#include "shared/texts.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -21,8 +21,7 @@
 using namespace texts;
 
 namespace {
-QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry,
-                  qreal pointSize = 0)
+QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry, qreal pointSize = 0)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
@@ -70,9 +69,12 @@ void MasodfWindow::buildControls()
         Text1[i]->setGeometry(twips::rect(fieldLeft[i], 360, 615, 285));
         Text1[i]->setAccessibleName(fieldNames[i]);
     }
-    Label1[0] = makeLabel(Frame1, QStringLiteral("x2"), QStringLiteral("Label1_0"), twips::rect(960, 360, 375, 255), 9.75);
-    Label1[1] = makeLabel(Frame1, QStringLiteral("x"), QStringLiteral("Label1_1"), twips::rect(2160, 360, 255, 255), 9.75);
-    Label1[2] = makeLabel(Frame1, QStringLiteral("= 0"), QStringLiteral("Label1_2"), twips::rect(3360, 360, 255, 255), 9.75);
+    Label1[0] =
+        makeLabel(Frame1, QStringLiteral("x2"), QStringLiteral("Label1_0"), twips::rect(960, 360, 375, 255), 9.75);
+    Label1[1] =
+        makeLabel(Frame1, QStringLiteral("x"), QStringLiteral("Label1_1"), twips::rect(2160, 360, 255, 255), 9.75);
+    Label1[2] =
+        makeLabel(Frame1, QStringLiteral("= 0"), QStringLiteral("Label1_2"), twips::rect(3360, 360, 255, 255), 9.75);
     // Today's fonts run wider than the layout was drawn for; the last caption
     // of the row grows to the right, where the frame has room, so it is not cut.
     Label1[2]->resize(std::max(Label1[2]->width(), Label1[2]->sizeHint().width()), Label1[2]->height());
@@ -115,20 +117,11 @@ void MasodfWindow::Form_Load()
         label->setCursor(hand);
 }
 
-void MasodfWindow::Form_Activate()
-{
-    centreOnScreen(this);
-}
+void MasodfWindow::Form_Activate() { centreOnScreen(this); }
 
-void MasodfWindow::warn(const QString &message)
-{
-    messages::show(message, messages::Icon::Exclamation, this);
-}
+void MasodfWindow::warn(const QString &message) { messages::show(message, messages::Icon::Exclamation, this); }
 
-void MasodfWindow::Label2_Click(int index)
-{
-    Label2[index]->toggle();
-}
+void MasodfWindow::Label2_Click(int index) { Label2[index]->toggle(); }
 
 void MasodfWindow::Command1_Click()
 {
@@ -210,18 +203,10 @@ void MasodfWindow::hv3()
         warn(kNoRealRoot);
         Command1->setText(kAgain);
         break;
-    case quadratic::Kind::NoSolution:
-        warn(kNoSolution);
-        break;
-    case quadratic::Kind::EveryNumber:
-        warn(kEveryNumber);
-        break;
-    case quadratic::Kind::CoefficientOutOfRange:
-        warn(kCoefficientTooLarge);
-        break;
-    case quadratic::Kind::RootOutOfRange:
-        warn(kResultTooLarge);
-        break;
+    case quadratic::Kind::NoSolution: warn(kNoSolution); break;
+    case quadratic::Kind::EveryNumber: warn(kEveryNumber); break;
+    case quadratic::Kind::CoefficientOutOfRange: warn(kCoefficientTooLarge); break;
+    case quadratic::Kind::RootOutOfRange: warn(kResultTooLarge); break;
     }
 }
 

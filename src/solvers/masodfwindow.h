@@ -21,14 +21,14 @@ class MasodfWindow : public WithFormActivate<QDialog> {
 public:
     explicit MasodfWindow(QWidget *parent = nullptr);
 
-    QGroupBox *Frame1;                 // "Add meg az együtthatókat:"
-    std::array<SignLabel *, 3> Label2; // signs of a, b, c
-    std::array<QLineEdit *, 3> Text1;  // a, b, c
-    std::array<QLabel *, 3> Label1;    // "x2", "x", "= 0"
-    QPushButton *Command1;             // "Számítás" / "Újra"
-    QGroupBox *Frame2;                 // "Az eredmények:"
-    std::array<QLabel *, 2> Label3;    // "x1 =", "x2 ="
-    std::array<QLineEdit *, 2> Text4;  // the roots
+    QGroupBox *Frame1;                  // "Add meg az együtthatókat:"
+    std::array<SignLabel *, 3> Label2;  // signs of a, b, c
+    std::array<QLineEdit *, 3> Text1;   // a, b, c
+    std::array<QLabel *, 3> Label1;     // "x2", "x", "= 0"
+    QPushButton *Command1;              // "Számítás" / "Újra"
+    QGroupBox *Frame2;                  // "Az eredmények:"
+    std::array<QLabel *, 2> Label3;     // "x1 =", "x2 ="
+    std::array<QLineEdit *, 2> Text4;   // the roots
 
     void Form_Load();
     void Form_Activate() override;
@@ -38,10 +38,10 @@ public:
 private:
     void buildControls();
     void warn(const QString &message);
-    void hv1();   // every coefficient given
-    void hv2();   // every coefficient only digits
-    void hv3();   // read, solve, handle the cases without two roots
-    void torol(); // clear for a new equation
+    void hv1();    // every coefficient given
+    void hv2();    // every coefficient only digits
+    void hv3();    // read, solve, handle the cases without two roots
+    void torol();  // clear for a new equation
 
     double a = 0;
     double b = 0;

@@ -1,7 +1,7 @@
 #include "solvers/nearestdouble.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr long kMantissaBits = 53;

@@ -4,13 +4,13 @@
 namespace quadratic {
 
 enum class Kind {
-    TwoRoots,                // a != 0, discriminant >= 0: x1 and x2
-    NoRealRoot,              // a != 0, discriminant < 0
-    Linear,                  // a == 0, b != 0: the one root in x1 (and x2)
-    NoSolution,              // a == 0, b == 0, c != 0
-    EveryNumber,             // a == b == c == 0
-    CoefficientOutOfRange,   // a coefficient beyond the range of a double
-    RootOutOfRange,          // a root beyond the range of a double
+    TwoRoots,               // a != 0, discriminant >= 0: x1 and x2
+    NoRealRoot,             // a != 0, discriminant < 0
+    Linear,                 // a == 0, b != 0: the one root in x1 (and x2)
+    NoSolution,             // a == 0, b == 0, c != 0
+    EveryNumber,            // a == b == c == 0
+    CoefficientOutOfRange,  // a coefficient beyond the range of a double
+    RootOutOfRange,         // a root beyond the range of a double
 };
 
 struct Solution {

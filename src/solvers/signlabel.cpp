@@ -11,10 +11,7 @@ SignLabel::SignLabel(const QString &name, QWidget *parent) : QLabel(QStringLiter
     setFont(big);
 }
 
-void SignLabel::toggle()
-{
-    setText(isMinus() ? QStringLiteral("+") : QStringLiteral("-"));
-}
+void SignLabel::toggle() { setText(isMinus() ? QStringLiteral("+") : QStringLiteral("-")); }
 
 void SignLabel::mousePressEvent(QMouseEvent *event)
 {
