@@ -1,6 +1,5 @@
 #include "solvers/linearwindow.h"
 
-#include "shared/centring.h"
 #include "shared/handcursor.h"
 #include "shared/inputcheck.h"
 #include "shared/messages.h"
@@ -23,14 +22,6 @@
 using namespace texts;
 
 namespace {
-QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
 // Where each coefficient field and its sign label stand in Frame1, by index.
 struct CoefficientPlace {
     int left;
@@ -48,23 +39,20 @@ const std::array<CoefficientPlace, 7> kPlaces{{
 }};
 }  // namespace
 
-LinearWindow::LinearWindow(Module1 &state, QWidget *parent) : WithFormActivate(parent), m(state)
+LinearWindow::LinearWindow(Module1 &state, QWidget *parent)
+    : SolverWindow(parent, QStringLiteral("linear"), QStringLiteral("Egyenletrendszer-megoldás"), {4590, 3195}),
+      m(state)
 {
-    setObjectName(QStringLiteral("linear"));
-    setWindowTitle(QStringLiteral("Egyenletrendszer-megoldás"));
     buildControls();
     Form_Load();
 }
 
 void LinearWindow::buildControls()
 {
-    setFixedSize(twips::size(4590, 3195));
     Label1[0] = nullptr;
     Text1[0] = nullptr;
 
-    Frame1 = new QGroupBox(QStringLiteral("Add meg az együtthatókat:"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1_3"));
-    Frame1->setGeometry(twips::rect(68, 120, 4455, 1455));
+    addCoefficientFrame(QStringLiteral("Frame1_3"), {68, 120, 4455, 1455});
 
     QFont bold = font();
     bold.setPointSizeF(9.75);
@@ -95,17 +83,8 @@ void LinearWindow::buildControls()
         Text1[k]->setAccessibleName(QString::fromUtf8(place.name));
     }
 
-    Command1 = new QPushButton(kCompute, this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips::rect(1800, 1680, 975, 375));
-    // Not a default button: Enter in a field does not press it.
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-
-    Frame2 = new QGroupBox(QStringLiteral("Az eredmények:"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twips::rect(68, 2160, 4455, 975));
+    addSolveKey({1800, 1680, 975, 375});
+    addResultFrame({68, 2160, 4455, 975});
     for (int i = 0; i < 2; ++i) {
         Label4[i] = makeLabel(Frame2, i == 0 ? QStringLiteral("x =") : QStringLiteral("y ="),
                               QStringLiteral("Label4_%1").arg(i), twips::rect(240 + 2280 * i, 360, 375, 255));
@@ -130,8 +109,6 @@ void LinearWindow::Form_Load()
     for (int k = 1; k <= 6; ++k)
         Label1[k]->setCursor(hand);
 }
-
-void LinearWindow::Form_Activate() { centreOnScreen(this); }
 
 void LinearWindow::tell(const QString &message) { messages::show(message, messages::Icon::None, this); }
 

@@ -1,16 +1,6 @@
 #pragma once
 
-#include "shared/formactivate.h"
-
-#include <QDialog>
-
-#include <array>
-
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class SignLabel;
+#include "solvers/solverwindow.h"
 struct Module1;
 
 // "Egyenletrendszer-megoldás": a1*x + b1*y = c1, a2*x + b2*y = c2 with a
@@ -18,23 +8,20 @@ struct Module1;
 // so every opening starts from the design state. Arrays are indexed as the
 // controls are numbered: Text1[1]..Text1[8], Label1[1]..Label1[6]; element 0
 // is unused.
-class LinearWindow : public WithFormActivate<QDialog> {
+class LinearWindow : public SolverWindow {
     Q_OBJECT
 public:
     explicit LinearWindow(Module1 &state, QWidget *parent = nullptr);
 
-    QGroupBox *Frame1;                  // index 3: "Add meg az együtthatókat:"
+    // Frame1 is index 3 of its control array.
     std::array<QLabel *, 2> Label3;     // "I.", "II."
     std::array<SignLabel *, 7> Label1;  // signs of Text1[1]..Text1[6]
     std::array<QLineEdit *, 9> Text1;   // 1 a1, 2 b1, 3 a2, 4 b2, 5 c1, 6 c2, 7 x, 8 y
     std::array<QLabel *, 2> Label2;     // "="
-    QPushButton *Command1;              // "Számítás" / "Újra"
-    QGroupBox *Frame2;                  // "Az eredmények:"
     std::array<QLabel *, 2> Label4;     // "x =", "y ="
 
     void Form_Load();
-    void Form_Activate() override;
-    void Command1_Click();
+    void Command1_Click() override;
     void Label1_Click(int index);
 
 private:

@@ -1,6 +1,5 @@
 #include "solvers/masodfwindow.h"
 
-#include "shared/centring.h"
 #include "shared/handcursor.h"
 #include "shared/messages.h"
 #include "shared/numberscan.h"
@@ -20,36 +19,16 @@
 
 using namespace texts;
 
-namespace {
-QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry, qreal pointSize = 0)
+MasodfWindow::MasodfWindow(QWidget *parent)
+    : SolverWindow(parent, QStringLiteral("masodf"), QStringLiteral("Másodfokú egyenlet-megoldás"), {4080, 2490})
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    if (pointSize > 0) {
-        QFont font = label->font();
-        font.setPointSizeF(pointSize);
-        label->setFont(font);
-    }
-    return label;
-}
-}  // namespace
-
-MasodfWindow::MasodfWindow(QWidget *parent) : WithFormActivate(parent)
-{
-    setObjectName(QStringLiteral("masodf"));
-    setWindowTitle(QStringLiteral("Másodfokú egyenlet-megoldás"));
     buildControls();
     Form_Load();
 }
 
 void MasodfWindow::buildControls()
 {
-    setFixedSize(twips::size(4080, 2490));
-
-    Frame1 = new QGroupBox(QStringLiteral("Add meg az együtthatókat:"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twips::rect(50, 50, 3975, 900));
+    addCoefficientFrame(QStringLiteral("Frame1"), {50, 50, 3975, 900});
 
     const std::array<int, 3> signLeft{120, 1320, 2400};
     const std::array<int, 3> fieldLeft{360, 1560, 2640};
@@ -79,17 +58,8 @@ void MasodfWindow::buildControls()
     // of the row grows to the right, where the frame has room, so it is not cut.
     Label1[2]->resize(std::max(Label1[2]->width(), Label1[2]->sizeHint().width()), Label1[2]->height());
 
-    Command1 = new QPushButton(kCompute, this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips::rect(1440, 1080, 1215, 375));
-    // Not a default button: Enter in a field does not press it.
-    Command1->setAutoDefault(false);
-    Command1->setDefault(false);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-
-    Frame2 = new QGroupBox(QStringLiteral("Az eredmények:"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twips::rect(50, 1560, 3975, 855));
+    addSolveKey({1440, 1080, 1215, 375});
+    addResultFrame({50, 1560, 3975, 855});
     const std::array<QString, 2> resultNames{QStringLiteral("x1: az első gyök"), QStringLiteral("x2: a második gyök")};
     for (int i = 0; i < 2; ++i) {
         Label3[i] = makeLabel(Frame2, i == 0 ? QStringLiteral("x1 =") : QStringLiteral("x2 ="),
@@ -116,8 +86,6 @@ void MasodfWindow::Form_Load()
     for (SignLabel *label : Label2)
         label->setCursor(hand);
 }
-
-void MasodfWindow::Form_Activate() { centreOnScreen(this); }
 
 void MasodfWindow::warn(const QString &message) { messages::show(message, messages::Icon::Exclamation, this); }
 

@@ -1,38 +1,24 @@
 #pragma once
 
-#include "shared/formactivate.h"
-
-#include <QDialog>
-
-#include <array>
-
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class SignLabel;
+#include "solvers/solverwindow.h"
 
 // "Másodfokú egyenlet-megoldás": a*x^2 + b*x + c = 0 with unsigned whole
 // coefficients and a sign label before each. Opened modally, one object per
 // opening, so every opening starts from the design state. It keeps its state
 // in its own fields and shares none.
-class MasodfWindow : public WithFormActivate<QDialog> {
+class MasodfWindow : public SolverWindow {
     Q_OBJECT
 public:
     explicit MasodfWindow(QWidget *parent = nullptr);
 
-    QGroupBox *Frame1;                  // "Add meg az együtthatókat:"
     std::array<SignLabel *, 3> Label2;  // signs of a, b, c
     std::array<QLineEdit *, 3> Text1;   // a, b, c
     std::array<QLabel *, 3> Label1;     // "x2", "x", "= 0"
-    QPushButton *Command1;              // "Számítás" / "Újra"
-    QGroupBox *Frame2;                  // "Az eredmények:"
     std::array<QLabel *, 2> Label3;     // "x1 =", "x2 ="
     std::array<QLineEdit *, 2> Text4;   // the roots
 
     void Form_Load();
-    void Form_Activate() override;
-    void Command1_Click();
+    void Command1_Click() override;
     void Label2_Click(int index);
 
 private:

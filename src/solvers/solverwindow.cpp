@@ -1,0 +1,64 @@
+#include "solvers/solverwindow.h"
+
+#include "shared/centring.h"
+#include "shared/texts.h"
+#include "shared/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+SolverWindow::SolverWindow(QWidget *parent, const QString &name, const QString &title, QSize size)
+    : WithFormActivate(parent)
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    setFixedSize(twips::size(size.width(), size.height()));
+}
+
+void SolverWindow::Form_Activate() { centreOnScreen(this); }
+
+namespace {
+QRect pixels(QRect twipsPlace)
+{
+    return twips::rect(twipsPlace.x(), twipsPlace.y(), twipsPlace.width(), twipsPlace.height());
+}
+}  // namespace
+
+void SolverWindow::addCoefficientFrame(const QString &name, QRect place)
+{
+    Frame1 = new QGroupBox(QStringLiteral("Add meg az együtthatókat:"), this);
+    Frame1->setObjectName(name);
+    Frame1->setGeometry(pixels(place));
+}
+
+void SolverWindow::addResultFrame(QRect place)
+{
+    Frame2 = new QGroupBox(QStringLiteral("Az eredmények:"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(pixels(place));
+}
+
+void SolverWindow::addSolveKey(QRect place)
+{
+    Command1 = new QPushButton(texts::kCompute, this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(pixels(place));
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+QLabel *SolverWindow::makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry,
+                                qreal pointSize)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    if (pointSize > 0) {
+        QFont font = label->font();
+        font.setPointSizeF(pointSize);
+        label->setFont(font);
+    }
+    return label;
+}
