@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -101,6 +102,8 @@ QStringList Invariants::check(const QList<MessageRecorder::Shown> &shown, QWidge
         if (*known != Icon::Either && *known != icon)
             violations << QStringLiteral("message box %1 has the wrong icon").arg(describe::quoted(box.text));
     }
+    fractionRefused_ = std::any_of(shown.begin(), shown.end(),
+                                   [](const MessageRecorder::Shown &box) { return box.text == texts::kFraction; });
     checkState(violations);
     checkWindows(violations);
     if (modal)
@@ -167,9 +170,10 @@ void Invariants::checkInfos(QStringList &violations)
         violations << QStringLiteral("infos: alapkod %1 is not the selected option").arg(m.alapkod);
 
     // While a division by zero stands the window skips its check, so what is
-    // typed then stays unchecked until the display changes.
+    // typed then stays unchecked until the display changes; a refused
+    // fraction selects base ten and leaves the display unconverted, likewise.
     const bool checkSkipped = m.szam2 == 0 && m.muvelet == QLatin1String("/");
-    if (checkSkipped) {
+    if (checkSkipped || fractionRefused_) {
         infosUnchecked_ = text;
         haveInfosUnchecked_ = true;
     } else if (haveInfosUnchecked_ && text != infosUnchecked_) {

@@ -17,7 +17,8 @@ class QWidget;
 //   in force is the selected option;
 // - every display holds empty text, a number text its window's check lets
 //   stand (in the informatics window: digits of the selected base), or
-//   (informatics) the division message; the tapes never mention
+//   (informatics) the division message or the unconverted text a refused
+//   fraction left; the tapes never mention
 //   infinity or NaN; the memory indicators read "M" or nothing;
 // - the result fields of an open solver hold empty text or a number as the
 //   Str rule writes it; its sign labels read "+" or "-", its key "Számítás"
@@ -42,4 +43,5 @@ private:
     // stood; it may stay until the display changes again.
     QString infosUnchecked_;
     bool haveInfosUnchecked_ = false;
+    bool fractionRefused_ = false;  // the last event showed the fraction refusal
 };
