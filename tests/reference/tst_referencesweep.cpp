@@ -63,25 +63,8 @@ double angle()
 
 QList<double> poles()
 {
-    QList<double> xs{0,
-                     90,
-                     -90,
-                     180,
-                     270,
-                     360,
-                     89.6,
-                     0.3,
-                     1e-13,
-                     1e15,
-                     1e16,
-                     1e17,
-                     1.8e17,
-                     1e22,
-                     1e30,
-                     1e300,
-                     17999999999999910.0,
-                     999999999999999999999999999999.0,
-                     HUGE_VAL};
+    QList<double> xs{0,    90,   -90,  180,    270,  360,  89.6,  0.3,  1e-13, 1e15, 1e16, 1e17, 1.8e17, 1e22,
+                     1e30, 1e300, 17999999999999910.0, 999999999999999999999999999999.0, HUGE_VAL};
     for (int k = -8; k <= 8; ++k)
         xs << 90.0 * k + 1e-9 << 90.0 * k - 1e-12 << 45.0 * k << 30.0 * k;
     return xs;
@@ -119,16 +102,8 @@ void TestReferenceSweep::sweep_data()
         }
     });
     row("Str rule", [](Findings &f) {
-        QList<double> xs{1e15,
-                         999999999999999.9,
-                         999999999999999.4,
-                         1e-15,
-                         9.9999999999999995e-16,
-                         5e-324,
-                         -0.0,
-                         std::numeric_limits<double>::max(),
-                         0.1 + 0.2,
-                         1.0 / 3};
+        QList<double> xs{1e15, 999999999999999.9, 999999999999999.4, 1e-15, 9.9999999999999995e-16, 5e-324, -0.0,
+                         std::numeric_limits<double>::max(), 0.1 + 0.2, 1.0 / 3};
         for (int i = 0; i < 1500; ++i)
             xs << anyMagnitude(-330, 308) << numbertext::val(typed(17));
         for (const double x : xs)
@@ -157,34 +132,18 @@ void TestReferenceSweep::sweep_data()
         });
     });
     row("root", [](Findings &f) {
-        operation(
-            f, Operation::Root, root,
-            {{-8, 3},
-             {-8, -3},
-             {-8, 2},
-             {-8, 1e30},
-             {-1, 2147483649.0},
-             {-8, 0},
-             {27, 3},
-             {16, 4},
-             {0, -2},
-             {5, 0},
-             {1e300, 3},
-             {2, 1e-29},
-             {1.1793999760579568e-11, -0.037736031506388379}},
-            [] { return qMakePair(anyMagnitude(-300, 300), between(-9, 9) + (between(0, 3) ? 0 : uniform(-1, 1))); });
+        operation(f, Operation::Root, root,
+                  {{-8, 3}, {-8, -3}, {-8, 2}, {-8, 1e30}, {-1, 2147483649.0}, {-8, 0}, {27, 3}, {16, 4},
+                   {0, -2}, {5, 0}, {1e300, 3}, {2, 1e-29}, {1.1793999760579568e-11, -0.037736031506388379}},
+                  [] {
+                      return qMakePair(anyMagnitude(-300, 300), between(-9, 9) + (between(0, 3) ? 0 : uniform(-1, 1)));
+                  });
     });
     const auto wholes = [](Operation op, Result (*fn)(double, double)) {
         return [=](Findings &f) {
             operation(f, op, fn,
-                      {{0, 0},
-                       {0, 6},
-                       {-12, 18},
-                       {10, 0.5},
-                       {12.5, 10},
-                       {1e300, 2},
-                       {9007199254740991.0, 9007199254740990.0},
-                       {9007199254740992.0, 2}},
+                      {{0, 0}, {0, 6}, {-12, 18}, {10, 0.5}, {12.5, 10}, {1e300, 2},
+                       {9007199254740991.0, 9007199254740990.0}, {9007199254740992.0, 2}},
                       [] { return qMakePair(std::floor(anyMagnitude(0, 16)), std::floor(anyMagnitude(0, 8))); });
         };
     };

@@ -25,8 +25,8 @@ QString run(CalculatorWindow &window, Module1 &state, const QString &script);
 }  // namespace testscript
 
 // Runs a script and fails the calling test function when it cannot finish.
-#define RUN_SCRIPT(window, state, script)                                     \
-    do {                                                                      \
+#define RUN_SCRIPT(window, state, script)                                  \
+    do {                                                                    \
         const QString scriptFailure = testscript::run(window, state, script); \
-        QVERIFY2(scriptFailure.isEmpty(), qPrintable(scriptFailure));         \
+        QVERIFY2(scriptFailure.isEmpty(), qPrintable(scriptFailure));       \
     } while (false)
