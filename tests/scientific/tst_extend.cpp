@@ -69,13 +69,8 @@ void TestExtend::keys()
         QCOMPARE(w.Text1->cursorPosition(), display.size());
     };
     row("t:1.2.a", "", "", "all", {texts::kPoints, texts::kDigits});
-    row("MR", "-2.25", "", "all");                         // the shared register
-    row("5 M+ C 3 M+ C MR", "3", "", "all M");             // M+ replaces
-    row("t:27 root 3 =", "3", "27 (gyök)  3 ", "noSign");  // the tape's forms
-    row("2 pow t:-1 =", "0.5", "2^ -1 ", "noSign");
-    row("t:50 % 1 =", "0.5", "50% 1 ", "noSign");
+    row("MR", "-2.25", "", "all");  // the shared register
     row("t:12 Lnko 8 = =", "4", "12 (Lnko)  8 4 ", "noSign");
-    row("2 + 3 = pow 3 =", "125", "5^ 3 ", "noSign");
     row("2 + 3 = C 4 + C 3 =", "7", "3 ", "noSign");  // C keeps the pending operation
     // A tape of 80 characters is kept, a longer one emptied.
     row("t:123456789 + t:123456789 = = = = = = =", "987654312",
@@ -85,15 +80,12 @@ void TestExtend::keys()
     row("0 / 0 =", "0", Z, "C error");
     row("5 M+ C 1 / 0 = C 4 =", "0.25", "4 ", "noSign M");
     row("t:-8 root 2 =", "2", "Negatív számból nem lehet páros gyökkitevőjű gyököt vonni! ", "C error");
-    row("t:10 pow t:400 =", "400", "Az eredmény nem ábrázolható! ", "C error");
     // Function keys: the tape from the operand, from the result, or afresh.
-    row("t:171 n!", "171", "A maximális érték: 170. ", "C error");
     row("t:18 n!", "", "18! ", "all", {texts::kDigits});  // exponent form, refused by the check
     row("7 + 4 n! +", "", "24+", "all");
     row("4 1/x", "0.25", "4 (1/x)  ", "all");
     row("t:30 sin", "0.5", "0.5 (sinx)  ", "all");
     row("t:90 tg", "90", "Nullával nem lehet osztani! ( cos 90° értéke 0 ) ", "C error");
-    row("t:-0 ctg", "-0", "Nullával nem lehet osztani! ( sin 0° értéke 0 ) ", "C error");
     // Inv: C leaves it, 10^x and arc tg stay in it, arc sin leaves it.
     row("Inv", "", "", "inv inverz orange");
     row("Inv C 2 lg", "0.30102999566398", "2 (lgx)  ", "all");

@@ -1,6 +1,8 @@
 // Help: the collection built with the application, contents and search, in
 // unusual set-ups: no home, a home or an installation that cannot be
-// written, two instances, a missing or damaged documentation file.
+// written, two instances, a missing or damaged documentation file; and the
+// end by SIGTERM or SIGHUP, which removes the help's private copy too.
+#include "shared/messages.h"
 #include "shell/application.h"
 #include "shell/helpfiles.h"
 #include "shell/helpviewer.h"
@@ -16,13 +18,17 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -53,37 +59,14 @@ class TestHelp : public QObject {
 private slots:
     void contentsFromTheMenu_data();
     void contentsFromTheMenu();
-    void searchIgnoresAccentsAndSpeaksHungarian();
-    void escapeAndCtrlWClose();
-    void twoInstancesNeverWriteTheInstallation();
+    void twoInstancesSearchAndClose();
     void brokenHelpFileIsNamed_data();
     void brokenHelpFileIsNamed();
+    void endTheLoops_data();
+    void endTheLoops();
+    void endTheProgram_data();
+    void endTheProgram();
 };
-
-void TestHelp::searchIgnoresAccentsAndSpeaksHungarian()
-{
-    HelpViewer viewer;
-    QVERIFY(searchFor(viewer, QString::fromUtf8("memória")) > 0);
-    QVERIFY(searchFor(viewer, "memoria") > 0);
-    QCOMPARE(searchFor(viewer, "xylofonzenekar"), 0);
-    auto *results = viewer.engine()->searchEngine()->resultWidget()->findChild<QTextBrowser *>();
-    QVERIFY(results);
-    const QString shown = results->toPlainText();
-    QVERIFY2(shown.contains(QString::fromUtf8("A keresés nem hozott eredményt.")) && !shown.contains("search"),
-             qPrintable(shown));
-}
-
-void TestHelp::escapeAndCtrlWClose()
-{
-    HelpViewer viewer;
-    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        viewer.showSearch();
-        QApplication::setActiveWindow(&viewer);
-        QVERIFY(viewer.isVisible());
-        QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());  // from the words
-        QVERIFY(!viewer.isVisible());
-    }
-}
 
 // From the menu: contents, search (straight to the words to look for) and
 // back, with the index written in a private copy under the temporary folder,
@@ -135,7 +118,7 @@ void TestHelp::contentsFromTheMenu()
 
 // Each instance works in its own copy and removes it; the installed files
 // are never written.
-void TestHelp::twoInstancesNeverWriteTheInstallation()
+void TestHelp::twoInstancesSearchAndClose()
 {
     const QString folder = helpfiles::findHelpFolder();
     QVERIFY(!folder.isEmpty());
@@ -149,10 +132,23 @@ void TestHelp::twoInstancesNeverWriteTheInstallation()
     first->showContents();
     first.reset();
     QVERIFY(!QDir(firstFolder).exists());
-    // The one left still reads and searches its files.
+    // The one left still reads and searches its files, accents or not, and
+    // speaks Hungarian when nothing is found.
     QVERIFY(searchFor(second, "memoria") > 0);
+    QCOMPARE(searchFor(second, "xylofonzenekar"), 0);
+    const QString shown = second.engine()->searchEngine()->resultWidget()->findChild<QTextBrowser *>()->toPlainText();
+    QVERIFY2(shown.contains(QString::fromUtf8("A keresés nem hozott eredményt.")) && !shown.contains("search"),
+             qPrintable(shown));
     second.showContents();
     QVERIFY(second.page()->toPlainText().contains("Zorvexa"));
+    // Escape and Ctrl+W close it, from the words to look for.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        second.showSearch();
+        QApplication::setActiveWindow(&second);
+        QVERIFY(second.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+        QVERIFY(!second.isVisible());
+    }
     QCOMPARE(snapshot(folder), before);
 }
 
@@ -189,6 +185,82 @@ void TestHelp::brokenHelpFileIsNamed()
         QVERIFY(!window->isVisible() || window == &app.stand());
     app.stand().Command2[4]->click();  // the calculator goes on
     QCOMPARE(app.stand().Text1->text(), QString("4"));
+}
+
+// SIGTERM and SIGHUP end Zorvexa cleanly at any point: the event loops end,
+// a modal box's included, and the shutdown runs (the help's private copy is
+// removed).
+void TestHelp::endTheLoops_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("boxOpen");
+    for (const int signal : {SIGTERM, SIGHUP})
+        for (const bool boxOpen : {false, true})
+            QTest::addRow("%s%s", signal == SIGTERM ? "SIGTERM" : "SIGHUP", boxOpen ? ", a message box open" : "")
+                << signal << boxOpen;
+}
+
+void TestHelp::endTheLoops()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, boxOpen);
+    QString helpCopy;
+    bool boxWasOpen = false, boxReturned = false;
+    {
+        Application app;
+        app.start();
+        app.stand().findChild<QAction *>("tart")->trigger();
+        QVERIFY(app.helpViewer() && app.helpViewer()->isReady());
+        helpCopy = app.helpViewer()->workFolder();
+        QTimer::singleShot(0, &app, [&] {
+            if (!boxOpen)
+                return void(std::raise(signal));
+            QTimer::singleShot(0, [&] {
+                boxWasOpen = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) != nullptr;
+                std::raise(signal);
+            });
+            messages::show("Zorvexa", messages::Icon::None, &app.stand());  // a real box: no handler
+            boxReturned = true;
+        });
+        QTimer::singleShot(10000, [] { QApplication::exit(7); });  // not ended: the test fails
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(boxWasOpen, boxOpen);
+        QCOMPARE(boxReturned, boxOpen);
+        QVERIFY(QDir(helpCopy).exists());
+    }
+    QVERIFY(!QDir(helpCopy).exists());
+}
+
+void TestHelp::endTheProgram_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+void TestHelp::endTheProgram()
+{
+    QFETCH(int, signal);
+    const QString program = QCoreApplication::applicationDirPath() + "/zorvexa";
+    if (!QFile::exists(program))
+        QSKIP("the zorvexa program is not built");
+    QProcess zorvexa;
+    zorvexa.start(program, {});
+    QVERIFY(zorvexa.waitForStarted());
+    // Signalled once it catches the signal: its handlers are in place.
+    const auto catches = [&zorvexa, signal] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(zorvexa.processId()));
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : status.readAll().split('\n'))
+                if (line.startsWith("SigCgt:"))
+                    return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1) != 0;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(catches(), 20000);
+    ::kill(pid_t(zorvexa.processId()), signal);
+    QVERIFY(zorvexa.waitForFinished(10000));
+    QCOMPARE(zorvexa.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(zorvexa.exitCode(), 0);
 }
 
 QTEST_MAIN(TestHelp)

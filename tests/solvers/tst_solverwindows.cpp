@@ -153,8 +153,7 @@ void TestSolverWindows::linearGapThenAgain()
     QCOMPARE(rec.texts(), (QStringList{kMissing, texts::kDigits}));
     QVERIFY(cleared(w));
     QCOMPARE(QApplication::focusWidget(), w.Text1[1]);
-    for (double value : {m.a1, m.b2, m.c2, m.det, m.detx, m.dety})
-        QCOMPARE(value, 0.0);
+    QVERIFY(m.a1 == 0 && m.b2 == 0 && m.c2 == 0 && m.det == 0 && m.detx == 0 && m.dety == 0);
 }
 
 void TestSolverWindows::keysSignsAndActivation()
@@ -169,25 +168,21 @@ void TestSolverWindows::keysSignsAndActivation()
         click(q.Label2[2]);
         QCOMPARE(q.Label2[2]->text(), QString(sign));
     }
-    // A press that ends outside the label is no click.
-    QTest::mousePress(q.Label2[2], Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-    QTest::mouseRelease(q.Label2[2], Qt::LeftButton, Qt::NoModifier, QPoint(-30, 2));
-    QCOMPARE(q.Label2[2]->text(), QStringLiteral("+"));
     // Enter in a field computes nothing.
     enter(q, {"1", "~3", "2"});
     QTest::keyClick(q.Text1[2], Qt::Key_Return);
     QTest::keyClick(q.Text1[2], Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(q.Command1->text(), kCompute);
-    const QList<QWidget *> order{q.Text1[0], q.Text1[1], q.Text1[2], q.Command1, q.Text4[0], q.Text4[1]};
-    for (int i = 0; i + 1 < order.size(); ++i)
-        QCOMPARE(nextTabStop(order[i]), order[i + 1]);
-
     LinearWindow l(m);
     l.show();
     QCOMPARE(l.Label1[6]->cursor().shape(), handCursor().shape());
-    for (size_t k = 1; k < 8; ++k)
-        QCOMPARE(nextTabStop(l.Text1[k]), l.Text1[k + 1]);
-    QCOMPARE(nextTabStop(l.Text1[8]), static_cast<QWidget *>(l.Command1));
+    // Tab: a, b, c, the key, the roots; the linear fields in order, then its key.
+    for (const QList<QWidget *> &order :
+         {QList<QWidget *>{q.Text1[0], q.Text1[1], q.Text1[2], q.Command1, q.Text4[0], q.Text4[1]},
+          QList<QWidget *>{l.Text1[1], l.Text1[2], l.Text1[3], l.Text1[4], l.Text1[5], l.Text1[6], l.Text1[7],
+                           l.Text1[8], l.Command1}})
+        for (int i = 0; i + 1 < order.size(); ++i)
+            QCOMPARE(nextTabStop(order[i]), order[i + 1]);
     QVERIFY(rec.shown.isEmpty());
     // Activation from another window centres a solver window.
     for (QDialog *w : {static_cast<QDialog *>(&q), static_cast<QDialog *>(&l)}) {

@@ -46,7 +46,6 @@ void TestStand::keys()
     row("t:9 nk:- t:4 nk:", "5", "9-4 ", "");
     row("1 nk:, t:5 CLR 1 nk:. t:5", "1.5", "", "");
     row("t:1+", "", "", "", {texts::kDigits});  // the main keyboard's plus is typed
-    row("M+ MR", "0", "", "M");
     row("4 2 M+ C t:.5 M+ C MR", ".5", "", "M");  // one register, replaced
     row("5 M+ MC MR", "0", "", "");
 }
