@@ -13,7 +13,6 @@
 #include "support/messagerecorder.h"
 #include "support/script.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
