@@ -99,6 +99,7 @@ void TestInfos::script()
     row("1 / 2 =", "0.5");                                                   // ten: a quotient gets a zero
     row("b:2 1 1 + 1 = CLR + 1 =", "1", "", "szam1=0");                      // outside ten it takes eredmeny
     row("b:16 1 F + * 2 = 1 - +", "", "", "options=0 valto=0 db=2 sign=1");  // valto stays, then toggles
+    row("b:16 1 F + * 2 =", "3E", "", "options=10 db=0 op=");                // = gives the options back
     row("1 2 + activate 3 =", "3", "", "op=");                               // activation drops the operation
     // The division lock, in every base.
     row("1 / 0 =", Z, "", "digits=0 keys=off options=10 op=/ hibas=0");
@@ -115,7 +116,8 @@ void TestInfos::script()
     row("b:2 t:" + ones64 + " +/- +/-", " " + ones64);
     row("b:2 t:" + ones64 + " +/- home del t:1 +/- +/-", QString(65, '1'));
     // Results and operands that cannot be written or read.
-    row("t:99999999 * t:99999999 =", "", "DD");  // exponent form, refused twice
+    row("b:16 t:10000000000000 * 2 =", "2", "L", "op=");  // 2^53 is not written; the display stays
+    row("t:99999999 * t:99999999 =", "", "DD");           // exponent form, refused twice
     row("b:2 t:" + ones54 + " +", ones54, "L", "op= db=0 szam1=0");
 }
 

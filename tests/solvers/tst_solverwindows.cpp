@@ -66,7 +66,7 @@ private slots:
     void quadratic();
     void linearSystems();
     void linearGapThenAgain();
-    void keysSignsAndActivation();
+    void keysAndSigns();
 };
 
 // The coefficients ("~": the sign label clicked to "-"), the message (an
@@ -141,7 +141,7 @@ void TestSolverWindows::linearGapThenAgain()
     QCOMPARE(m.folytat, false);
 }
 
-void TestSolverWindows::keysSignsAndActivation()
+void TestSolverWindows::keysAndSigns()
 {
     MessageRecorder rec;
     Module1 m;
