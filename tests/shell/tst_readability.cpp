@@ -1,8 +1,8 @@
 // Readable in every theme and at every text size: each control's text
 // against the face behind it, in a light and a dark palette, in both colour
 // schemes, locked and unlocked; each caption within its control at the
-// default desktop font and at 1.25 and 1.5 times its size; help pages
-// without colours of their own.
+// default desktop font and at 1.25 and 1.5 times its size, and named as it
+// reads for a screen reader; help pages without colours of their own.
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
 #include "shared/module1.h"
@@ -13,7 +13,7 @@
 #include "support/messagerecorder.h"
 #include "support/script.h"
 
-#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -33,16 +33,13 @@
 #include <memory>
 
 namespace {
-
-// Relative luminance and contrast ratio as the accessibility guidelines define them.
-double luminance(const QColor &c)
-{
-    const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
-}
-
+// The contrast ratio of the accessibility guidelines, from relative luminance.
 double contrast(const QColor &a, const QColor &b)
 {
+    const auto luminance = [](const QColor &c) {
+        const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
@@ -50,90 +47,73 @@ double contrast(const QColor &a, const QColor &b)
 QPalette darkPalette()
 {
     QPalette p(QColor(53, 53, 53), QColor(53, 53, 53));
-    p.setColor(QPalette::WindowText, Qt::white);
-    p.setColor(QPalette::ButtonText, Qt::white);
-    p.setColor(QPalette::Text, Qt::white);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        p.setColor(role, Qt::white);
+        p.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
+    }
     p.setColor(QPalette::Base, QColor(35, 35, 35));
     p.setColor(QPalette::Highlight, QColor(42, 130, 218));
     p.setColor(QPalette::HighlightedText, Qt::white);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        p.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
     return p;
 }
 
-// What shows behind a control that paints no face of its own.
-QColor backdrop(const QWidget *w)
-{
-    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
-        if (p->autoFillBackground() || p->isWindow())
-            return p->palette().color(p->backgroundRole());
-    return QApplication::palette().color(QPalette::Window);
-}
-
-// Every control whose text falls short, with its ratio.
-QStringList unreadable(QWidget *window)
+// The problems of a window's visible controls: with `colours`, a text short
+// of 4.5 (3 when locked) against the face behind it; otherwise a caption
+// whose ink does not fit its room, and a key or field without an accessible
+// name, or a control whose name is not the caption it shows.
+QStringList problems(QWidget *window, bool colours)
 {
     QStringList found;
     for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(window))
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        const auto *label = qobject_cast<QLabel *>(w);
+        const bool key = qobject_cast<QPushButton *>(w), field = qobject_cast<QLineEdit *>(w);
+        const QString caption = button ? QString(button->text()).remove('&') : label ? label->text() : QString();
+        if (!w->isVisibleTo(window))  // e.g. the menu bar's overflow key
             continue;
+        const QString where = w->objectName() + " '" + caption + "'";
         const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
         const QPalette &p = w->palette();
-        QColor text, face;
-        if (auto *key = qobject_cast<QPushButton *>(w)) {
-            if (key->text().isEmpty())
-                continue;
-            text = p.color(group, QPalette::ButtonText), face = p.color(group, QPalette::Button);
-        } else if (qobject_cast<QLineEdit *>(w)) {
-            text = p.color(group, QPalette::Text), face = p.color(group, QPalette::Base);
-        } else if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w) || qobject_cast<QGroupBox *>(w)) {
-            text = p.color(group, w->foregroundRole());
-            face = w->autoFillBackground() ? p.color(group, w->backgroundRole()) : backdrop(w);
-        } else {
-            continue;
+        const QWidget *under = w;  // what shows behind a control that paints no face of its own
+        while (!under->autoFillBackground() && !under->isWindow())
+            under = under->parentWidget();
+        QColor face =
+            under == w ? p.color(group, w->backgroundRole()) : under->palette().color(under->backgroundRole());
+        if (colours &&
+            (field || (key && !caption.isEmpty()) || (!key && (button || label || qobject_cast<QGroupBox *>(w))))) {
+            const QColor text = p.color(group, key     ? QPalette::ButtonText
+                                               : field ? QPalette::Text
+                                                       : w->foregroundRole());
+            face = key ? p.color(group, QPalette::Button) : field ? p.color(group, QPalette::Base) : face;
+            if (contrast(text, face) < (w->isEnabled() ? 4.5 : 3.0))
+                found << where + " " + text.name() + " on " + face.name();
         }
-        const double ratio = contrast(text, face), need = w->isEnabled() ? 4.5 : 3.0;
-        if (ratio < need)
-            found << QStringLiteral("%1 %2 on %3: %4")
-                         .arg(w->objectName(), text.name(), face.name())
-                         .arg(ratio, 0, 'f', 2);
-    }
-    return found;
-}
-
-// Every caption wider or taller than the room its control gives it.
-QStringList clipped(QWidget *window)
-{
-    QStringList found;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        QString caption;
-        QRect room;
-        if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            caption = QString(button->text()).remove('&');
+        if (colours)
+            continue;
+        QRect room = w->contentsRect();
+        if (button) {
             QStyleOptionButton option;
             option.initFrom(button);
-            const bool radio = qobject_cast<QRadioButton *>(w);
-            room = w->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents
-                                                    : (qobject_cast<QPushButton *>(w) ? QStyle::SE_PushButtonContents
-                                                                                      : QStyle::SE_CheckBoxContents),
+            room = w->style()->subElementRect(qobject_cast<const QRadioButton *>(w) ? QStyle::SE_RadioButtonContents
+                                              : key                                 ? QStyle::SE_PushButtonContents
+                                                                                    : QStyle::SE_CheckBoxContents,
                                               &option, w);
-        } else if (auto *label = qobject_cast<QLabel *>(w)) {
-            if (label->wordWrap() || Qt::mightBeRichText(label->text()))
-                continue;
-            caption = label->text(), room = label->contentsRect();
         }
-        if (caption.isEmpty() || !w->isVisibleTo(window))
-            continue;
         // The ink of the caption: what a clipped caption would lose.
         const QSize ink = QFontMetrics(w->font()).tightBoundingRect(caption).size();
-        if (ink.width() > room.width() || ink.height() > room.height())
-            found << QStringLiteral("%1 '%2': %3x%4 in %5x%6")
-                         .arg(w->objectName(), caption)
-                         .arg(ink.width())
-                         .arg(ink.height())
-                         .arg(room.width())
-                         .arg(room.height());
+        const bool plain = button || (label && !label->wordWrap() && !Qt::mightBeRichText(caption));
+        if (plain && !caption.isEmpty() && (ink.width() > room.width() || ink.height() > room.height()))
+            found << where + " clipped";
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+        const QString name = iface ? iface->text(QAccessible::Name) : QString();
+        const QString shown = button || (label && !label->accessibleName().isEmpty()) ? caption
+                              : qobject_cast<QGroupBox *>(w) ? static_cast<QGroupBox *>(w)->title()
+                                                             : QString();
+        if ((!shown.isEmpty() && name != shown) || ((button || field) && name.isEmpty()))
+            found << where + " named '" + name + "'";
     }
+    if (window->windowTitle().isEmpty())
+        found << window->objectName() + ": no window title";
     return found;
 }
 
@@ -145,11 +125,9 @@ std::unique_ptr<QWidget> build(const QString &name, Module1 &m)
         return std::make_unique<ExtendWindow>(m);
     if (name == QLatin1String("infos"))
         return std::make_unique<InfosWindow>(m);
-    if (name == QLatin1String("masodf"))
-        return std::make_unique<MasodfWindow>();
-    return std::make_unique<LinearWindow>(m);
+    return name == QLatin1String("masodf") ? std::unique_ptr<QWidget>(new MasodfWindow)
+                                           : std::make_unique<LinearWindow>(m);
 }
-
 }  // namespace
 
 class TestReadability : public QObject {
@@ -163,31 +141,28 @@ private slots:
     void helpFollowsThePalette();
 };
 
+// Each window unlocked, locked, in inverse mode, in both palettes; the
+// standard window also in its colour scheme, and with the palette changed
+// after it was built.
 void TestReadability::contrast_data()
 {
     QTest::addColumn<bool>("dark");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("colourful");
-    QTest::addColumn<bool>("themeChange");  // the other palette comes after the window
-    const struct {
-        const char *window, *state, *script;
-    } states[] = {
-        {"stand", "unlocked", "1 + 2 = M+"}, {"stand", "locked", "M+ 1 / 0 ="},
-        {"extend", "unlocked", "1 + 2 = M+"}, {"extend", "locked", "M+ 1 / 0 ="}, {"extend", "inverse", "M+ Inv"},
-        {"infos", "unlocked", "1 + 2 = M+"}, {"infos", "locked", "M+ 1 / 0 ="},
-        {"masodf", "as opened", ""}, {"linear", "as opened", ""},
-    };
-    for (bool dark : {false, true})
+    QTest::addColumn<bool>("themeChange");
+    const char *const states[][2] = {{"stand", "1 + 2 = M+"},  {"stand", "M+ 1 / 0 ="}, {"extend", "1 + 2 = M+"},
+                                     {"extend", "M+ 1 / 0 ="}, {"extend", "M+ Inv"},    {"infos", "1 + 2 = M+"},
+                                     {"infos", "M+ 1 / 0 ="},  {"masodf", ""},          {"linear", ""}};
+    for (const bool dark : {false, true})
         for (const auto &s : states)
-            for (bool colourful : {false, true})
-                if (!colourful || QLatin1String(s.window) == QLatin1String("stand"))
-                    QTest::addRow("%s %s %s%s", dark ? "dark" : "light", s.window, s.state,
-                                  colourful ? " colourful" : "")
-                        << dark << s.window << s.script << colourful << false;
-    for (bool colourful : {false, true})
-        QTest::addRow("light to dark stand%s", colourful ? " colourful" : "")
-            << true << "stand" << "M+ 1 / 0 =" << colourful << true;
+            for (const bool colourful : {false, true})
+                if (!colourful || s[0] == QLatin1String("stand"))
+                    QTest::addRow("%s %s %s%s", dark ? "dark" : "light", s[0], s[1], colourful ? " colourful" : "")
+                        << dark << s[0] << s[1] << colourful << false;
+    for (const bool colourful : {false, true})
+        QTest::addRow("light to dark%s", colourful ? " colourful" : "") << true << "stand"
+                                                                        << "M+ 1 / 0 =" << colourful << true;
 }
 
 void TestReadability::contrast()
@@ -220,7 +195,7 @@ void TestReadability::contrast()
         // What has no described colour takes the new desktop's.
         QCOMPARE(w->findChild<QPushButton *>("Command6")->palette().color(QPalette::Button), QColor(53, 53, 53));
     }
-    const QStringList found = unreadable(w.get());
+    const QStringList found = problems(w.get(), true);
     QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
 }
 
@@ -245,7 +220,7 @@ void TestReadability::captions()
     Module1 m;
     const std::unique_ptr<QWidget> w = build(window, m);
     w->show();
-    const QStringList found = clipped(w.get());
+    const QStringList found = problems(w.get(), false);
     if (window == QLatin1String("masodf") && scale == 1.0)
         QEXPECT_FAIL("", "the layout's 375-twip result label is 1 pixel short of \"x1 =\" in 8-point DejaVu Sans",
                      Continue);
@@ -257,9 +232,9 @@ void TestReadability::captions()
     }
 }
 
+// No colour of their own: the help viewer's palette colours the pages.
 void TestReadability::helpFollowsThePalette()
 {
-    // No colour of their own: the help viewer's palette colours the pages.
     const QDir folder(QStringLiteral(QT_TESTCASE_SOURCEDIR "/resources/help"));
     const QRegularExpression colour(QStringLiteral("color|(?<!&)#[0-9a-f]{3,6}\\b"),
                                     QRegularExpression::CaseInsensitiveOption);

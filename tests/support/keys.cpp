@@ -18,18 +18,10 @@ void type(QWidget *widget, const QString &text)
 namespace {
 Qt::Key keypadCode(QChar key)
 {
-    Qt::Key code = Qt::Key_unknown;
-    switch (key.unicode()) {
-    case '+': code = Qt::Key_Plus; break;
-    case '-': code = Qt::Key_Minus; break;
-    case '*': code = Qt::Key_Asterisk; break;
-    case '/': code = Qt::Key_Slash; break;
-    case ',': code = Qt::Key_Comma; break;
-    case '.': code = Qt::Key_Period; break;
-    case '\r': code = Qt::Key_Enter; break;
-    default: break;
-    }
-    return code;
+    static const QHash<QChar, Qt::Key> codes{{'+', Qt::Key_Plus},  {'-', Qt::Key_Minus}, {'*', Qt::Key_Asterisk},
+                                             {'/', Qt::Key_Slash}, {',', Qt::Key_Comma}, {'.', Qt::Key_Period},
+                                             {'\r', Qt::Key_Enter}};
+    return codes.value(key, Qt::Key_unknown);
 }
 }  // namespace
 

@@ -16,8 +16,8 @@ namespace {
 QPushButton *findKey(CalculatorWindow &w, const QString &word)
 {
     static const QHash<QString, QString> shortNames{
-        {"n!", "n !"},   {"lg", "lg x"},   {"ln", "ln x"},          {"sin", "sin x"},      {"cos", "cos x"},
-        {"tg", "tg x"},  {"ctg", "ctg x"}, {"pow", "Hatványozás"}, {"root", "Gyökvonás"}, {"CLR", "C"}};
+        {"n!", "n !"},  {"lg", "lg x"},   {"ln", "ln x"},         {"sin", "sin x"},      {"cos", "cos x"},
+        {"tg", "tg x"}, {"ctg", "ctg x"}, {"pow", "Hatványozás"}, {"root", "Gyökvonás"}, {"CLR", "C"}};
     bool isDigit = false;
     const int digit = word.toInt(&isDigit, 16);
     if (word.size() == 1 && isDigit && digit < int(w.Command2.size()))
@@ -33,15 +33,9 @@ QPushButton *findKey(CalculatorWindow &w, const QString &word)
 
 double *stateMember(Module1 &m, const QString &name)
 {
-    if (name == QLatin1String("memoria"))
-        return &m.memoria;
-    if (name == QLatin1String("szam1"))
-        return &m.szam1;
-    if (name == QLatin1String("szam2"))
-        return &m.szam2;
-    if (name == QLatin1String("eredmeny"))
-        return &m.eredmeny;
-    return nullptr;
+    const QHash<QString, double *> members{
+        {"memoria", &m.memoria}, {"szam1", &m.szam1}, {"szam2", &m.szam2}, {"eredmeny", &m.eredmeny}};
+    return members.value(name);
 }
 
 }  // namespace
