@@ -103,7 +103,8 @@ void EventDriver::finish()
     QTimer::singleShot(0, this, [] { QApplication::exit(3); });
 }
 
-void EventDriver::perform(Category category, const QString &what, const std::function<void()> &act)
+void EventDriver::perform(Category category, const QString &what, const std::function<void()> &act,
+                          const resultcheck::After &check)
 {
     const std::int64_t number = ++count_;
     eventlog::record(number, what);
@@ -113,7 +114,11 @@ void EventDriver::perform(Category category, const QString &what, const std::fun
     ++perCategory_[category];
     act();
     messages_ += recorder_.shown.size();
-    const QStringList violations = invariants_.check(recorder_.shown, QApplication::activeModalWidget());
+    QStringList violations;
+    if (check) {
+        violations = check(recorder_.shown);
+    }
+    violations += invariants_.check(recorder_.shown, QApplication::activeModalWidget());
     recorder_.clear();
     if (!violations.isEmpty())
         fail(violations);
@@ -154,15 +159,28 @@ void EventDriver::activate(QWidget *window)
             [window] { QApplication::setActiveWindow(window); });
 }
 
-void EventDriver::click(QPushButton *key, const QString &what, Category category)
+void EventDriver::click(QPushButton *key, const QString &what, Category category, const resultcheck::After &check)
 {
     const bool mouse = rng_.oneIn(8);
-    perform(category, what + (mouse ? QStringLiteral(" (mouse)") : QString()), [key, mouse] {
-        if (mouse)
-            QTest::mouseClick(key, Qt::LeftButton);
-        else
-            key->click();
-    });
+    perform(
+        category, what + (mouse ? QStringLiteral(" (mouse)") : QString()),
+        [key, mouse] {
+            if (mouse)
+                QTest::mouseClick(key, Qt::LeftButton);
+            else
+                key->click();
+        },
+        check);
+}
+
+resultcheck::After EventDriver::checkOfKey(QMainWindow *window, QPushButton *key)
+{
+    const QString name = key->objectName();
+    if (name == QLatin1String("Command7"))
+        return resultcheck::equals(app_, window);
+    if (qobject_cast<ExtendWindow *>(window) && name.startsWith(QLatin1String("Command8_")))
+        return resultcheck::functionKey(app_, name.mid(9).toInt());
+    return {};
 }
 
 namespace {
@@ -228,8 +246,13 @@ void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
     }
     case Choice::Keypad: {
         const keyboard::Key key = keyboard::keypadKey(rng_);
-        perform(KeypadKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(display)),
-                [display, key] { keyboard::press(display, key); });
+        // Enter in the standard and scientific displays is "=".
+        const bool enter = (key.code == Qt::Key_Enter || key.code == Qt::Key_Return) &&
+                           !qobject_cast<InfosWindow *>(window);
+        perform(
+            KeypadKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(display)),
+            [display, key] { keyboard::press(display, key); },
+            enter ? resultcheck::equals(app_, window) : resultcheck::After());
         break;
     }
     case Choice::Editing: {
@@ -285,7 +308,7 @@ void EventDriver::clickKey(QMainWindow *window)
     if (enabled.isEmpty())
         fail({QStringLiteral("%1 has no enabled key").arg(window->objectName())});
     QPushButton *key = rng_.pick(enabled);
-    click(key, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(key), key->text()), KeyClick);
+    click(key, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(key), key->text()), KeyClick, checkOfKey(window, key));
 }
 
 void EventDriver::typeEvent(QLineEdit *display, Category category, const QString &text)
@@ -316,7 +339,8 @@ void EventDriver::baseOptionEvent()
                 [option, key] {
                     option->setFocus();
                     keyboard::press(option, key);
-                });
+                },
+                resultcheck::baseChange(app_));
         return;
     }
     const bool mouse = rng_.oneIn(5);
@@ -328,5 +352,6 @@ void EventDriver::baseOptionEvent()
                     QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
                 else
                     option->click();
-            });
+            },
+            resultcheck::baseChange(app_));
 }

@@ -31,6 +31,7 @@ void EventDriver::printSummary() const
                 static_cast<long long>(count_), static_cast<long long>(messages_),
                 realBoxes_ ? qPrintable(QStringLiteral("%1 real, closed by a timer").arg(realBoxesShown_)) : "recorded",
                 static_cast<long long>(modalsOpened_));
+    std::printf("  %-18s %lld\n", "results judged", resultcheck::judged());
     for (int c = 0; c < CategoryCount; ++c)
         std::printf("  %-18s %lld\n", kCategoryNames[c], static_cast<long long>(perCategory_[size_t(c)]));
     memory_.print();

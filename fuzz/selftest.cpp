@@ -2,6 +2,7 @@
 
 #include "invariants.h"
 #include "numberforms.h"
+#include "resultcheck.h"
 
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
@@ -13,7 +14,9 @@
 #include "solvers/masodfwindow.h"
 #include "standard/standwindow.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
@@ -185,12 +188,148 @@ void invariants()
     reported(invariants, QStringLiteral("linear.Text1(8)"), "a result without its sign place", {}, &linear);
 }
 
+// A result check must report a wrong shown result and pass the right one.
+void judged(const resultcheck::After &check, bool wrong, const QString &what,
+            const resultcheck::Shown &shown = {})
+{
+    if (!check) {
+        expect(false, what + ": no check was made");
+        return;
+    }
+    const QStringList found = check(shown);
+    if (wrong)
+        expect(!found.isEmpty(), what + " is reported");
+    else
+        expect(found.isEmpty(), what + " passes (" + found.join("; ") + ")");
+}
+
+void results()
+{
+    MessageRecorder recorder;
+    Application app;
+    app.start();
+    Module1 &m = app.state();
+
+    StandWindow &stand = app.stand();
+    for (const auto &[shown, wrong] : {std::pair{"5", false}, std::pair{"6", true}, std::pair{"", true}}) {
+        m.szam1 = 2;
+        m.muvelet = QStringLiteral("+");
+        setQuietly(stand.Text1, QStringLiteral("3"));
+        const resultcheck::After check = resultcheck::equals(app, &stand);
+        setQuietly(stand.Text1, QString::fromLatin1(shown));
+        judged(check, wrong, QStringLiteral("2+3 shown as '%1'").arg(shown));
+    }
+    // The last shown digit may differ by one, no more.
+    for (const auto &[shown, wrong] : {std::pair{"0.333333333333334", false}, std::pair{"0.333333333333336", true}}) {
+        m.szam1 = 1;
+        m.muvelet = QStringLiteral("/");
+        setQuietly(stand.Text1, QStringLiteral("3"));
+        const resultcheck::After check = resultcheck::equals(app, &stand);
+        setQuietly(stand.Text1, QString::fromLatin1(shown));
+        judged(check, wrong, QStringLiteral("1/3 shown as '%1'").arg(shown));
+    }
+    // A division by zero must be refused, not shown.
+    m.szam1 = 1;
+    m.muvelet = QStringLiteral("/");
+    setQuietly(stand.Text1, QStringLiteral("0"));
+    resultcheck::After check = resultcheck::equals(app, &stand);
+    setQuietly(stand.Text1, QStringLiteral("7"));
+    judged(check, true, QStringLiteral("1/0 shown as a number"));
+    // A result in exponent form may leave the display empty (its check refuses it).
+    m.szam1 = 1e14;
+    m.muvelet = QStringLiteral("*");
+    setQuietly(stand.Text1, QStringLiteral("100"));
+    check = resultcheck::equals(app, &stand);
+    setQuietly(stand.Text1, QString());
+    judged(check, false, QStringLiteral("1E+16 refused by the display"));
+    // Without a pending operation "=" leaves the display.
+    m.muvelet.clear();
+    setQuietly(stand.Text1, QStringLiteral("42"));
+    check = resultcheck::equals(app, &stand);
+    setQuietly(stand.Text1, QStringLiteral("0"));
+    judged(check, true, QStringLiteral("'=' with nothing pending changing the display"));
+
+    ExtendWindow &extend = app.extend();
+    m.inverz = false;
+    setQuietly(extend.Text1, QStringLiteral("0"));
+    check = resultcheck::functionKey(app, 8);  // sin x
+    setQuietly(extend.Text1, QStringLiteral("1"));
+    judged(check, true, QStringLiteral("sin 0 shown as 1"));
+    setQuietly(extend.Text1, QStringLiteral("0"));
+    extend.Label3->setText(QString());
+    check = resultcheck::functionKey(app, 12);  // ctg x
+    judged(check, true, QStringLiteral("ctg 0 without its refusal"));
+    m.inverz = true;
+    setQuietly(extend.Text1, QStringLiteral("1"));
+    check = resultcheck::functionKey(app, 6);  // 10^x
+    setQuietly(extend.Text1, QStringLiteral("10"));
+    judged(check, false, QStringLiteral("10^1 shown as 10"));
+    m.inverz = false;
+    m.szam1 = 2;
+    m.muvelet = QStringLiteral("^");
+    setQuietly(extend.Text1, QStringLiteral("10"));
+    check = resultcheck::equals(app, &extend);
+    setQuietly(extend.Text1, QStringLiteral("1023"));
+    judged(check, true, QStringLiteral("2^10 shown as 1023"));
+
+    InfosWindow &infos = app.infos();
+    m.alapkod = 9;
+    setQuietly(infos.Text1, QStringLiteral("FF"));
+    check = resultcheck::baseChange(app);
+    m.alapkod = 0;
+    setQuietly(infos.Text1, QStringLiteral("11111110"));
+    judged(check, true, QStringLiteral("FF in binary shown as 11111110"));
+    m.alapkod = 9;
+    setQuietly(infos.Text1, QStringLiteral("FF"));
+    check = resultcheck::baseChange(app);
+    m.alapkod = 0;
+    setQuietly(infos.Text1, QStringLiteral("11111111"));
+    judged(check, false, QStringLiteral("FF in binary shown as 11111111"));
+    m.alapkod = 0;
+    m.szam1 = 5;
+    m.muvelet = QStringLiteral("-");
+    setQuietly(infos.Text1, QStringLiteral("11"));
+    check = resultcheck::equals(app, &infos);
+    setQuietly(infos.Text1, QStringLiteral("11"));
+    judged(check, true, QStringLiteral("5-3 in binary shown as 11"));
+    m.alapkod = radix::kBaseTenOption;
+    m.muvelet.clear();
+    setQuietly(infos.Text1, QString());
+
+    // The solvers: the real key computes, then a wrong root is put in.
+    for (bool wrong : {false, true}) {
+        MasodfWindow masodf;
+        masodf.Text1[0]->setText(QStringLiteral("1"));
+        masodf.Text1[1]->setText(QStringLiteral("3"));
+        masodf.Text1[2]->setText(QStringLiteral("2"));
+        check = resultcheck::solver(&masodf);
+        masodf.Command1->click();
+        if (wrong)
+            masodf.Text4[1]->setText(QStringLiteral("-2.1"));
+        judged(check, wrong, QStringLiteral("x^2+3x+2 = 0 %1").arg(wrong ? "with a wrong root" : "as solved"),
+               recorder.shown);
+    }
+    for (bool wrong : {false, true}) {
+        LinearWindow linear(m);
+        const char *typed[] = {"", "1", "1", "1", "2", "3", "5"};  // x + y = 3, x + 2y = 5
+        for (int k = 1; k <= 6; ++k)
+            linear.Text1[size_t(k)]->setText(QString::fromLatin1(typed[k]));
+        check = resultcheck::solver(&linear);
+        linear.Command1->click();
+        if (wrong)
+            linear.Text1[8]->setText(QStringLiteral(" 3"));
+        judged(check, wrong, QStringLiteral("the linear system %1").arg(wrong ? "with a wrong y" : "as solved"),
+               recorder.shown);
+    }
+}
+
 }  // namespace
 
 int run()
 {
     forms();
     invariants();
+    results();
     std::printf("selftest: %d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }
