@@ -92,10 +92,12 @@ bool exponentForm(const Expected &expected)
 
 // A value key of the standard or scientific window: the display after it,
 // or its refusal on the tape (keys locked).
+// `tapeKept`: the tape shows what a result adds to it, so an old refusal
+// still on it is no refusal of this key.
 void judgeDecimal(const Expected &expected, const QString &what, const QString &shownText, const QString &tape,
-                  bool newlyLocked, double x, QStringList &out)
+                  bool tapeKept, bool newlyLocked, double x, QStringList &out)
 {
-    const std::optional<::Refusal> refused = tapeRefusal(tape, x);
+    const std::optional<::Refusal> refused = tapeKept ? std::nullopt : tapeRefusal(tape, x);
     if (expected.ok()) {
         if (refused)
             out << QStringLiteral("%1: the tape refuses with %2, the reference expects %3")
@@ -321,6 +323,7 @@ After equals(Application &app, QMainWindow *window)
     const double a = m.szam1;
     const double b = numbertext::val(text);
     const bool lockedBefore = !calc->Command5[0]->isEnabled();
+    const QString tapeBefore = tape->text();
     std::optional<Expected> expected;
     if (extend) {
         if (const auto op = scientificOperation(sign))
@@ -342,7 +345,9 @@ After equals(Application &app, QMainWindow *window)
             return out;
         }
         const bool newlyLocked = !lockedBefore && !calc->Command5[0]->isEnabled();
-        judgeDecimal(*expected, what, now, tape->text(), newlyLocked, 0, out);
+        const QString tapeNow = tape->text();
+        const bool tapeKept = tapeNow == tapeBefore + text + QLatin1Char(' ');
+        judgeDecimal(*expected, what, now, tapeNow, tapeKept, newlyLocked, 0, out);
         return out;
     };
 }
@@ -383,7 +388,7 @@ After functionKey(Application &app, int index)
                                       quoted(text));
         crossCheckVal(text, x, out);
         const bool newlyLocked = !lockedBefore && !w->Command5[0]->isEnabled();
-        judgeDecimal(expected, what, w->Text1->text(), w->Label3->text(), newlyLocked, x, out);
+        judgeDecimal(expected, what, w->Text1->text(), w->Label3->text(), false, newlyLocked, x, out);
         return out;
     };
 }
