@@ -101,6 +101,12 @@ QStringList Invariants::check(const QList<MessageRecorder::Shown> &shown, QWidge
         if (*known != Icon::Either && *known != icon)
             violations << QStringLiteral("message box %1 has the wrong icon").arg(describe::quoted(box.text));
     }
+    for (const MessageRecorder::Shown &box : shown) {
+        if (box.text == texts::kFraction && app_.isLoaded(View::Informatics)) {
+            infosKeptFraction_ = app_.infos().Text1->text();
+            haveInfosKeptFraction_ = true;
+        }
+    }
     checkState(violations);
     checkWindows(violations);
     if (modal)
@@ -175,12 +181,15 @@ void Invariants::checkInfos(QStringList &violations)
     } else if (haveInfosUnchecked_ && text != infosUnchecked_) {
         haveInfosUnchecked_ = false;
     }
+    if (haveInfosKeptFraction_ && text != infosKeptFraction_)
+        haveInfosKeptFraction_ = false;
     int base = 10;
     for (int i = 0; i < radix::kOptionCount; ++i)
         if (w.Option1[size_t(i)]->isChecked())
             base = radix::baseOf(i);
     const bool allowed = numberforms::isCheckedDisplayText(text, base) || text == texts::kDivisionByZero ||
-                         checkSkipped || (haveInfosUnchecked_ && text == infosUnchecked_);
+                         checkSkipped || (haveInfosUnchecked_ && text == infosUnchecked_) ||
+                         haveInfosKeptFraction_;
     if (!allowed)
         violations << QStringLiteral("infos.Text1 holds %1, which its check refuses in base %2")
                           .arg(describe::quoted(text, 120))

@@ -42,4 +42,8 @@ private:
     // stood; it may stay until the display changes again.
     QString infosUnchecked_;
     bool haveInfosUnchecked_ = false;
+    // A fraction refused at a base change stays as it was written while
+    // base ten is selected again, until the display changes.
+    QString infosKeptFraction_;
+    bool haveInfosKeptFraction_ = false;
 };

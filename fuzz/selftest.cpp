@@ -169,6 +169,14 @@ void invariants()
     reported(invariants, QStringLiteral("infos.Text1"), "a changed text after the division");
     setQuietly(infos.Text1, QString());
     clean(invariants, "the informatics window emptied");
+    infos.Option1[radix::kBaseTenOption]->click();
+    setQuietly(infos.Text1, QStringLiteral(".a"));
+    const QStringList keptViolations = invariants.check({{texts::kFraction, messages::Icon::Exclamation}}, nullptr);
+    expect(keptViolations.isEmpty(), "a hexadecimal fraction kept in base 10 after its refusal passes (" +
+                                         keptViolations.join("; ") + ")");
+    setQuietly(infos.Text1, QStringLiteral(".ab"));
+    reported(invariants, QStringLiteral("infos.Text1"), "that fraction changed in base 10");
+    setQuietly(infos.Text1, QString());
 
     app.extend().show();
     reported(invariants, QStringLiteral("2 calculator windows"), "two visible calculator windows");
