@@ -52,8 +52,23 @@ public:
 
 private:
     enum Category {
-        KeyClick, Typing, OtherCharacters, LongText, Paste, KeypadKey, EditingKey, BaseOption,
-        ViewSwitch, Activation, Options, Solver, SolverEvent, About, Help, DoubleClick, CategoryCount
+        KeyClick,
+        Typing,
+        OtherCharacters,
+        LongText,
+        Paste,
+        KeypadKey,
+        EditingKey,
+        BaseOption,
+        ViewSwitch,
+        Activation,
+        Options,
+        Solver,
+        SolverEvent,
+        About,
+        Help,
+        DoubleClick,
+        CategoryCount
     };
 
     void chunk();

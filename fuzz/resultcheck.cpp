@@ -33,7 +33,8 @@ namespace {
 
 using reference::Expected;
 
-long long judgedCount = 0;
+enum Kind { Equals, InfosEquals, FunctionKey, BaseChange, Quadratic, Linear, KindCount };
+long long counts[KindCount] = {};
 
 QString quoted(const QString &text) { return describe::quoted(text, 80); }
 
@@ -114,10 +115,11 @@ void judgeDecimal(const Expected &expected, const QString &what, const QString &
     const std::optional<::Refusal> wanted = productRefusal(expected.refusal);
     if (refused && wanted && *refused == *wanted)
         return;
-    if (refused || (newlyLocked && tape.trimmed().isEmpty()))
-        return out << QStringLiteral("%1: the tape reads %2, the reference refuses: %3")
-                          .arg(what, quoted(tape), reference::describe(expected)),
-               void();
+    if (refused || (newlyLocked && tape.trimmed().isEmpty())) {
+        out << QStringLiteral("%1: the tape reads %2, the reference refuses: %3")
+                   .arg(what, quoted(tape), reference::describe(expected));
+        return;
+    }
     out << QStringLiteral("%1: no refusal (display %2, tape %3), the reference refuses: %4")
                .arg(what, quoted(shownText), quoted(tape), reference::describe(expected));
 }
@@ -139,19 +141,16 @@ std::optional<reference::Operation> scientificOperation(const QString &sign)
     static const struct {
         const char *tag;
         Operation op;
-    } tags[] = {{"+", Operation::Add},          {"-", Operation::Subtract},    {"*", Operation::Multiply},
-                {"/", Operation::Divide},       {"^", Operation::Power},       {" (gyök) ", Operation::Root},
-                {"%", Operation::Percent},      {" (Lnko) ", Operation::Gcd}, {" (Lkkt) ", Operation::Lcm}};
+    } tags[] = {{"+", Operation::Add},     {"-", Operation::Subtract},   {"*", Operation::Multiply},
+                {"/", Operation::Divide},  {"^", Operation::Power},      {" (gyök) ", Operation::Root},
+                {"%", Operation::Percent}, {" (Lnko) ", Operation::Gcd}, {" (Lkkt) ", Operation::Lcm}};
     for (const auto &t : tags)
         if (sign == QString::fromUtf8(t.tag))
             return t.op;
     return std::nullopt;
 }
 
-bool basicSign(const QString &sign)
-{
-    return sign.size() == 1 && QStringLiteral("+-*/").contains(sign.at(0));
-}
+bool basicSign(const QString &sign) { return sign.size() == 1 && QStringLiteral("+-*/").contains(sign.at(0)); }
 
 QString operandsOf(const QString &sign, double a, double b)
 {
@@ -175,7 +174,7 @@ After infosEquals(Application &app)
         expected = base == 10 ? reference::standardOperation(sign.at(0), a, b)
                               : reference::informaticsOperation(sign.at(0), a, b, base);
     return [=](const Shown &shown) {
-        ++judgedCount;
+        ++counts[InfosEquals];
         QStringList out;
         const QString what = QStringLiteral("infos \"=\" in base %1 (%2, display %3)")
                                  .arg(base)
@@ -189,8 +188,8 @@ After infosEquals(Application &app)
             return out;
         }
         if (expected->ok()) {
-            const bool unwritten = base == 10 && now.trimmed().isEmpty() && exponentForm(*expected) &&
-                                   wasShown(shown, texts::kDigits);
+            const bool unwritten =
+                base == 10 && now.trimmed().isEmpty() && exponentForm(*expected) && wasShown(shown, texts::kDigits);
             if (!reference::agrees(now, *expected) && !unwritten)
                 out << QStringLiteral("%1: the display shows %2, the reference expects %3")
                            .arg(what, quoted(now), reference::describe(*expected));
@@ -217,8 +216,8 @@ std::array<bool, 3> masodfSigns(const MasodfWindow *w)
     return {w->Label2[0]->isMinus(), w->Label2[1]->isMinus(), w->Label2[2]->isMinus()};
 }
 
-QStringList judgeMasodf(const std::array<QString, 3> &typed, const std::array<bool, 3> &minus,
-                        const MasodfWindow *w, const Shown &shown)
+QStringList judgeMasodf(const std::array<QString, 3> &typed, const std::array<bool, 3> &minus, const MasodfWindow *w,
+                        const Shown &shown)
 {
     numberscan::Options digitsOnly;
     digitsOnly.sign = digitsOnly.point = digitsOnly.skipBlanks = false;
@@ -228,11 +227,11 @@ QStringList judgeMasodf(const std::array<QString, 3> &typed, const std::array<bo
     double c[3];
     for (int i = 0; i < 3; ++i)
         c[i] = numbertext::val(typed[size_t(i)]) * (minus[size_t(i)] ? -1 : 1);
-    ++judgedCount;
+    ++counts[Quadratic];
     const reference::Quadratic q = reference::quadratic(c[0], c[1], c[2]);
-    const QString what = QStringLiteral("masodf on %1%2, %3%4, %5%6")
-                             .arg(minus[0] ? "-" : "+", typed[0], minus[1] ? "-" : "+", typed[1],
-                                  minus[2] ? "-" : "+", typed[2]);
+    const QString what =
+        QStringLiteral("masodf on %1%2, %3%4, %5%6")
+            .arg(minus[0] ? "-" : "+", typed[0], minus[1] ? "-" : "+", typed[1], minus[2] ? "-" : "+", typed[2]);
     const QString x1 = w->Text4[0]->text();
     const QString x2 = w->Text4[1]->text();
     QStringList out;
@@ -263,8 +262,8 @@ QStringList judgeMasodf(const std::array<QString, 3> &typed, const std::array<bo
     return out;
 }
 
-QStringList judgeLinear(const std::array<QString, 6> &typed, const std::array<bool, 6> &minus,
-                        const LinearWindow *w, const Shown &shown)
+QStringList judgeLinear(const std::array<QString, 6> &typed, const std::array<bool, 6> &minus, const LinearWindow *w,
+                        const Shown &shown)
 {
     Module1 scratch;  // the field check without touching the shared state
     for (const QString &text : typed) {
@@ -275,7 +274,7 @@ QStringList judgeLinear(const std::array<QString, 6> &typed, const std::array<bo
             return {};  // refused by the field checks before solving
         scratch.pontdb = 0;
     }
-    ++judgedCount;
+    ++counts[Linear];
     std::array<QString, 6> trimmed;
     for (int i = 0; i < 6; ++i)
         trimmed[size_t(i)] = typed[size_t(i)].trimmed();
@@ -308,7 +307,22 @@ QStringList judgeLinear(const std::array<QString, 6> &typed, const std::array<bo
 
 }  // namespace
 
-long long judged() { return judgedCount; }
+QString judged()
+{
+    long long total = 0;
+    for (long long c : counts)
+        total += c;
+    return QStringLiteral(
+               "%1 (\"=\" %2, informatics \"=\" %3, function keys %4, base changes %5, quadratic %6, "
+               "linear %7)")
+        .arg(total)
+        .arg(counts[Equals])
+        .arg(counts[InfosEquals])
+        .arg(counts[FunctionKey])
+        .arg(counts[BaseChange])
+        .arg(counts[Quadratic])
+        .arg(counts[Linear]);
+}
 
 After equals(Application &app, QMainWindow *window)
 {
@@ -332,10 +346,10 @@ After equals(Application &app, QMainWindow *window)
         expected = reference::standardOperation(sign.at(0), a, b);
     }
     return [=](const Shown &) {
-        ++judgedCount;
+        ++counts[Equals];
         QStringList out;
-        const QString what = QStringLiteral("%1 \"=\" (%2, display %3)")
-                                 .arg(window->objectName(), operandsOf(sign, a, b), quoted(text));
+        const QString what =
+            QStringLiteral("%1 \"=\" (%2, display %3)").arg(window->objectName(), operandsOf(sign, a, b), quoted(text));
         crossCheckVal(text, b, out);
         const QString now = calc->Text1->text();
         if (!expected) {
@@ -361,9 +375,10 @@ After functionKey(Application &app, int index)
         std::optional<F> inverse;
     };
     static const Row rows[] = {
-        {2, F::Factorial, std::nullopt},  {3, F::Reciprocal, std::nullopt}, {6, F::DecimalLog, F::TenPower},
-        {7, F::NaturalLog, F::EPower},    {8, F::Sine, F::ArcSine},         {9, F::Cosine, F::ArcCosine},
-        {10, F::Tangent, F::ArcTangent},  {12, F::Cotangent, F::ArcCotangent},
+        {2, F::Factorial, std::nullopt}, {3, F::Reciprocal, std::nullopt},
+        {6, F::DecimalLog, F::TenPower}, {7, F::NaturalLog, F::EPower},
+        {8, F::Sine, F::ArcSine},        {9, F::Cosine, F::ArcCosine},
+        {10, F::Tangent, F::ArcTangent}, {12, F::Cotangent, F::ArcCotangent},
     };
     const Row *row = nullptr;
     for (const Row &r : rows)
@@ -380,12 +395,12 @@ After functionKey(Application &app, int index)
     const Expected expected = reference::function(f, x);
     const bool lockedBefore = !w->Command5[0]->isEnabled();
     return [=](const Shown &) {
-        ++judgedCount;
+        ++counts[FunctionKey];
         QStringList out;
-        const QString what = QStringLiteral("extend function key %1 \"%2\"%3 on display %4")
-                                 .arg(index)
-                                 .arg(w->Command8[size_t(index)]->text(), inverse ? QStringLiteral(" (Inv)") : QString(),
-                                      quoted(text));
+        const QString what =
+            QStringLiteral("extend function key %1 \"%2\"%3 on display %4")
+                .arg(index)
+                .arg(w->Command8[size_t(index)]->text(), inverse ? QStringLiteral(" (Inv)") : QString(), quoted(text));
         crossCheckVal(text, x, out);
         const bool newlyLocked = !lockedBefore && !w->Command5[0]->isEnabled();
         judgeDecimal(expected, what, w->Text1->text(), w->Label3->text(), false, newlyLocked, x, out);
@@ -402,7 +417,7 @@ After baseChange(Application &app)
     if (text.trimmed().isEmpty() || text.startsWith(texts::kDivisionByZero))
         return {};  // nothing to convert
     return [=, &m](const Shown &shown) {
-        ++judgedCount;
+        ++counts[BaseChange];
         QStringList out;
         const int to = m.alapkod;
         const int fromBase = radix::baseOf(from);
@@ -458,8 +473,7 @@ After solver(QWidget *modal)
         const std::array<bool, 3> minus = masodfSigns(w);
         // Connected after the window's own handler, so it runs after it; a
         // Return in a field presses the key as well.
-        const QMetaObject::Connection c =
-            QObject::connect(w->Command1, &QPushButton::clicked, [ran] { *ran = true; });
+        const QMetaObject::Connection c = QObject::connect(w->Command1, &QPushButton::clicked, [ran] { *ran = true; });
         return [=](const Shown &shown) {
             QObject::disconnect(c);
             if (!*ran || !guard)
@@ -479,8 +493,7 @@ After solver(QWidget *modal)
             typed[size_t(i)] = w->Text1[size_t(field[i])]->text();
             minus[size_t(i)] = w->Label1[size_t(field[i])]->isMinus();
         }
-        const QMetaObject::Connection c =
-            QObject::connect(w->Command1, &QPushButton::clicked, [ran] { *ran = true; });
+        const QMetaObject::Connection c = QObject::connect(w->Command1, &QPushButton::clicked, [ran] { *ran = true; });
         return [=](const Shown &shown) {
             QObject::disconnect(c);
             if (!*ran || !guard)

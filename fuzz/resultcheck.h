@@ -3,6 +3,7 @@
 #include "support/messagerecorder.h"
 
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 #include <functional>
@@ -30,8 +31,8 @@ After baseChange(Application &app);
 // Any event in an open solver: judged when it ran the solver's "Számítás".
 After solver(QWidget *modal);
 
-// How many results were judged so far (solver events that ran nothing and
-// reads that failed are not counted).
-long long judged();
+// How many results were judged so far, per kind (solver events that ran
+// nothing and displays that could not be read are not counted).
+QString judged();
 
 }  // namespace resultcheck

@@ -6,9 +6,9 @@
 
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
-#include "shared/texts.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
+#include "shared/texts.h"
 #include "shell/application.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
@@ -47,12 +47,12 @@ void forms()
         bool decimal;
         bool hex;
     } displays[] = {
-        {u"", true, true, true}, {u"0", true, true, true}, {u"12.5", false, true, true},
-        {u"  -5 ", false, true, true}, {u"-", true, true, true}, {u".", true, true, true},
-        {u"5-3", false, true, true}, {u"-.1", true, true, true}, {u"101", true, true, true},
-        {u"1aF", false, false, true}, {u"FF.", false, false, true}, {u"1 2", false, false, false},
-        {u"1a", false, false, true}, {u"1.2.", false, false, false}, {u"1.1.A", false, false, false},
-        {u"inf", false, false, false}, {u"nan", false, false, false}, {u"1E+15", false, false, false},
+        {u"", true, true, true},       {u"0", true, true, true},         {u"12.5", false, true, true},
+        {u"  -5 ", false, true, true}, {u"-", true, true, true},         {u".", true, true, true},
+        {u"5-3", false, true, true},   {u"-.1", true, true, true},       {u"101", true, true, true},
+        {u"1aF", false, false, true},  {u"FF.", false, false, true},     {u"1 2", false, false, false},
+        {u"1a", false, false, true},   {u"1.2.", false, false, false},   {u"1.1.A", false, false, false},
+        {u"inf", false, false, false}, {u"nan", false, false, false},    {u"1E+15", false, false, false},
         {u"\t5", false, false, false}, {u"\uFF15", false, false, false}, {u"G", false, false, false},
         {u"102", false, true, true},
     };
@@ -68,17 +68,42 @@ void forms()
         bool untrimmed;
         bool trimmed;
     } numbers[] = {
-        {" 0", true, false}, {"0", false, true}, {" .5", true, false}, {".5", false, true},
-        {"-.25", true, true}, {" 1E+15", true, false}, {"1E+15", false, true},
-        {"-1.23456789012346E+20", true, true}, {" 123456789012345", true, false},
-        {" .333333333333333", true, false}, {"-1.5", true, true}, {" 1E-16", true, false},
-        {" .000000000000001", true, false}, {"-2", true, true}, {" 2.5E-300", true, false},
-        {" 0.5", false, false}, {"0.5", false, false}, {" 1.50", false, false}, {" 01", false, false},
-        {" 1.", false, false}, {" 1234567890123456", false, false}, {" 1E+14", false, false},
-        {" 1E+5", false, false}, {" 1E-15", false, false}, {" inf", false, false}, {"nan", false, false},
-        {"", false, false}, {"-0", false, false}, {" 1e+15", false, false}, {" 1E+400", false, false},
-        {" 9.9E+308", false, false}, {" 1.7976931348623157E+308", false, false}, {" 1E+015", false, false},
-        {"  5", false, false}, {"5 ", false, false}, {" .0000000000000001", false, false},
+        {" 0", true, false},
+        {"0", false, true},
+        {" .5", true, false},
+        {".5", false, true},
+        {"-.25", true, true},
+        {" 1E+15", true, false},
+        {"1E+15", false, true},
+        {"-1.23456789012346E+20", true, true},
+        {" 123456789012345", true, false},
+        {" .333333333333333", true, false},
+        {"-1.5", true, true},
+        {" 1E-16", true, false},
+        {" .000000000000001", true, false},
+        {"-2", true, true},
+        {" 2.5E-300", true, false},
+        {" 0.5", false, false},
+        {"0.5", false, false},
+        {" 1.50", false, false},
+        {" 01", false, false},
+        {" 1.", false, false},
+        {" 1234567890123456", false, false},
+        {" 1E+14", false, false},
+        {" 1E+5", false, false},
+        {" 1E-15", false, false},
+        {" inf", false, false},
+        {"nan", false, false},
+        {"", false, false},
+        {"-0", false, false},
+        {" 1e+15", false, false},
+        {" 1E+400", false, false},
+        {" 9.9E+308", false, false},
+        {" 1.7976931348623157E+308", false, false},
+        {" 1E+015", false, false},
+        {"  5", false, false},
+        {"5 ", false, false},
+        {" .0000000000000001", false, false},
     };
     for (const auto &row : numbers) {
         const QString text = QString::fromLatin1(row.text);
@@ -93,7 +118,8 @@ void forms()
     for (const char *text : {"inf", "-nan", "1+inf", "Infinity", "NaN", "x = -INF"})
         expect(numberforms::mentionsNotFinite(QString::fromLatin1(text)), QStringLiteral("mentions %1").arg(text));
     for (const char16_t *text : {u"Nullával nem lehet osztani!", u"info", u"sin x", u"", u"12+3"})
-        expect(!numberforms::mentionsNotFinite(QString::fromUtf16(text)), "does not mention " + QString::fromUtf16(text));
+        expect(!numberforms::mentionsNotFinite(QString::fromUtf16(text)),
+               "does not mention " + QString::fromUtf16(text));
 }
 
 // `broken` must be reported with `word` in one of the violations.
@@ -172,8 +198,8 @@ void invariants()
     infos.Option1[radix::kBaseTenOption]->click();
     setQuietly(infos.Text1, QStringLiteral(".a"));
     const QStringList keptViolations = invariants.check({{texts::kFraction, messages::Icon::Exclamation}}, nullptr);
-    expect(keptViolations.isEmpty(), "a hexadecimal fraction kept in base 10 after its refusal passes (" +
-                                         keptViolations.join("; ") + ")");
+    expect(keptViolations.isEmpty(),
+           "a hexadecimal fraction kept in base 10 after its refusal passes (" + keptViolations.join("; ") + ")");
     setQuietly(infos.Text1, QStringLiteral(".ab"));
     reported(invariants, QStringLiteral("infos.Text1"), "that fraction changed in base 10");
     setQuietly(infos.Text1, QString());
@@ -197,8 +223,7 @@ void invariants()
 }
 
 // A result check must report a wrong shown result and pass the right one.
-void judged(const resultcheck::After &check, bool wrong, const QString &what,
-            const resultcheck::Shown &shown = {})
+void judged(const resultcheck::After &check, bool wrong, const QString &what, const resultcheck::Shown &shown = {})
 {
     if (!check) {
         expect(false, what + ": no check was made");
