@@ -89,10 +89,29 @@ void informaticsOperations(Findings &f)
 // The kinds of both solvers are named alike and in the same order.
 void quadratics(Findings &f)
 {
-    QList<std::array<double, 3>> cases{{1, -3, 2},       {1, 1, -1},        {-1, 0, 4},         {1, 2, 1},
-                                       {5, 0, 0},        {1, -1e8, 1},      {1, 1e8, 1},        {1, 1e200, 1},
-                                       {2, 0, 8},        {0, 2, 4},         {0, 0, 3},          {-0.0, -0.0, -0.0},
-                                       {1, 1, HUGE_VAL}, {0, -HUGE_VAL, 1}, {0, 1e-300, 1e300}, {1e-300, 1e300, 1}};
+    QList<std::array<double, 3>> cases{{1, -3, 2},
+                                       {1, 1, -1},
+                                       {-1, 0, 4},
+                                       {1, 2, 1},
+                                       {5, 0, 0},
+                                       {1, -1e8, 1},
+                                       {1, 1e8, 1},
+                                       {1, 1e200, 1},
+                                       {2, 0, 8},
+                                       {0, 2, 4},
+                                       {0, 0, 3},
+                                       {-0.0, -0.0, -0.0},
+                                       {1, 1, HUGE_VAL},
+                                       {0, -HUGE_VAL, 1},
+                                       {0, 1e-300, 1e300},
+                                       {1e-300, 1e300, 1},
+                                       // b*b far below a huge a: the root -b/a must not halve.
+                                       {2.3024223664289187e174, 2, 0},
+                                       {1e300, -1, 0},
+                                       {1e300, 1, -1e-300},
+                                       {-1e308, 1e-308, 1e308},
+                                       {1.7e308, 1.7e308, -1.7e308},
+                                       {1e-300, 1, 1e-300}};
     for (int i = 0; i < 1500; ++i) {
         std::array<double, 3> c{};
         for (double &v : c)  // the digits the window takes, and a sign label
