@@ -115,8 +115,11 @@ void quadratics(Findings &f)
     for (int i = 0; i < 1500; ++i) {
         std::array<double, 3> c{};
         for (double &v : c)  // the digits the window takes, and a sign label
-            v = (between(0, 1) ? 1 : -1) *
-                numbertext::val(typed(between(0, 5) ? 8 : 40, false).remove(QLatin1Char('.')));
+            v = (between(0, 1) ? 1 : -1) * numbertext::val(typed(between(0, 5)   ? 8
+                                                                 : between(0, 1) ? 40
+                                                                                 : 200,
+                                                                 false)
+                                                               .remove(QLatin1Char('.')));
         cases << c;
     }
     for (const auto &[a, b, c] : cases) {
