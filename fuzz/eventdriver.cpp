@@ -21,7 +21,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-
 namespace {
 
 constexpr int kEventsPerTurn = 1;
@@ -40,15 +39,20 @@ QLineEdit *displayOf(QMainWindow *window)
 }  // namespace
 
 EventDriver::EventDriver(Application &app, std::uint64_t seed, const Settings &settings)
-    : app_(app), seed_(seed), rng_(seed), limit_(settings.events), trace_(settings.trace),
-      realBoxes_(settings.realBoxes), watchdog_(settings.watchdogSeconds), invariants_(app)
+    : app_(app),
+      seed_(seed),
+      rng_(seed),
+      limit_(settings.events),
+      trace_(settings.trace),
+      realBoxes_(settings.realBoxes),
+      watchdog_(settings.watchdogSeconds),
+      invariants_(app)
 {
     if (realBoxes_) {
         // The boxes are shown for real; the recorder only sees them.
         messages::setHandler({});
-        messages::setObserver([this](const QString &text, messages::Icon icon, QWidget *owner) {
-            boxShown(text, icon, owner);
-        });
+        messages::setObserver(
+            [this](const QString &text, messages::Icon icon, QWidget *owner) { boxShown(text, icon, owner); });
     }
 }
 
@@ -97,13 +101,15 @@ void EventDriver::finish()
     // The way a user ends it: the visible window's close box ends the whole
     // application, so the run ends through the real shutdown.
     QMainWindow *window = app_.visibleWindow();
-    eventlog::record(count_ + 1, QStringLiteral("close %1 from its frame (ends the application)").arg(window->objectName()));
+    eventlog::record(count_ + 1,
+                     QStringLiteral("close %1 from its frame (ends the application)").arg(window->objectName()));
     window->close();
     // Should the close not end the loop, the run still ends, and says so.
     QTimer::singleShot(0, this, [] { QApplication::exit(3); });
 }
 
-void EventDriver::perform(Category category, const QString &what, const std::function<void()> &act)
+void EventDriver::perform(Category category, const QString &what, const std::function<void()> &act,
+                          const resultcheck::After &check)
 {
     const std::int64_t number = ++count_;
     eventlog::record(number, what);
@@ -113,7 +119,11 @@ void EventDriver::perform(Category category, const QString &what, const std::fun
     ++perCategory_[category];
     act();
     messages_ += recorder_.shown.size();
-    const QStringList violations = invariants_.check(recorder_.shown, QApplication::activeModalWidget());
+    QStringList violations;
+    if (check) {
+        violations = check(recorder_.shown);
+    }
+    violations += invariants_.check(recorder_.shown, QApplication::activeModalWidget());
     recorder_.clear();
     if (!violations.isEmpty())
         fail(violations);
@@ -154,15 +164,28 @@ void EventDriver::activate(QWidget *window)
             [window] { QApplication::setActiveWindow(window); });
 }
 
-void EventDriver::click(QPushButton *key, const QString &what, Category category)
+void EventDriver::click(QPushButton *key, const QString &what, Category category, const resultcheck::After &check)
 {
     const bool mouse = rng_.oneIn(8);
-    perform(category, what + (mouse ? QStringLiteral(" (mouse)") : QString()), [key, mouse] {
-        if (mouse)
-            QTest::mouseClick(key, Qt::LeftButton);
-        else
-            key->click();
-    });
+    perform(
+        category, what + (mouse ? QStringLiteral(" (mouse)") : QString()),
+        [key, mouse] {
+            if (mouse)
+                QTest::mouseClick(key, Qt::LeftButton);
+            else
+                key->click();
+        },
+        check);
+}
+
+resultcheck::After EventDriver::checkOfKey(QMainWindow *window, QPushButton *key)
+{
+    const QString name = key->objectName();
+    if (name == QLatin1String("Command7"))
+        return resultcheck::equals(app_, window);
+    if (qobject_cast<ExtendWindow *>(window) && name.startsWith(QLatin1String("Command8_")))
+        return resultcheck::functionKey(app_, name.mid(9).toInt());
+    return {};
 }
 
 namespace {
@@ -171,8 +194,20 @@ namespace {
 // that does not apply to the window (base options outside `infos`, the
 // solver keys outside `extend`, a locked solver key) becomes a key click.
 enum class Choice {
-    ClickKey, Keystrokes, OtherCharacter, LongText, Paste, Keypad, Editing, BaseOption, View, Settings,
-    OpenSolver, DoubleClick, OpenAbout, HelpItem
+    ClickKey,
+    Keystrokes,
+    OtherCharacter,
+    LongText,
+    Paste,
+    Keypad,
+    Editing,
+    BaseOption,
+    View,
+    Settings,
+    OpenSolver,
+    DoubleClick,
+    OpenAbout,
+    HelpItem
 };
 struct Share {
     Choice choice;
@@ -208,18 +243,10 @@ void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
     activate(window);
     switch (choice) {
     case Choice::ClickKey:
-    case Choice::Settings:
-        clickKey(window);
-        break;
-    case Choice::Keystrokes:
-        typeEvent(display, Typing, randomtext::keystrokes(rng_));
-        break;
-    case Choice::OtherCharacter:
-        typeEvent(display, OtherCharacters, randomtext::anyCharacter(rng_));
-        break;
-    case Choice::LongText:
-        typeEvent(display, LongText, randomtext::longNumber(rng_, 20, 80));
-        break;
+    case Choice::Settings: clickKey(window); break;
+    case Choice::Keystrokes: typeEvent(display, Typing, randomtext::keystrokes(rng_)); break;
+    case Choice::OtherCharacter: typeEvent(display, OtherCharacters, randomtext::anyCharacter(rng_)); break;
+    case Choice::LongText: typeEvent(display, LongText, randomtext::longNumber(rng_, 20, 80)); break;
     case Choice::Paste: {
         const QString text = randomtext::pasted(rng_);
         perform(Paste, QStringLiteral("paste %1 into %2").arg(describe::quoted(text), describe::nameOf(display)),
@@ -228,8 +255,13 @@ void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
     }
     case Choice::Keypad: {
         const keyboard::Key key = keyboard::keypadKey(rng_);
-        perform(KeypadKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(display)),
-                [display, key] { keyboard::press(display, key); });
+        // Enter in the standard and scientific displays is "=".
+        const bool enter =
+            (key.code == Qt::Key_Enter || key.code == Qt::Key_Return) && !qobject_cast<InfosWindow *>(window);
+        perform(
+            KeypadKey, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(display)),
+            [display, key] { keyboard::press(display, key); },
+            enter ? resultcheck::equals(app_, window) : resultcheck::After());
         break;
     }
     case Choice::Editing: {
@@ -244,14 +276,13 @@ void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
         else
             clickKey(window);
         break;
-    case Choice::View:
-        viewEvent(window);
-        break;
+    case Choice::View: viewEvent(window); break;
     case Choice::OpenSolver: {
         auto *extend = qobject_cast<ExtendWindow *>(window);
         QPushButton *key = extend ? (rng_.percent(50) ? extend->Command11 : extend->Command12) : nullptr;
         if (key && key->isEnabled())
-            openModal(Solver, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(key), key->text()), [key] { key->click(); });
+            openModal(Solver, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(key), key->text()),
+                      [key] { key->click(); });
         else
             clickKey(window);
         break;
@@ -270,9 +301,7 @@ void EventDriver::calculatorEvent(QMainWindow *window, QLineEdit *display)
         openModal(About, QStringLiteral("Súgó > Névjegy in %1").arg(window->objectName()), [item] { item->trigger(); });
         break;
     }
-    case Choice::HelpItem:
-        helpEvent(window);
-        break;
+    case Choice::HelpItem: helpEvent(window); break;
     }
 }
 
@@ -285,7 +314,7 @@ void EventDriver::clickKey(QMainWindow *window)
     if (enabled.isEmpty())
         fail({QStringLiteral("%1 has no enabled key").arg(window->objectName())});
     QPushButton *key = rng_.pick(enabled);
-    click(key, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(key), key->text()), KeyClick);
+    click(key, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(key), key->text()), KeyClick, checkOfKey(window, key));
 }
 
 void EventDriver::typeEvent(QLineEdit *display, Category category, const QString &text)
@@ -308,25 +337,32 @@ void EventDriver::baseOptionEvent()
     QRadioButton *option = rng_.pick(enabled);
     if (rng_.oneIn(6)) {
         // The arrow keys move the selection within the group.
-        static const keyboard::Key arrows[] = {
-            {Qt::Key_Left, QString(), Qt::NoModifier, "Left"}, {Qt::Key_Right, QString(), Qt::NoModifier, "Right"},
-            {Qt::Key_Up, QString(), Qt::NoModifier, "Up"}, {Qt::Key_Down, QString(), Qt::NoModifier, "Down"}};
+        static const keyboard::Key arrows[] = {{Qt::Key_Left, QString(), Qt::NoModifier, "Left"},
+                                               {Qt::Key_Right, QString(), Qt::NoModifier, "Right"},
+                                               {Qt::Key_Up, QString(), Qt::NoModifier, "Up"},
+                                               {Qt::Key_Down, QString(), Qt::NoModifier, "Down"}};
         const keyboard::Key &key = arrows[rng_.below(4)];
-        perform(BaseOption, QStringLiteral("%1 on base option %2 (%3)").arg(QLatin1String(key.name), describe::nameOf(option), option->text()),
-                [option, key] {
-                    option->setFocus();
-                    keyboard::press(option, key);
-                });
+        perform(
+            BaseOption,
+            QStringLiteral("%1 on base option %2 (%3)")
+                .arg(QLatin1String(key.name), describe::nameOf(option), option->text()),
+            [option, key] {
+                option->setFocus();
+                keyboard::press(option, key);
+            },
+            resultcheck::baseChange(app_));
         return;
     }
     const bool mouse = rng_.oneIn(5);
-    perform(BaseOption,
-            QStringLiteral("base option %1 (%2)%3").arg(describe::nameOf(option), option->text(),
-                                                        mouse ? QStringLiteral(" (mouse)") : QString()),
-            [option, mouse] {
-                if (mouse)
-                    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
-                else
-                    option->click();
-            });
+    perform(
+        BaseOption,
+        QStringLiteral("base option %1 (%2)%3")
+            .arg(describe::nameOf(option), option->text(), mouse ? QStringLiteral(" (mouse)") : QString()),
+        [option, mouse] {
+            if (mouse)
+                QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, QPoint(8, option->height() / 2));
+            else
+                option->click();
+        },
+        resultcheck::baseChange(app_));
 }

@@ -3,6 +3,7 @@
 #include "invariants.h"
 #include "memory.h"
 #include "randomsource.h"
+#include "resultcheck.h"
 #include "watchdog.h"
 
 #include "support/messagerecorder.h"
@@ -51,15 +52,32 @@ public:
 
 private:
     enum Category {
-        KeyClick, Typing, OtherCharacters, LongText, Paste, KeypadKey, EditingKey, BaseOption,
-        ViewSwitch, Activation, Options, Solver, SolverEvent, About, Help, DoubleClick, CategoryCount
+        KeyClick,
+        Typing,
+        OtherCharacters,
+        LongText,
+        Paste,
+        KeypadKey,
+        EditingKey,
+        BaseOption,
+        ViewSwitch,
+        Activation,
+        Options,
+        Solver,
+        SolverEvent,
+        About,
+        Help,
+        DoubleClick,
+        CategoryCount
     };
 
     void chunk();
     void finish();
     void progress() const;
     // Records, performs and checks one event; a violation ends the process.
-    void perform(Category category, const QString &what, const std::function<void()> &act);
+    // `check`, made before the event, judges the results it shows.
+    void perform(Category category, const QString &what, const std::function<void()> &act,
+                 const resultcheck::After &check = {});
     [[noreturn]] void fail(const QStringList &violations);
 
     void calculatorEvent(QMainWindow *window, QLineEdit *display);
@@ -82,7 +100,9 @@ private:
 
     const QVector<QPushButton *> &keysOf(QMainWindow *window);
     void activate(QWidget *window);
-    void click(QPushButton *key, const QString &what, Category category);
+    void click(QPushButton *key, const QString &what, Category category, const resultcheck::After &check = {});
+    // The reference check of a calculator key that shows a result.
+    resultcheck::After checkOfKey(QMainWindow *window, QPushButton *key);
 
     Application &app_;
     std::uint64_t seed_;

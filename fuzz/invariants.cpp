@@ -6,10 +6,10 @@
 #include "informatics/infoswindow.h"
 #include "informatics/radix.h"
 #include "scientific/extendwindow.h"
-#include "shared/texts.h"
 #include "shared/displayfield.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
+#include "shared/texts.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/helpfiles.h"
@@ -40,13 +40,24 @@ const QHash<QString, Icon> &systemMessages()
 {
     using namespace texts;
     static const QHash<QString, Icon> known{
-        {texts::kDigits, Icon::None}, {texts::kPoints, Icon::None},
-        {texts::kFraction, Icon::Exclamation}, {texts::kTooLargeToConvert, Icon::Exclamation},
-        {kAllCoefficients, Icon::Exclamation}, {kOnlyDigits, Icon::Exclamation}, {kNoRealRoot, Icon::Exclamation},
-        {kNoSolution, Icon::Exclamation}, {kEveryNumber, Icon::Exclamation}, {kCoefficientTooLarge, Icon::Either},
-        {kResultTooLarge, Icon::Either}, {kMissingCoefficient, Icon::None}, {kVeryFunny, Icon::None},
-        {kContradiction, Icon::None}, {kTwoEquationsNeeded, Icon::None}, {kContradictoryEquations, Icon::None},
-        {kIndependentEquationsNeeded, Icon::None}, {texts::kHelpMissing, Icon::Exclamation},
+        {texts::kDigits, Icon::None},
+        {texts::kPoints, Icon::None},
+        {texts::kFraction, Icon::Exclamation},
+        {texts::kTooLargeToConvert, Icon::Exclamation},
+        {kAllCoefficients, Icon::Exclamation},
+        {kOnlyDigits, Icon::Exclamation},
+        {kNoRealRoot, Icon::Exclamation},
+        {kNoSolution, Icon::Exclamation},
+        {kEveryNumber, Icon::Exclamation},
+        {kCoefficientTooLarge, Icon::Either},
+        {kResultTooLarge, Icon::Either},
+        {kMissingCoefficient, Icon::None},
+        {kVeryFunny, Icon::None},
+        {kContradiction, Icon::None},
+        {kTwoEquationsNeeded, Icon::None},
+        {kContradictoryEquations, Icon::None},
+        {kIndependentEquationsNeeded, Icon::None},
+        {texts::kHelpMissing, Icon::Exclamation},
         {texts::kHelpDamaged, Icon::Exclamation},
         {helpfiles::message(helpfiles::Problem::NoWritablePlace), Icon::Exclamation},
     };
@@ -58,9 +69,13 @@ void checkDecimalDisplay(const char *window, const QLineEdit *field, int maxLeng
 {
     const QString text = field->text();
     if (!numberforms::isCheckedDisplayText(text))
-        violations << QStringLiteral("%1.Text1 holds %2, which its check refuses").arg(window, describe::quoted(text, 120));
+        violations
+            << QStringLiteral("%1.Text1 holds %2, which its check refuses").arg(window, describe::quoted(text, 120));
     if (text.size() > maxLength)
-        violations << QStringLiteral("%1.Text1 holds %2 characters (more than %3)").arg(window).arg(text.size()).arg(maxLength);
+        violations << QStringLiteral("%1.Text1 holds %2 characters (more than %3)")
+                          .arg(window)
+                          .arg(text.size())
+                          .arg(maxLength);
 }
 
 void checkTape(const char *window, const QLabel *tape, QStringList &violations)
@@ -95,7 +110,8 @@ QStringList Invariants::check(const QList<MessageRecorder::Shown> &shown, QWidge
     for (const MessageRecorder::Shown &box : shown) {
         const auto known = systemMessages().constFind(box.text);
         if (known == systemMessages().constEnd()) {
-            violations << QStringLiteral("message box %1 is not one of the system's messages").arg(describe::quoted(box.text));
+            violations
+                << QStringLiteral("message box %1 is not one of the system's messages").arg(describe::quoted(box.text));
             continue;
         }
         const Icon icon = box.icon == messages::Icon::Exclamation ? Icon::Exclamation : Icon::None;
@@ -118,9 +134,11 @@ void Invariants::checkState(QStringList &violations) const
         const char *name;
         double value;
     } numbers[] = {
-        {"szam1", m.szam1}, {"szam2", m.szam2}, {"eredmeny", m.eredmeny}, {"memoria", m.memoria},
-        {"a1", m.a1}, {"b1", m.b1}, {"c1", m.c1}, {"a2", m.a2}, {"b2", m.b2},
-        {"c2", m.c2}, {"det", m.det}, {"detx", m.detx}, {"dety", m.dety},
+        {"szam1", m.szam1},     {"szam2", m.szam2}, {"eredmeny", m.eredmeny},
+        {"memoria", m.memoria}, {"a1", m.a1},       {"b1", m.b1},
+        {"c1", m.c1},           {"a2", m.a2},       {"b2", m.b2},
+        {"c2", m.c2},           {"det", m.det},     {"detx", m.detx},
+        {"dety", m.dety},
     };
     for (const auto &number : numbers)
         if (!std::isfinite(number.value))

@@ -72,44 +72,54 @@ bool EventDriver::solverEvent(QWidget *modal)
     }
 
     const int r = rng_.below(100);
+    // Any event may run the solver (Return in a field presses its key).
+    const resultcheck::After check = r < 98 ? resultcheck::solver(modal) : resultcheck::After();
     if (r < 40) {
         QLineEdit *field = rng_.pick(inputs);
         const QString text = randomtext::coefficient(rng_);
         const bool replace = rng_.percent(60);
-        perform(SolverEvent,
-                QStringLiteral("type %1 into %2%3").arg(describe::quoted(text), describe::nameOf(field),
-                                                        replace ? QStringLiteral(" over all of it") : QString()),
-                [field, text, replace] {
-                    if (replace)
-                        keyboard::press(field, {Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier, "Ctrl+A"});
-                    keyboard::type(field, text);
-                });
+        perform(
+            SolverEvent,
+            QStringLiteral("type %1 into %2%3")
+                .arg(describe::quoted(text), describe::nameOf(field),
+                     replace ? QStringLiteral(" over all of it") : QString()),
+            [field, text, replace] {
+                if (replace)
+                    keyboard::press(field, {Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier, "Ctrl+A"});
+                keyboard::type(field, text);
+            },
+            check);
     } else if (r < 48) {
         QLineEdit *field = rng_.pick(inputs);
         const keyboard::Key key = keyboard::editingKey(rng_);
-        perform(SolverEvent, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(field)),
-                [field, key] { keyboard::press(field, key); });
+        perform(
+            SolverEvent, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(field)),
+            [field, key] { keyboard::press(field, key); }, check);
     } else if (r < 52) {
         QLineEdit *field = rng_.pick(inputs);
         const QString text = randomtext::pasted(rng_);
-        perform(SolverEvent, QStringLiteral("paste %1 into %2").arg(describe::quoted(text), describe::nameOf(field)),
-                [field, text] { field->insert(text); });
+        perform(
+            SolverEvent, QStringLiteral("paste %1 into %2").arg(describe::quoted(text), describe::nameOf(field)),
+            [field, text] { field->insert(text); }, check);
     } else if (r < 67) {
         SignLabel *sign = rng_.pick(signs);
-        perform(SolverEvent, QStringLiteral("click sign %1 \"%2\"").arg(describe::nameOf(sign), sign->text()),
-                [sign] { QTest::mouseClick(sign, Qt::LeftButton); });
+        perform(
+            SolverEvent, QStringLiteral("click sign %1 \"%2\"").arg(describe::nameOf(sign), sign->text()),
+            [sign] { QTest::mouseClick(sign, Qt::LeftButton); }, check);
     } else if (r < 93) {
-        click(solve, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(solve), solve->text()), SolverEvent);
+        click(solve, QStringLiteral("%1 \"%2\"").arg(describe::nameOf(solve), solve->text()), SolverEvent, check);
     } else if (r < 96) {
         QLineEdit *field = rng_.pick(results);
         const QString text = randomtext::keystrokes(rng_);
-        perform(SolverEvent, QStringLiteral("type %1 into %2").arg(describe::quoted(text), describe::nameOf(field)),
-                [field, text] { keyboard::type(field, text); });
+        perform(
+            SolverEvent, QStringLiteral("type %1 into %2").arg(describe::quoted(text), describe::nameOf(field)),
+            [field, text] { keyboard::type(field, text); }, check);
     } else if (r < 98) {
         QLineEdit *field = rng_.pick(inputs);
         const keyboard::Key key = keyboard::keypadKey(rng_);
-        perform(SolverEvent, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(field)),
-                [field, key] { keyboard::press(field, key); });
+        perform(
+            SolverEvent, QStringLiteral("%1 in %2").arg(QLatin1String(key.name), describe::nameOf(field)),
+            [field, key] { keyboard::press(field, key); }, check);
     } else {
         return false;
     }
@@ -125,4 +135,3 @@ void EventDriver::aboutEvent(QWidget *modal)
     else
         perform(About, QStringLiteral("close about from its frame"), [about] { about->close(); });
 }
-

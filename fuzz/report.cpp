@@ -8,9 +8,10 @@
 namespace {
 
 const char *const kCategoryNames[] = {
-    "key clicks", "typed keystrokes", "other characters", "long texts", "pastes", "keypad keys",
-    "editing keys", "base options", "view switches", "activations", "settings dialog", "solver openings",
-    "solver events", "about box", "help", "double clicks",
+    "key clicks",      "typed keystrokes", "other characters", "long texts",    "pastes",
+    "keypad keys",     "editing keys",     "base options",     "view switches", "activations",
+    "settings dialog", "solver openings",  "solver events",    "about box",     "help",
+    "double clicks",
 };
 
 }  // namespace
@@ -31,6 +32,7 @@ void EventDriver::printSummary() const
                 static_cast<long long>(count_), static_cast<long long>(messages_),
                 realBoxes_ ? qPrintable(QStringLiteral("%1 real, closed by a timer").arg(realBoxesShown_)) : "recorded",
                 static_cast<long long>(modalsOpened_));
+    std::printf("  %-18s %s\n", "results judged", qPrintable(resultcheck::judged()));
     for (int c = 0; c < CategoryCount; ++c)
         std::printf("  %-18s %lld\n", kCategoryNames[c], static_cast<long long>(perCategory_[size_t(c)]));
     memory_.print();

@@ -2,18 +2,21 @@
 
 #include "invariants.h"
 #include "numberforms.h"
+#include "resultcheck.h"
 
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
-#include "shared/texts.h"
 #include "shared/inputcheck.h"
 #include "shared/module1.h"
+#include "shared/texts.h"
 #include "shell/application.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "standard/standwindow.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
@@ -44,12 +47,12 @@ void forms()
         bool decimal;
         bool hex;
     } displays[] = {
-        {u"", true, true, true}, {u"0", true, true, true}, {u"12.5", false, true, true},
-        {u"  -5 ", false, true, true}, {u"-", true, true, true}, {u".", true, true, true},
-        {u"5-3", false, true, true}, {u"-.1", true, true, true}, {u"101", true, true, true},
-        {u"1aF", false, false, true}, {u"FF.", false, false, true}, {u"1 2", false, false, false},
-        {u"1a", false, false, true}, {u"1.2.", false, false, false}, {u"1.1.A", false, false, false},
-        {u"inf", false, false, false}, {u"nan", false, false, false}, {u"1E+15", false, false, false},
+        {u"", true, true, true},       {u"0", true, true, true},         {u"12.5", false, true, true},
+        {u"  -5 ", false, true, true}, {u"-", true, true, true},         {u".", true, true, true},
+        {u"5-3", false, true, true},   {u"-.1", true, true, true},       {u"101", true, true, true},
+        {u"1aF", false, false, true},  {u"FF.", false, false, true},     {u"1 2", false, false, false},
+        {u"1a", false, false, true},   {u"1.2.", false, false, false},   {u"1.1.A", false, false, false},
+        {u"inf", false, false, false}, {u"nan", false, false, false},    {u"1E+15", false, false, false},
         {u"\t5", false, false, false}, {u"\uFF15", false, false, false}, {u"G", false, false, false},
         {u"102", false, true, true},
     };
@@ -65,17 +68,42 @@ void forms()
         bool untrimmed;
         bool trimmed;
     } numbers[] = {
-        {" 0", true, false}, {"0", false, true}, {" .5", true, false}, {".5", false, true},
-        {"-.25", true, true}, {" 1E+15", true, false}, {"1E+15", false, true},
-        {"-1.23456789012346E+20", true, true}, {" 123456789012345", true, false},
-        {" .333333333333333", true, false}, {"-1.5", true, true}, {" 1E-16", true, false},
-        {" .000000000000001", true, false}, {"-2", true, true}, {" 2.5E-300", true, false},
-        {" 0.5", false, false}, {"0.5", false, false}, {" 1.50", false, false}, {" 01", false, false},
-        {" 1.", false, false}, {" 1234567890123456", false, false}, {" 1E+14", false, false},
-        {" 1E+5", false, false}, {" 1E-15", false, false}, {" inf", false, false}, {"nan", false, false},
-        {"", false, false}, {"-0", false, false}, {" 1e+15", false, false}, {" 1E+400", false, false},
-        {" 9.9E+308", false, false}, {" 1.7976931348623157E+308", false, false}, {" 1E+015", false, false},
-        {"  5", false, false}, {"5 ", false, false}, {" .0000000000000001", false, false},
+        {" 0", true, false},
+        {"0", false, true},
+        {" .5", true, false},
+        {".5", false, true},
+        {"-.25", true, true},
+        {" 1E+15", true, false},
+        {"1E+15", false, true},
+        {"-1.23456789012346E+20", true, true},
+        {" 123456789012345", true, false},
+        {" .333333333333333", true, false},
+        {"-1.5", true, true},
+        {" 1E-16", true, false},
+        {" .000000000000001", true, false},
+        {"-2", true, true},
+        {" 2.5E-300", true, false},
+        {" 0.5", false, false},
+        {"0.5", false, false},
+        {" 1.50", false, false},
+        {" 01", false, false},
+        {" 1.", false, false},
+        {" 1234567890123456", false, false},
+        {" 1E+14", false, false},
+        {" 1E+5", false, false},
+        {" 1E-15", false, false},
+        {" inf", false, false},
+        {"nan", false, false},
+        {"", false, false},
+        {"-0", false, false},
+        {" 1e+15", false, false},
+        {" 1E+400", false, false},
+        {" 9.9E+308", false, false},
+        {" 1.7976931348623157E+308", false, false},
+        {" 1E+015", false, false},
+        {"  5", false, false},
+        {"5 ", false, false},
+        {" .0000000000000001", false, false},
     };
     for (const auto &row : numbers) {
         const QString text = QString::fromLatin1(row.text);
@@ -90,7 +118,8 @@ void forms()
     for (const char *text : {"inf", "-nan", "1+inf", "Infinity", "NaN", "x = -INF"})
         expect(numberforms::mentionsNotFinite(QString::fromLatin1(text)), QStringLiteral("mentions %1").arg(text));
     for (const char16_t *text : {u"Nullával nem lehet osztani!", u"info", u"sin x", u"", u"12+3"})
-        expect(!numberforms::mentionsNotFinite(QString::fromUtf16(text)), "does not mention " + QString::fromUtf16(text));
+        expect(!numberforms::mentionsNotFinite(QString::fromUtf16(text)),
+               "does not mention " + QString::fromUtf16(text));
 }
 
 // `broken` must be reported with `word` in one of the violations.
@@ -166,6 +195,14 @@ void invariants()
     reported(invariants, QStringLiteral("infos.Text1"), "a changed text after the division");
     setQuietly(infos.Text1, QString());
     clean(invariants, "the informatics window emptied");
+    infos.Option1[radix::kBaseTenOption]->click();
+    setQuietly(infos.Text1, QStringLiteral(".a"));
+    const QStringList keptViolations = invariants.check({{texts::kFraction, messages::Icon::Exclamation}}, nullptr);
+    expect(keptViolations.isEmpty(),
+           "a hexadecimal fraction kept in base 10 after its refusal passes (" + keptViolations.join("; ") + ")");
+    setQuietly(infos.Text1, QStringLiteral(".ab"));
+    reported(invariants, QStringLiteral("infos.Text1"), "that fraction changed in base 10");
+    setQuietly(infos.Text1, QString());
 
     app.extend().show();
     reported(invariants, QStringLiteral("2 calculator windows"), "two visible calculator windows");
@@ -185,12 +222,147 @@ void invariants()
     reported(invariants, QStringLiteral("linear.Text1(8)"), "a result without its sign place", {}, &linear);
 }
 
+// A result check must report a wrong shown result and pass the right one.
+void judged(const resultcheck::After &check, bool wrong, const QString &what, const resultcheck::Shown &shown = {})
+{
+    if (!check) {
+        expect(false, what + ": no check was made");
+        return;
+    }
+    const QStringList found = check(shown);
+    if (wrong)
+        expect(!found.isEmpty(), what + " is reported");
+    else
+        expect(found.isEmpty(), what + " passes (" + found.join("; ") + ")");
+}
+
+void results()
+{
+    MessageRecorder recorder;
+    Application app;
+    app.start();
+    Module1 &m = app.state();
+
+    StandWindow &stand = app.stand();
+    for (const auto &[shown, wrong] : {std::pair{"5", false}, std::pair{"6", true}, std::pair{"", true}}) {
+        m.szam1 = 2;
+        m.muvelet = QStringLiteral("+");
+        setQuietly(stand.Text1, QStringLiteral("3"));
+        const resultcheck::After check = resultcheck::equals(app, &stand);
+        setQuietly(stand.Text1, QString::fromLatin1(shown));
+        judged(check, wrong, QStringLiteral("2+3 shown as '%1'").arg(shown));
+    }
+    // The last shown digit may differ by one, no more.
+    for (const auto &[shown, wrong] : {std::pair{"0.333333333333334", false}, std::pair{"0.333333333333336", true}}) {
+        m.szam1 = 1;
+        m.muvelet = QStringLiteral("/");
+        setQuietly(stand.Text1, QStringLiteral("3"));
+        const resultcheck::After check = resultcheck::equals(app, &stand);
+        setQuietly(stand.Text1, QString::fromLatin1(shown));
+        judged(check, wrong, QStringLiteral("1/3 shown as '%1'").arg(shown));
+    }
+    // A division by zero must be refused, not shown.
+    m.szam1 = 1;
+    m.muvelet = QStringLiteral("/");
+    setQuietly(stand.Text1, QStringLiteral("0"));
+    resultcheck::After check = resultcheck::equals(app, &stand);
+    setQuietly(stand.Text1, QStringLiteral("7"));
+    judged(check, true, QStringLiteral("1/0 shown as a number"));
+    // A result in exponent form may leave the display empty (its check refuses it).
+    m.szam1 = 1e14;
+    m.muvelet = QStringLiteral("*");
+    setQuietly(stand.Text1, QStringLiteral("100"));
+    check = resultcheck::equals(app, &stand);
+    setQuietly(stand.Text1, QString());
+    judged(check, false, QStringLiteral("1E+16 refused by the display"));
+    // Without a pending operation "=" leaves the display.
+    m.muvelet.clear();
+    setQuietly(stand.Text1, QStringLiteral("42"));
+    check = resultcheck::equals(app, &stand);
+    setQuietly(stand.Text1, QStringLiteral("0"));
+    judged(check, true, QStringLiteral("'=' with nothing pending changing the display"));
+
+    ExtendWindow &extend = app.extend();
+    m.inverz = false;
+    setQuietly(extend.Text1, QStringLiteral("0"));
+    check = resultcheck::functionKey(app, 8);  // sin x
+    setQuietly(extend.Text1, QStringLiteral("1"));
+    judged(check, true, QStringLiteral("sin 0 shown as 1"));
+    setQuietly(extend.Text1, QStringLiteral("0"));
+    extend.Label3->setText(QString());
+    check = resultcheck::functionKey(app, 12);  // ctg x
+    judged(check, true, QStringLiteral("ctg 0 without its refusal"));
+    m.inverz = true;
+    setQuietly(extend.Text1, QStringLiteral("1"));
+    check = resultcheck::functionKey(app, 6);  // 10^x
+    setQuietly(extend.Text1, QStringLiteral("10"));
+    judged(check, false, QStringLiteral("10^1 shown as 10"));
+    m.inverz = false;
+    m.szam1 = 2;
+    m.muvelet = QStringLiteral("^");
+    setQuietly(extend.Text1, QStringLiteral("10"));
+    check = resultcheck::equals(app, &extend);
+    setQuietly(extend.Text1, QStringLiteral("1023"));
+    judged(check, true, QStringLiteral("2^10 shown as 1023"));
+
+    InfosWindow &infos = app.infos();
+    m.alapkod = 9;
+    setQuietly(infos.Text1, QStringLiteral("FF"));
+    check = resultcheck::baseChange(app);
+    m.alapkod = 0;
+    setQuietly(infos.Text1, QStringLiteral("11111110"));
+    judged(check, true, QStringLiteral("FF in binary shown as 11111110"));
+    m.alapkod = 9;
+    setQuietly(infos.Text1, QStringLiteral("FF"));
+    check = resultcheck::baseChange(app);
+    m.alapkod = 0;
+    setQuietly(infos.Text1, QStringLiteral("11111111"));
+    judged(check, false, QStringLiteral("FF in binary shown as 11111111"));
+    m.alapkod = 0;
+    m.szam1 = 5;
+    m.muvelet = QStringLiteral("-");
+    setQuietly(infos.Text1, QStringLiteral("11"));
+    check = resultcheck::equals(app, &infos);
+    setQuietly(infos.Text1, QStringLiteral("11"));
+    judged(check, true, QStringLiteral("5-3 in binary shown as 11"));
+    m.alapkod = radix::kBaseTenOption;
+    m.muvelet.clear();
+    setQuietly(infos.Text1, QString());
+
+    // The solvers: the real key computes, then a wrong root is put in.
+    for (bool wrong : {false, true}) {
+        MasodfWindow masodf;
+        masodf.Text1[0]->setText(QStringLiteral("1"));
+        masodf.Text1[1]->setText(QStringLiteral("3"));
+        masodf.Text1[2]->setText(QStringLiteral("2"));
+        check = resultcheck::solver(&masodf);
+        masodf.Command1->click();
+        if (wrong)
+            masodf.Text4[1]->setText(QStringLiteral("-2.1"));
+        judged(check, wrong, QStringLiteral("x^2+3x+2 = 0 %1").arg(wrong ? "with a wrong root" : "as solved"),
+               recorder.shown);
+    }
+    for (bool wrong : {false, true}) {
+        LinearWindow linear(m);
+        const char *typed[] = {"", "1", "1", "1", "2", "3", "5"};  // x + y = 3, x + 2y = 5
+        for (int k = 1; k <= 6; ++k)
+            linear.Text1[size_t(k)]->setText(QString::fromLatin1(typed[k]));
+        check = resultcheck::solver(&linear);
+        linear.Command1->click();
+        if (wrong)
+            linear.Text1[8]->setText(QStringLiteral(" 3"));
+        judged(check, wrong, QStringLiteral("the linear system %1").arg(wrong ? "with a wrong y" : "as solved"),
+               recorder.shown);
+    }
+}
+
 }  // namespace
 
 int run()
 {
     forms();
     invariants();
+    results();
     std::printf("selftest: %d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

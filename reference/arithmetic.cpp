@@ -78,6 +78,13 @@ Expected informaticsOperation(QChar sign, double a, double b, int base)
     Big r = plainResult(sign, a, b, byZero);
     if (byZero)
         return refused(Refusal::DivisionByZero);
+    // The result is a double before its whole part is taken: a quotient one
+    // unit off a whole number (4 / 0.2 is 19.999.. on the doubles) is that
+    // whole number, as one rounded operation gives it.
+    const double rounded = nearest(r);
+    if (!std::isfinite(rounded))
+        return refused(Refusal::NotRepresentable);
+    mpfr_set_d(r.get(), rounded, MPFR_RNDN);
     mpfr_trunc(r.get(), r.get());
     if (mpfr_cmpabs(r.get(), Big(9007199254740991.0).get()) > 0)
         return refused(Refusal::TooLargeToConvert);
@@ -188,8 +195,8 @@ Expected function(Function f, double x)
         // last digit the rule determines.
         const double c = mpfr_get_d(r.get(), MPFR_RNDN);
         const bool rule = !mpfr_zero_p(rounded.get()) && std::isnormal(c);
-        return number(kerekit(r), rule ? std::optional<int>(int(std::floor(-std::log10(2e-14 * c * c))))
-                                       : std::nullopt);
+        return number(kerekit(r),
+                      rule ? std::optional<int>(int(std::floor(-std::log10(2e-14 * c * c)))) : std::nullopt);
     }
     case Function::ArcSine:
     case Function::ArcCosine:

@@ -68,7 +68,7 @@ QString str(double value);
 // sign is one of + - * /.
 Expected standardOperation(QChar sign, double a, double b);
 // "=" in the informatics window in another base: the whole part of the
-// result, toward zero, in digits of `base`.
+// result (rounded to its double first), toward zero, in digits of `base`.
 Expected informaticsOperation(QChar sign, double a, double b, int base);
 
 enum class Operation { Add, Subtract, Multiply, Divide, Power, Root, Percent, Gcd, Lcm };

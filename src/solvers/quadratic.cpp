@@ -26,14 +26,18 @@ Solution solve(double a, double b, double c)
         return s;
     }
 
-    // Scaling all three by one power of two changes no root and no rounding,
-    // and keeps b*b and 4*a*c from overflowing.
-    const int exponent = std::ilogb(std::max({std::fabs(a), std::fabs(b), std::fabs(c)}));
-    const double sa = std::ldexp(a, -exponent);
-    const double sb = std::ldexp(b, -exponent);
-    const double sc = std::ldexp(c, -exponent);
-    const double discriminant = sb * sb - (sa * 4) * sc;
-    s.discriminant = std::ldexp(discriminant, 2 * exponent);
+    // Each coefficient by its own power of two, and the discriminant on the
+    // scale of its larger term (b or 2*sqrt(a*c)): no intermediate overflows,
+    // and b*b cannot vanish below a huge a (with one common scale it did).
+    const int ea = std::ilogb(a);
+    const double sa = std::ldexp(a, -ea);
+    const int ec = c == 0 ? 0 : std::ilogb(c);
+    const double sc = std::ldexp(c, -ec);
+    const int halfAc = (ea + ec) >> 1;  // floor
+    const int e = c == 0 ? (b == 0 ? 0 : std::ilogb(b)) : (b == 0 ? halfAc : std::max(std::ilogb(b), halfAc));
+    const double sb = std::ldexp(b, -e);
+    const double discriminant = sb * sb - std::ldexp((sa * 4) * sc, ea + ec - 2 * e);
+    s.discriminant = std::ldexp(discriminant, 2 * e);
     if (discriminant < 0) {
         s.kind = Kind::NoRealRoot;
         return s;
@@ -41,15 +45,16 @@ Solution solve(double a, double b, double c)
 
     const double root = std::sqrt(discriminant);
     const bool bNegative = sb < 0;
-    const double q = -(sb + (bNegative ? -root : root)) / 2;
-    if (q == 0) {
+    const double m = -(sb + (bNegative ? -root : root)) / 2;  // q = m * 2^e
+    if (m == 0) {
         // b == 0 and D == 0, so c == 0: a double root at zero.
         s.x1 = s.x2 = 0;
         return s;
     }
-    // q carries -sqrt(D) when b >= 0 and +sqrt(D) when b < 0.
-    const double viaA = q / sa;
-    const double viaC = sc / q;
+    // q carries -sqrt(D) when b >= 0 and +sqrt(D) when b < 0; q/a and c/q
+    // each rounded once, their powers of two added exactly.
+    const double viaA = std::ldexp(m / sa, e - ea);
+    const double viaC = std::ldexp(sc / m, ec - e);
     s.x1 = bNegative ? viaA : viaC;
     s.x2 = bNegative ? viaC : viaA;
     if (!std::isfinite(s.x1) || !std::isfinite(s.x2))
