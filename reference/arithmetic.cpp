@@ -25,6 +25,9 @@ Expected number(const Big &v, std::optional<int> decimals = std::nullopt)
     Expected e;
     e.value = text(v);
     e.decimals = decimals;
+    if (undecidedSnap())
+        e.alternative = text(*undecidedSnap());
+    undecidedSnap().reset();
     return e;
 }
 

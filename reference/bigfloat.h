@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <mpfr.h>
 
 #include <QString>
@@ -42,6 +44,9 @@ Big roundTo(const Big &v, int decimals);
 // kerekit: within 1E-08 of a whole number snaps to it, but a non-zero value
 // of magnitude 1E-14 or more never snaps to 0.
 Big kerekit(const Big &v);
+// Right after kerekit: the other outcome, when the value lies so close to
+// the snapping distance that a double computation may fall either side.
+std::optional<Big> &undecidedSnap();
 // 40 significant digits, "1.234E+5" form; "0" for zero.
 QString text(const Big &v);
 // The double nearest to v, subnormals included.

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace reference {
 
@@ -27,12 +28,25 @@ Big roundTo(const Big &v, int decimals)
     return r;
 }
 
+std::optional<Big> &undecidedSnap()
+{
+    thread_local std::optional<Big> value;
+    return value;
+}
+
 Big kerekit(const Big &v)
 {
     Big whole, gap;
     mpfr_rint(whole.get(), v.get(), MPFR_RNDN);
     mpfr_sub(gap.get(), v.get(), whole.get(), MPFR_RNDN);
     mpfr_abs(gap.get(), gap.get(), MPFR_RNDN);
+    // A double computation lands a few units of its last place either side
+    // of the exact value: that close to the threshold, it may snap or not.
+    Big margin(std::ldexp(std::max(1.0, std::fabs(mpfr_get_d(v.get(), MPFR_RNDN))), -48)), distance;
+    mpfr_sub_d(distance.get(), gap.get(), 1E-08, MPFR_RNDN);
+    undecidedSnap().reset();
+    if (mpfr_cmpabs(distance.get(), margin.get()) <= 0)
+        undecidedSnap() = mpfr_cmp_d(gap.get(), 1E-08) >= 0 ? whole : v;
     if (mpfr_cmp_d(gap.get(), 1E-08) >= 0)
         return v;
     if (mpfr_zero_p(whole.get()) && !mpfr_zero_p(v.get()) && mpfr_cmpabs(v.get(), Big("1E-14").get()) >= 0)
@@ -147,6 +161,12 @@ bool agrees(const QString &shown, const Expected &expected)
 {
     if (!expected.ok())
         return false;
+    if (!expected.alternative.isEmpty()) {
+        Expected other = expected;
+        other.value = std::exchange(other.alternative, QString());
+        if (agrees(shown, other))
+            return true;
+    }
     const QString t = shown.trimmed();
     if (expected.exact)
         return t == expected.value;

@@ -41,6 +41,7 @@ struct Expected {
     QString value;                // 40 significant digits; the digits themselves when exact
     std::optional<int> decimals;  // the last decimal place the rule fixes, if any
     bool exact = false;           // the shown text must equal `value` (digits in another base)
+    QString alternative;          // also agrees: the other side of an undecided kerekit
     bool ok() const { return refusal == Refusal::None; }
 };
 

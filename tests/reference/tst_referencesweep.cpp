@@ -171,7 +171,7 @@ void TestReferenceSweep::sweep_data()
         function(f, Function::TenPower, tenPower, {308, 309, -330, 15}, [] { return uniform(-320, 310); });
     });
     row("e^x", [](Findings &f) {
-        function(f, Function::EPower, ePower, {1, 709, 710, 1000}, [] { return uniform(-750, 720); });
+        function(f, Function::EPower, ePower, {1, 709, 710, 1000, 1e-08}, [] { return uniform(-750, 720); });
     });
     row("sin", [](Findings &f) { function(f, Function::Sine, sine, poles(), angle); });
     row("cos", [](Findings &f) { function(f, Function::Cosine, cosine, poles(), angle); });
