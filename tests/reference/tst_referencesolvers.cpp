@@ -12,6 +12,8 @@
 
 #include <QRegularExpression>
 
+#include <tuple>
+
 using namespace sweep;
 using reference::Expected;
 
@@ -47,79 +49,46 @@ void conversions(Findings &f)
 // "=" in another base: the double result's whole part, digit for digit.
 void informaticsOperations(Findings &f)
 {
-    struct Case {
-        QChar sign;
-        double a, b;
-        int base;
-    };
-    QList<Case> cases{{u'/', 4, 0.2, 5}, {u'/', 1, 0.1, 2}, {u'/', 0.3, 0.1, 3},
-                      {u'*', 0.2, 5, 7}, {u'-', 1, 0.9, 2}, {u'+', 9007199254740991.0, 1, 16},
-                      {u'/', 7, 0, 8},   {u'*', -3, 0.5, 4}};
+    // clang-format off
+    QList<std::tuple<QChar, double, double, int>> cases{{u'/', 4, 0.2, 5}, {u'/', 1, 0.1, 2}, {u'/', 0.3, 0.1, 3},
+        {u'*', 0.2, 5, 7}, {u'-', 1, 0.9, 2}, {u'+', 9007199254740991.0, 1, 16}, {u'/', 7, 0, 8}, {u'*', -3, 0.5, 4}};
+    // clang-format on
+    static const QList<int> notTen{2, 3, 4, 5, 6, 7, 8, 9, 16};
     for (int i = 0; i < 2000; ++i) {
-        static const QList<int> notTen{2, 3, 4, 5, 6, 7, 8, 9, 16};
         const int base = notTen[between(0, 8)];
         // Operands as typed in that base: whole numbers and short fractions.
-        const auto operand = [base] {
-            return double(between(-500, 500)) / std::pow(double(base), double(between(0, 3)));
-        };
-        cases << Case{QStringLiteral("+-*/").at(between(0, 3)), operand(), operand(), base};
+        const auto operand = [base] { return between(-500, 500) / std::pow(double(base), double(between(0, 3))); };
+        cases << std::make_tuple(QStringLiteral("+-*/").at(between(0, 3)), operand(), operand(), base);
     }
-    for (const Case &c : cases) {
-        const std::optional<Result> got = arithmetic::operate(QString(c.sign), c.a, c.b);
-        const Expected want = reference::informaticsOperation(c.sign, c.a, c.b, c.base);
-        QString shown = QStringLiteral("refused");
-        bool good = false;
-        if (got && got->ok()) {
-            const radix::Spelling spelled = radix::spell(got->value, c.base);
-            shown = spelled.text;
-            good = spelled.status == radix::Status::Ok ? reference::agrees(spelled.text, want)
-                                                       : want.refusal == reference::Refusal::TooLargeToConvert;
-        } else if (got) {
-            good = int(got->refusal) == int(want.refusal);  // named alike, same order
-        }
+    for (const auto &[sign, a, b, base] : cases) {
+        const std::optional<Result> got = arithmetic::operate(QString(sign), a, b);
+        const Expected want = reference::informaticsOperation(sign, a, b, base);
+        const radix::Spelling spelled = got && got->ok() ? radix::spell(got->value, base) : radix::Spelling{};
+        const bool good = !got || !got->ok() ? got && int(got->refusal) == int(want.refusal)  // named alike
+                          : spelled.status == radix::Status::Ok ? reference::agrees(spelled.text, want)
+                                                                : want.refusal == reference::Refusal::TooLargeToConvert;
         f.check(good, QStringLiteral("%1 %2 %3 in base %4: %5, reference %6")
-                          .arg(c.a, 0, 'g', 17)
-                          .arg(c.sign)
-                          .arg(c.b, 0, 'g', 17)
-                          .arg(c.base)
-                          .arg(shown, reference::describe(want)));
+                          .arg(text(a), QString(sign), text(b), QString::number(base), spelled.text,
+                               reference::describe(want)));
     }
 }
 
 // The kinds of both solvers are named alike and in the same order.
 void quadratics(Findings &f)
 {
-    QList<std::array<double, 3>> cases{{1, -3, 2},
-                                       {1, 1, -1},
-                                       {-1, 0, 4},
-                                       {1, 2, 1},
-                                       {5, 0, 0},
-                                       {1, -1e8, 1},
-                                       {1, 1e8, 1},
-                                       {1, 1e200, 1},
-                                       {2, 0, 8},
-                                       {0, 2, 4},
-                                       {0, 0, 3},
-                                       {-0.0, -0.0, -0.0},
-                                       {1, 1, HUGE_VAL},
-                                       {0, -HUGE_VAL, 1},
-                                       {0, 1e-300, 1e300},
-                                       {1e-300, 1e300, 1},
-                                       // b*b far below a huge a: the root -b/a must not halve.
-                                       {2.3024223664289187e174, 2, 0},
-                                       {1e300, -1, 0},
-                                       {1e300, 1, -1e-300},
-                                       {-1e308, 1e-308, 1e308},
-                                       {1.7e308, 1.7e308, -1.7e308},
-                                       {1e-300, 1, 1e-300}};
+    // The last six: b*b far below a huge a, where the root -b/a must not halve.
+    // clang-format off
+    QList<std::array<double, 3>> cases{
+        {1, -3, 2}, {1, 1, -1}, {-1, 0, 4}, {1, 2, 1}, {5, 0, 0}, {1, -1e8, 1}, {1, 1e8, 1}, {1, 1e200, 1},
+        {2, 0, 8}, {0, 2, 4}, {0, 0, 3}, {-0.0, -0.0, -0.0}, {1, 1, HUGE_VAL}, {0, -HUGE_VAL, 1},
+        {0, 1e-300, 1e300}, {1e-300, 1e300, 1}, {2.3024223664289187e174, 2, 0}, {1e300, -1, 0},
+        {1e300, 1, -1e-300}, {-1e308, 1e-308, 1e308}, {1.7e308, 1.7e308, -1.7e308}, {1e-300, 1, 1e-300}};
+    // clang-format on
     for (int i = 0; i < 1500; ++i) {
         std::array<double, 3> c{};
+        const auto width = [] { return between(0, 5) ? 8 : between(0, 1) ? 40 : 200; };
         for (double &v : c)  // the digits the window takes, and a sign label
-            v = (between(0, 1) ? 1 : -1) * numbertext::val(typed(between(0, 5)   ? 8
-                                                                 : between(0, 1) ? 40
-                                                                                 : 200,
-                                                                 false)
-                                                               .remove(QLatin1Char('.')));
+            v = (between(0, 1) ? 1 : -1) * numbertext::val(typed(width(), false).remove(QLatin1Char('.')));
         cases << c;
     }
     for (const auto &[a, b, c] : cases) {

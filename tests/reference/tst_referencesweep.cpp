@@ -17,9 +17,6 @@ using reference::Operation;
 namespace {
 // The four operations every calculator window evaluates.
 scientific::Result plain(QChar sign, double a, double b) { return *arithmetic::operate(QString(sign), a, b); }
-scientific::Result sum(double a, double b) { return plain(QLatin1Char('+'), a, b); }
-scientific::Result difference(double a, double b) { return plain(QLatin1Char('-'), a, b); }
-scientific::Result product(double a, double b) { return plain(QLatin1Char('*'), a, b); }
 
 void result(Findings &f, const scientific::Result &got, const Expected &want, const QString &operands)
 {
@@ -111,11 +108,11 @@ void TestReferenceSweep::sweep_data()
                 numbertext::str(x) == reference::str(x),
                 QStringLiteral("%1: %2, reference %3").arg(x, 0, 'g', 17).arg(numbertext::str(x), reference::str(x)));
     });
-    row("+", [=](Findings &f) { operation(f, Operation::Add, sum, {{big, big}, {0.1, 0.2}}, mixed); });
-    row("-", [=](Findings &f) { operation(f, Operation::Subtract, difference, {{-big, big}, {0.3, 0.1}}, mixed); });
-    row("*", [=](Findings &f) {
-        operation(f, Operation::Multiply, product, {{1e200, 1e200}, {1e-200, 1e-200}}, mixed);
-    });
+    // clang-format off
+    row("+", [=](Findings &f) { operation(f, Operation::Add, [](double a, double b) { return plain('+', a, b); }, {{big, big}, {0.1, 0.2}}, mixed); });
+    row("-", [=](Findings &f) { operation(f, Operation::Subtract, [](double a, double b) { return plain('-', a, b); }, {{-big, big}, {0.3, 0.1}}, mixed); });
+    row("*", [=](Findings &f) { operation(f, Operation::Multiply, [](double a, double b) { return plain('*', a, b); }, {{1e200, 1e200}, {1e-200, 1e-200}}, mixed); });
+    // clang-format on
     row("/", [=](Findings &f) { operation(f, Operation::Divide, quotient, {{1, 0}, {1, 3}, {1e300, 1e-300}}, mixed); });
     row("/ unsnapped", [=](Findings &f) {
         QList<QPair<double, double>> pairs{{1, 0}, {2, 3}, {1e300, 1e-300}, {1e-300, 1e300}};
