@@ -11,7 +11,7 @@
 // --by-key adds the figures of each key of the round.
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
-#include "shared/messages.h"
+#include "ui/messages.h"
 #include "shell/application.h"
 #include "shell/resources.h"
 #include "standard/standwindow.h"

@@ -4,12 +4,12 @@
 #include "numberforms.h"
 
 #include "informatics/infoswindow.h"
-#include "informatics/radix.h"
+#include "core/radix.h"
 #include "scientific/extendwindow.h"
-#include "shared/displayfield.h"
-#include "shared/inputcheck.h"
-#include "shared/module1.h"
-#include "shared/texts.h"
+#include "ui/displayfield.h"
+#include "core/inputcheck.h"
+#include "core/module1.h"
+#include "core/texts.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/helpfiles.h"
@@ -163,14 +163,14 @@ void Invariants::checkWindows(QStringList &violations)
 
     if (app_.isLoaded(View::Standard)) {
         const StandWindow &w = app_.stand();
-        checkDecimalDisplay("stand", w.Text1, qMax(displayfield::kMaxEntry, kLongestResult), violations);
+        checkDecimalDisplay("stand", w.Text1, qMax(w.rules().maxEntry(), kLongestResult), violations);
         checkTape("stand", w.Label1, violations);
         checkIndicator("stand", w.Label2, violations);
     }
     if (app_.isLoaded(View::Extended)) {
         const ExtendWindow &w = app_.extend();
         // A constant key may add its 16 characters to a full display.
-        checkDecimalDisplay("extend", w.Text1, displayfield::kMaxEntry + 16, violations);
+        checkDecimalDisplay("extend", w.Text1, w.rules().maxEntry() + 16, violations);
         checkTape("extend", w.Label3, violations);
         checkIndicator("extend", w.Label2, violations);
     }
@@ -190,7 +190,7 @@ void Invariants::checkInfos(QStringList &violations)
     // While a division by zero stands the window skips its check, so what is
     // typed then stays unchecked until the display changes; a refused
     // fraction selects base ten and leaves the display unconverted, likewise.
-    const bool checkSkipped = m.szam2 == 0 && m.muvelet == QLatin1String("/");
+    const bool checkSkipped = m.szam2 == 0 && m.muvelet == core::Operation::Divide;
     if (checkSkipped || fractionRefused_) {
         infosUnchecked_ = text;
         haveInfosUnchecked_ = true;
@@ -208,7 +208,7 @@ void Invariants::checkInfos(QStringList &violations)
                           .arg(describe::quoted(text, 120))
                           .arg(base);
     // The sign key may put a sign before a full display.
-    if (text.size() > InfosWindow::kMaxEntry + 1 && !checkSkipped && !haveInfosUnchecked_)
+    if (text.size() > core::InformaticsCalculator::kMaxEntry + 1 && !checkSkipped && !haveInfosUnchecked_)
         violations << QStringLiteral("infos.Text1 holds %1 characters").arg(text.size());
 }
 

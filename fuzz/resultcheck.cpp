@@ -3,15 +3,15 @@
 #include "describe.h"
 
 #include "informatics/infoswindow.h"
-#include "informatics/radix.h"
+#include "core/radix.h"
 #include "reference/reference.h"
 #include "scientific/extendwindow.h"
-#include "shared/inputcheck.h"
-#include "shared/module1.h"
-#include "shared/numberscan.h"
-#include "shared/numbertext.h"
-#include "shared/result.h"
-#include "shared/texts.h"
+#include "core/inputcheck.h"
+#include "core/module1.h"
+#include "core/numberscan.h"
+#include "core/numbertext.h"
+#include "core/result.h"
+#include "core/texts.h"
 #include "shell/application.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
@@ -166,7 +166,7 @@ After infosEquals(Application &app)
     const radix::Reading reading = radix::read(text, base);
     if (reading.status != radix::Status::Ok)
         return {};  // the display cannot be read: its message, nothing computed
-    const QString sign = m.muvelet;
+    const QString sign = core::tagOf(m.muvelet);
     const double a = m.szam1;
     const double b = reading.value;
     std::optional<Expected> expected;
@@ -333,7 +333,7 @@ After equals(Application &app, QMainWindow *window)
     auto *extend = qobject_cast<ExtendWindow *>(window);
     QLabel *tape = extend ? extend->Label3 : static_cast<StandWindow *>(window)->Label1;
     const QString text = calc->Text1->text();
-    const QString sign = m.muvelet;
+    const QString sign = core::tagOf(m.muvelet);
     const double a = m.szam1;
     const double b = numbertext::val(text);
     const bool lockedBefore = !calc->Command5[0]->isEnabled();

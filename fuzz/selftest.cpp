@@ -6,9 +6,9 @@
 
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
-#include "shared/inputcheck.h"
-#include "shared/module1.h"
-#include "shared/texts.h"
+#include "core/inputcheck.h"
+#include "core/module1.h"
+#include "core/texts.h"
 #include "shell/application.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
@@ -187,9 +187,9 @@ void invariants()
     infos.Option1[8]->click();
     setQuietly(infos.Text1, QStringLiteral("zz"));
     m.szam2 = 0;
-    m.muvelet = QStringLiteral("/");
+    m.muvelet = core::Operation::Divide;
     clean(invariants, "text typed while a division by zero stands");
-    m.muvelet.clear();
+    m.muvelet = core::Operation::None;
     clean(invariants, "that text, unchanged after the division");
     setQuietly(infos.Text1, QStringLiteral("zzz"));
     reported(invariants, QStringLiteral("infos.Text1"), "a changed text after the division");
@@ -246,7 +246,7 @@ void results()
     StandWindow &stand = app.stand();
     for (const auto &[shown, wrong] : {std::pair{"5", false}, std::pair{"6", true}, std::pair{"", true}}) {
         m.szam1 = 2;
-        m.muvelet = QStringLiteral("+");
+        m.muvelet = core::Operation::Add;
         setQuietly(stand.Text1, QStringLiteral("3"));
         const resultcheck::After check = resultcheck::equals(app, &stand);
         setQuietly(stand.Text1, QString::fromLatin1(shown));
@@ -255,7 +255,7 @@ void results()
     // The last shown digit may differ by one, no more.
     for (const auto &[shown, wrong] : {std::pair{"0.333333333333334", false}, std::pair{"0.333333333333336", true}}) {
         m.szam1 = 1;
-        m.muvelet = QStringLiteral("/");
+        m.muvelet = core::Operation::Divide;
         setQuietly(stand.Text1, QStringLiteral("3"));
         const resultcheck::After check = resultcheck::equals(app, &stand);
         setQuietly(stand.Text1, QString::fromLatin1(shown));
@@ -263,20 +263,20 @@ void results()
     }
     // A division by zero must be refused, not shown.
     m.szam1 = 1;
-    m.muvelet = QStringLiteral("/");
+    m.muvelet = core::Operation::Divide;
     setQuietly(stand.Text1, QStringLiteral("0"));
     resultcheck::After check = resultcheck::equals(app, &stand);
     setQuietly(stand.Text1, QStringLiteral("7"));
     judged(check, true, QStringLiteral("1/0 shown as a number"));
     // A result in exponent form may leave the display empty (its check refuses it).
     m.szam1 = 1e14;
-    m.muvelet = QStringLiteral("*");
+    m.muvelet = core::Operation::Multiply;
     setQuietly(stand.Text1, QStringLiteral("100"));
     check = resultcheck::equals(app, &stand);
     setQuietly(stand.Text1, QString());
     judged(check, false, QStringLiteral("1E+16 refused by the display"));
     // Without a pending operation "=" leaves the display.
-    m.muvelet.clear();
+    m.muvelet = core::Operation::None;
     setQuietly(stand.Text1, QStringLiteral("42"));
     check = resultcheck::equals(app, &stand);
     setQuietly(stand.Text1, QStringLiteral("0"));
@@ -299,7 +299,7 @@ void results()
     judged(check, false, QStringLiteral("10^1 shown as 10"));
     m.inverz = false;
     m.szam1 = 2;
-    m.muvelet = QStringLiteral("^");
+    m.muvelet = core::Operation::Power;
     setQuietly(extend.Text1, QStringLiteral("10"));
     check = resultcheck::equals(app, &extend);
     setQuietly(extend.Text1, QStringLiteral("1023"));
@@ -320,13 +320,13 @@ void results()
     judged(check, false, QStringLiteral("FF in binary shown as 11111111"));
     m.alapkod = 0;
     m.szam1 = 5;
-    m.muvelet = QStringLiteral("-");
+    m.muvelet = core::Operation::Subtract;
     setQuietly(infos.Text1, QStringLiteral("11"));
     check = resultcheck::equals(app, &infos);
     setQuietly(infos.Text1, QStringLiteral("11"));
     judged(check, true, QStringLiteral("5-3 in binary shown as 11"));
     m.alapkod = radix::kBaseTenOption;
-    m.muvelet.clear();
+    m.muvelet = core::Operation::None;
     setQuietly(infos.Text1, QString());
 
     // The solvers: the real key computes, then a wrong root is put in.

@@ -1,4 +1,4 @@
-#include "shared/twips.h"
+#include "ui/twips.h"
 #include "shell/application.h"
 #include "shell/resources.h"
 

@@ -1,62 +1,62 @@
 #include "scientific/extendwindow.h"
 
-#include "scientific/functions.h"
-#include "shared/centring.h"
-#include "shared/colors.h"
-#include "shared/displayfield.h"
-#include "shared/module1.h"
+#include "scientific/keypictures.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
+#include "ui/centring.h"
+#include "ui/colors.h"
 
 #include <QLineEdit>
 
 namespace {
+using core::Key;
 using keypad::square;
-using W = ExtendWindow;
+constexpr Key digit(int value) { return core::digitKey(value); }
+constexpr keypad::Place wide(int left, int top) { return {left, top, 615, 375}; }
 
-// The function keys (Command8) come from their own table (extendfunctions.cpp).
-const keypad::Key<W> kKeys[] = {
+const keypad::Key kKeys[] = {
     // Row by row, left to right.
-    {"Command10", -1, "Inv", "Ctrl+I", {840, 1320, 615, 375}, &W::Command10_Click, "INVERZ: a művelet ellentéte"},
-    {"Command2", 7, "7", "Ctrl+7", square(1680, 1320), &W::Command2_Click},
-    {"Command2", 8, "8", "Ctrl+8", square(2160, 1320), &W::Command2_Click},
-    {"Command2", 9, "9", "Ctrl+9", square(2640, 1320), &W::Command2_Click},
-    {"Command5", 0, "+", "F5", square(3240, 1320), &W::Command5_Click, "Összeadás"},
-    {"Command6", -1, "C", "Esc", {6360, 1320, 375, 1335}, &W::Command6_Click, "Törlés"},
-    {"Command1", 0, "M+", "Ctrl+P", square(240, 1800), &W::Command1_Click, "Elhelyezi a memóriában"},
-    {"Command11",
-     -1,
-     "x1,x2",
-     "Ctrl+Shift+Q",
-     {840, 1800, 615, 375},
-     &W::Command11_Click,
-     "Másodfokú egyenlet-megoldás"},
-    {"Command2", 4, "4", "Ctrl+4", square(1680, 1800), &W::Command2_Click},
-    {"Command2", 5, "5", "Ctrl+5", square(2160, 1800), &W::Command2_Click},
-    {"Command2", 6, "6", "Ctrl+6", square(2640, 1800), &W::Command2_Click},
-    {"Command5", 1, "-", "F6", square(3240, 1800), &W::Command5_Click, "Kivonás"},
-    {"Command9", 0, "Pi", "Ctrl+Shift+P", square(4200, 1800), &W::Command9_Click, "Pi-konstans"},
-    {"Command1", 1, "MR", "Ctrl+R", square(240, 2280), &W::Command1_Click, "Kiolvassa a memória tartalmát"},
-    {"Command12",
-     -1,
-     "x,y,z",
-     "Ctrl+Shift+X",
-     {840, 2280, 615, 375},
-     &W::Command12_Click,
+    {Key::Inverse, "Command10", -1, "Inv", "Ctrl+I", wide(840, 1320), "INVERZ: a művelet ellentéte"},
+    {digit(7), "Command2", 7, "7", "Ctrl+7", square(1680, 1320)},
+    {digit(8), "Command2", 8, "8", "Ctrl+8", square(2160, 1320)},
+    {digit(9), "Command2", 9, "9", "Ctrl+9", square(2640, 1320)},
+    {Key::Add, "Command5", 0, "+", "F5", square(3240, 1320), "Összeadás"},
+    {Key::Power, "Command8", 0, "", "Ctrl+Shift+Y", square(3720, 1320), "Hatványozás: x az n-ediken"},
+    {Key::Percent, "Command8", 11, "%", "Ctrl+Shift+B", square(4200, 1320), "Százalékszámítás: a (alap) b %-a"},
+    {Key::Gcd, "Command8", 4, "Lnko", "Ctrl+Shift+O", wide(4800, 1320), "Legnagyobb közös osztó"},
+    {Key::Sin, "Command8", 8, "sin x", "Ctrl+Shift+S", wide(5520, 1320)},
+    {Key::Clear, "Command6", -1, "C", "Esc", {6360, 1320, 375, 1335}, "Törlés"},
+    {Key::MemoryStore, "Command1", 0, "M+", "Ctrl+P", square(240, 1800), "Elhelyezi a memóriában"},
+    {Key::Quadratic, "Command11", -1, "x1,x2", "Ctrl+Shift+Q", wide(840, 1800), "Másodfokú egyenlet-megoldás"},
+    {digit(4), "Command2", 4, "4", "Ctrl+4", square(1680, 1800)},
+    {digit(5), "Command2", 5, "5", "Ctrl+5", square(2160, 1800)},
+    {digit(6), "Command2", 6, "6", "Ctrl+6", square(2640, 1800)},
+    {Key::Subtract, "Command5", 1, "-", "F6", square(3240, 1800), "Kivonás"},
+    {Key::Root, "Command8", 1, "", "Ctrl+Shift+G", square(3720, 1800), "Gyökvonás: n-edik gyök x"},
+    {Key::Pi, "Command9", 0, "Pi", "Ctrl+Shift+P", square(4200, 1800), "Pi-konstans"},
+    {Key::Lcm, "Command8", 5, "Lkkt", "Ctrl+Shift+M", wide(4800, 1800), "Legkisebb közös többszörös"},
+    {Key::Cos, "Command8", 9, "cos x", "Ctrl+Shift+C", wide(5520, 1800)},
+    {Key::MemoryRecall, "Command1", 1, "MR", "Ctrl+R", square(240, 2280), "Kiolvassa a memória tartalmát"},
+    {Key::Linear, "Command12", -1, "x,y,z", "Ctrl+Shift+X", wide(840, 2280),
      "Kétismeretlenes egyenletrendszer-megoldás"},
-    {"Command2", 1, "1", "Ctrl+1", square(1680, 2280), &W::Command2_Click},
-    {"Command2", 2, "2", "Ctrl+2", square(2160, 2280), &W::Command2_Click},
-    {"Command2", 3, "3", "Ctrl+3", square(2640, 2280), &W::Command2_Click},
-    {"Command5", 2, "*", "F7", square(3240, 2280), &W::Command5_Click, "Szorzás"},
-    {"Command9", 1, "e", "Ctrl+Shift+E", square(4200, 2280), &W::Command9_Click, "e-konstans"},
-    {"Command1", 2, "MC", "Ctrl+L", square(240, 2760), &W::Command1_Click, "Törli a memóriát"},
-    {"Command2", 0, "0", "Ctrl+0", square(1680, 2760), &W::Command2_Click},
-    {"Command3", -1, "+/-", "F9", square(2160, 2760), &W::Command3_Click},
-    {"Command4", -1, ",", "Ctrl+.", square(2640, 2760), &W::Command4_Click},
-    {"Command5", 3, "/", "F8", square(3240, 2760), &W::Command5_Click, "Osztás"},
-    {"Command7", -1, "=", "Ctrl+Return", square(6360, 2760), &W::Command7_Click},
+    {digit(1), "Command2", 1, "1", "Ctrl+1", square(1680, 2280)},
+    {digit(2), "Command2", 2, "2", "Ctrl+2", square(2160, 2280)},
+    {digit(3), "Command2", 3, "3", "Ctrl+3", square(2640, 2280)},
+    {Key::Multiply, "Command5", 2, "*", "F7", square(3240, 2280), "Szorzás"},
+    {Key::Factorial, "Command8", 2, "n !", "Ctrl+Shift+F", square(3720, 2280), "n faktoriálisa"},
+    {Key::E, "Command9", 1, "e", "Ctrl+Shift+E", square(4200, 2280), "e-konstans"},
+    {Key::Lg, "Command8", 6, "lg x", "Ctrl+Shift+L", wide(4800, 2280), "Tizes alapú logaritmus"},
+    {Key::Tg, "Command8", 10, "tg x", "Ctrl+Shift+T", wide(5520, 2280)},
+    {Key::MemoryClear, "Command1", 2, "MC", "Ctrl+L", square(240, 2760), "Törli a memóriát"},
+    {digit(0), "Command2", 0, "0", "Ctrl+0", square(1680, 2760)},
+    {Key::Sign, "Command3", -1, "+/-", "F9", square(2160, 2760)},
+    {Key::Point, "Command4", -1, ",", "Ctrl+.", square(2640, 2760)},
+    {Key::Divide, "Command5", 3, "/", "F8", square(3240, 2760), "Osztás"},
+    {Key::Reciprocal, "Command8", 3, "1/x", "Ctrl+Shift+R", square(3720, 2760), "x reciproka"},
+    {Key::Ln, "Command8", 7, "ln x", "Ctrl+Shift+N", wide(4800, 2760), "Természetes (e) alapú logaritmus"},
+    {Key::Ctg, "Command8", 12, "ctg x", "Ctrl+Shift+K", wide(5520, 2760)},
+    {Key::Equals, "Command7", -1, "=", "Ctrl+Return", square(6360, 2760)},
 };
-constexpr int kTapeLength = 80;
 
 // The lines run down the middle of the gaps between the key groups.
 constexpr std::array<int, 5> kLineLefts{727, 1567, 3127, 4687, 6247};
@@ -64,88 +64,58 @@ constexpr std::array<int, 5> kLineLefts{727, 1567, 3127, 4687, 6247};
 constexpr unsigned kInverseColour = 0xF09C38;
 }  // namespace
 
-ExtendWindow::ExtendWindow(Module1 &state) : CalculatorWindow(state, 6975, 3375, kTapeLength)
+ExtendWindow::ExtendWindow(Module1 &state)
+    : CalculatorWindow(std::make_unique<core::ScientificCalculator>(state), 6975, 3375), m(state)
 {
     setObjectName(QStringLiteral("extend"));
     setWindowTitle(QStringLiteral("Zorvexa - BŐVÍTETT"));
     Label3 = addTape("Label3", {240, 120, 6495, 375});
-    addDisplay({240, 600, 6495, 375}, displayfield::kMaxEntry, true);
+    addDisplay({240, 600, 6495, 375}, true);
     addIndicator(square(240, 1320));
     addKeys(kKeys, int(std::size(kKeys)));
-    addFunctionKeys();
-    for (int i = 0; i < int(Command9.size()); ++i)
-        Command9[size_t(i)] = key(QStringLiteral("Command9"), i);
-    Command10 = key(QStringLiteral("Command10"));
-    Command11 = key(QStringLiteral("Command11"));
-    Command12 = key(QStringLiteral("Command12"));
+    for (int i = 0; i < int(Command8.size()); ++i)
+        Command8[size_t(i)] = button(core::functionKey(i));
+    Command9 = {button(Key::Pi), button(Key::E)};
+    Command10 = button(Key::Inverse);
+    Command11 = button(Key::Quadratic);
+    Command12 = button(Key::Linear);
+    // The two keys without a caption show a picture and need a spoken name.
+    Command8[0]->setIcon(keypictures::power(Command8[0]));
+    Command8[0]->setAccessibleName(QStringLiteral("Hatványozás"));
+    Command8[1]->setIcon(keypictures::root(Command8[1]));
+    Command8[1]->setAccessibleName(QStringLiteral("Gyökvonás"));
+    for (int i : {0, 1})
+        Command8[size_t(i)]->setIconSize(keypictures::size());
 
     addLines(kLineLefts, 1320);
     Text1->setFocus();
-    Form_Load();
-}
-
-void ExtendWindow::Form_Load()
-{
-    m.valto = true;
-    m.inverz = false;
+    load();
 }
 
 void ExtendWindow::Form_Activate()
 {
-    m.muvelet.clear();
-    m.valto = true;
+    rules().activate();
+    apply();
     centreOnScreen(this);
 }
 
-void ExtendWindow::Command2_Click(int index)
+void ExtendWindow::keyClicked(core::Key key)
 {
-    CalculatorWindow::Command2_Click(index);
-    setTapeNormal();
+    if (key == Key::Quadratic)
+        Command11_Click();
+    else if (key == Key::Linear)
+        Command12_Click();
+    else
+        CalculatorWindow::keyClicked(key);
 }
 
-void ExtendWindow::Command6_Click()
+void ExtendWindow::applyOwn(const core::Panel &panel)
 {
-    torles();
-    Text1->setFocus();
+    colors::setBackground(Command10, panel.inverseLit ? kInverseColour : colors::kButtonFace);
 }
 
-void ExtendWindow::torles()
-{
-    clearAll();
-    m.eredmeny = 0;
-    colors::setBackground(Command10, colors::kButtonFace);
-    m.inverz = false;
-}
-
-void ExtendWindow::Command10_Click()
-{
-    m.inverz = !m.inverz;
-    if (m.inverz) {
-        // Only the keys that have an inverse stay usable, and "C" to leave.
-        setKeysEnabled(false);
-        for (int i = 0; i < int(Command8.size()); ++i)
-            Command8[size_t(i)]->setEnabled(hasInverse(i));
-        colors::setBackground(Command10, kInverseColour);
-    } else {
-        torles();
-    }
-}
-
-void ExtendWindow::Command9_Click(int index)
-{
-    // Appended to what the display holds; the input check judges the whole.
-    // Past the entry limit too, but only onto a display within it: with its
-    // point deleted, a long text would otherwise grow by a constant per press
-    // until it no longer reads as a finite number.
-    if (Text1->text().size() > displayfield::kMaxEntry)
-        return;
-    Text1->setText(Text1->text() +
-                   (index == 0 ? QStringLiteral("3.14159265358979") : QStringLiteral("2.71828182845905")));
-}
-
-// A fresh dialog per opening, so each starts from its design state. No
-// platform hands activation back after a modal dialog; taking it here runs
-// Form_Activate as a return to this window should.
+// No platform hands activation back after a modal dialog; taking it here
+// runs Form_Activate as a return to this window should.
 void ExtendWindow::Command11_Click()
 {
     MasodfWindow w(this);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shared/calculatorwindow.h"
+#include "core/scientificcalculator.h"
+#include "ui/calculatorwindow.h"
 
 #include <array>
 
@@ -21,25 +22,16 @@ public:
     QPushButton *Command11 = nullptr;          // x1,x2: quadratic solver
     QPushButton *Command12 = nullptr;          // x,y,z: linear solver
 
-    // Load, activation, entry, C, Inv, constants, solvers (extendwindow.cpp).
-    void Form_Load();
     void Form_Activate() override;
-    void Command2_Click(int index) override;
-    void Command6_Click() override;
-    void Command9_Click(int index);
-    void Command10_Click();
+
+protected:
+    void keyClicked(core::Key key) override;
+    void applyOwn(const core::Panel &panel) override;
+
+private:
+    // The solvers, modal; a fresh dialog per opening.
     void Command11_Click();
     void Command12_Click();
 
-    // Function keys (extendfunctions.cpp).
-    void Command8_Click(int index);
-
-protected:
-    std::optional<Result> operate(const QString &sign, double a, double b) const override;
-    bool writesLeadingZero(const QString &sign) const override;
-
-private:
-    void addFunctionKeys();
-    static bool hasInverse(int index);
-    void torles();
+    Module1 &m;
 };

@@ -1,9 +1,9 @@
 #include "shell/aboutdialog.h"
 
-#include "shared/centring.h"
-#include "shared/handcursor.h"
-#include "shared/twips.h"
 #include "shell/resources.h"
+#include "ui/centring.h"
+#include "ui/handcursor.h"
+#include "ui/twips.h"
 
 #include <QDesktopServices>
 #include <QEvent>

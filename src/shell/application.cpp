@@ -8,13 +8,13 @@
 #include "shell/optionsdialog.h"
 #include "standard/standwindow.h"
 
-#include "shared/messages.h"
-#include "shared/texts.h"
+#include "ui/messages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QToolTip>
 
 #include <csignal>
 
@@ -92,7 +92,14 @@ InfosWindow &Application::infos()
 
 void Application::loaded(QMainWindow *window, View view)
 {
-    attachMenus(*this, window, view);
+    MenuActions actions;
+    actions.switchView = [this](View from, View to) { switchView(from, to); };
+    actions.options = [this] { showOptions(); };
+    actions.helpContents = [this] { showHelpContents(); };
+    actions.helpSearch = [this] { showHelpSearch(); };
+    actions.about = [this](QMainWindow *owner) { showAbout(owner); };
+    actions.quit = [this] { quit(); };
+    attachMenus(window, view, actions);
     window->installEventFilter(this);
     emit windowLoaded(view);
 }
@@ -142,14 +149,30 @@ void Application::switchView(View from, View to)
 
 void Application::showOptions()
 {
-    if (!options_)
-        options_ = new OptionsDialog(*this);
+    if (!options_) {
+        options_ = new OptionsDialog;
+        connect(options_, &OptionsDialog::tipsChosen, this, [this](bool on) {
+            setTips(on);
+            // The calculator window becomes active again, dropping a pending operation.
+            if (QMainWindow *calculator = visibleWindow()) {
+                calculator->activateWindow();
+                QApplication::setActiveWindow(calculator);
+            }
+        });
+    }
     options_->show();
     options_->raise();
     options_->activateWindow();
 }
 
 OptionsDialog *Application::options() const { return options_; }
+
+void Application::setTips(bool on)
+{
+    QToolTip::hideText();
+    for (View view : kViews)
+        window(view).showTips(on);
+}
 
 void Application::showAbout(QMainWindow *owner)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/module1.h"
+#include "core/module1.h"
 #include "shell/view.h"
 
 #include <QObject>
@@ -44,6 +44,9 @@ public:
     // after the user closed it from its frame.
     void showOptions();
     OptionsDialog *options() const;
+    // The key tips of the three views on or off, window by window: `stand`,
+    // then `extend`, then `infos`; a window not loaded yet is loaded hidden.
+    void setTips(bool on);
 
     // Névjegy: the about box, modal over `owner`.
     void showAbout(QMainWindow *owner);

@@ -1,6 +1,6 @@
 #include "shell/helpfiles.h"
 
-#include "shared/texts.h"
+#include "core/texts.h"
 
 #include <QCoreApplication>
 #include <QDir>

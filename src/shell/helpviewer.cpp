@@ -1,8 +1,8 @@
 #include "shell/helpviewer.h"
 
-#include "shared/centring.h"
 #include "shell/helpfiles.h"
 #include "shell/resources.h"
+#include "ui/centring.h"
 
 #include <QCoreApplication>
 #include <QHash>

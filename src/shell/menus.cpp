@@ -1,7 +1,5 @@
 #include "shell/menus.h"
 
-#include "shell/application.h"
-
 #include <QAction>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -30,7 +28,7 @@ QAction *addItem(QMenu *menu, const QString &caption, const QString &name)
 
 }  // namespace
 
-void attachMenus(Application &app, QMainWindow *window, View view)
+void attachMenus(QMainWindow *window, View view, const MenuActions &actions)
 {
     const QString suffix = suffixOf(view);
     QMenuBar *bar = window->menuBar();
@@ -55,26 +53,27 @@ void attachMenus(Application &app, QMainWindow *window, View view)
             QObject::connect(action, &QAction::triggered, action, [action] { action->setChecked(true); });
         } else {
             const View target = item.target;
-            QObject::connect(action, &QAction::triggered, &app, [&app, view, target] { app.switchView(view, target); });
+            QObject::connect(action, &QAction::triggered, window,
+                             [switchView = actions.switchView, view, target] { switchView(view, target); });
         }
     }
     QAction *option = addItem(nezet, QStringLiteral("Beál&lítások"), QStringLiteral("option"));
-    QObject::connect(option, &QAction::triggered, &app, [&app] { app.showOptions(); });
+    QObject::connect(option, &QAction::triggered, window, actions.options);
 
     QMenu *help = bar->addMenu(QStringLiteral("&Súgó"));
     help->setObjectName(QStringLiteral("help") + suffix);
     QAction *tart = addItem(help, QStringLiteral("&Tartalom"), QStringLiteral("tart") + suffix);
     tart->setShortcut(QKeySequence::HelpContents);
-    QObject::connect(tart, &QAction::triggered, &app, [&app] { app.showHelpContents(); });
+    QObject::connect(tart, &QAction::triggered, window, actions.helpContents);
     QAction *index = addItem(help, QStringLiteral("&Index"), QStringLiteral("index") + suffix);
     QAction *keres = addItem(help, QStringLiteral("&Keresés"), QStringLiteral("keres") + suffix);
     // Index and Keresés work in the standard window only; elsewhere they do nothing.
     if (view == View::Standard) {
-        QObject::connect(index, &QAction::triggered, &app, [&app] { app.showHelpContents(); });
-        QObject::connect(keres, &QAction::triggered, &app, [&app] { app.showHelpSearch(); });
+        QObject::connect(index, &QAction::triggered, window, actions.helpContents);
+        QObject::connect(keres, &QAction::triggered, window, actions.helpSearch);
     }
     QAction *nevjegy = addItem(help, QStringLiteral("&Névjegy"), QStringLiteral("nevjegy") + suffix);
-    QObject::connect(nevjegy, &QAction::triggered, &app, [&app, window] { app.showAbout(window); });
+    QObject::connect(nevjegy, &QAction::triggered, window, [about = actions.about, window] { about(window); });
     QAction *quit = addItem(help, QStringLiteral("Ki&lépés"), QStringLiteral("quit") + suffix);
-    QObject::connect(quit, &QAction::triggered, &app, [&app] { app.quit(); });
+    QObject::connect(quit, &QAction::triggered, window, actions.quit);
 }

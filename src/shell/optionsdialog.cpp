@@ -1,18 +1,14 @@
 #include "shell/optionsdialog.h"
 
-#include "shared/centring.h"
-#include "shared/twips.h"
-#include "shell/application.h"
-#include "shell/tips.h"
+#include "ui/centring.h"
+#include "ui/twips.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
-#include <QMainWindow>
 #include <QPushButton>
 
-OptionsDialog::OptionsDialog(Application &app) : WithFormActivate(nullptr), app_(app)
+OptionsDialog::OptionsDialog() : WithFormActivate(nullptr)
 {
     setObjectName(QStringLiteral("options"));
     setWindowTitle(QStringLiteral("Beállítások"));
@@ -42,11 +38,6 @@ void OptionsDialog::Form_Activate() { centreOnScreen(this); }
 
 void OptionsDialog::Command1_Click()
 {
-    applyTips(app_, Check1->isChecked());
     hide();
-    // The calculator window becomes active again, dropping a pending operation.
-    if (QMainWindow *calculator = app_.visibleWindow()) {
-        calculator->activateWindow();
-        QApplication::setActiveWindow(calculator);
-    }
+    emit tipsChosen(Check1->isChecked());
 }

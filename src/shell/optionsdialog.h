@@ -1,20 +1,19 @@
 #pragma once
 
-#include "shared/formactivate.h"
+#include "ui/formactivate.h"
 
 #include <QDialog>
 
-class Application;
 class QCheckBox;
 class QGroupBox;
 class QPushButton;
 
-// "Beállítások": the tips on or off. Modeless; OK hides it and keeps its
-// state, closing it from the frame discards it.
+// "Beállítások": the tips on or off. Modeless; OK hides it, keeps its state
+// and says what was chosen; closing it from the frame discards it.
 class OptionsDialog : public WithFormActivate<QDialog> {
     Q_OBJECT
 public:
-    explicit OptionsDialog(Application &app);
+    OptionsDialog();
 
     QGroupBox *Frame1;
     QCheckBox *Check1;  // tips
@@ -24,6 +23,7 @@ public:
     void Form_Activate() override;
     void Command1_Click();
 
-private:
-    Application &app_;
+signals:
+    // OK: the tips on (true) or off.
+    void tipsChosen(bool on);
 };

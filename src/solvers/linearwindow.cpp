@@ -1,25 +1,16 @@
 #include "solvers/linearwindow.h"
 
-#include "shared/handcursor.h"
-#include "shared/inputcheck.h"
-#include "shared/messages.h"
-#include "shared/module1.h"
-#include "shared/numbertext.h"
-#include "shared/texts.h"
-#include "shared/twips.h"
-#include "solvers/linearsystem.h"
+#include "core/texts.h"
 #include "solvers/signlabel.h"
+#include "ui/handcursor.h"
+#include "ui/messages.h"
+#include "ui/twips.h"
 
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <cmath>
-#include <limits>
-
-using namespace texts;
 
 namespace {
 // Where each coefficient field and its sign label stand in Frame1, by index.
@@ -41,7 +32,7 @@ const std::array<CoefficientPlace, 7> kPlaces{{
 
 LinearWindow::LinearWindow(Module1 &state, QWidget *parent)
     : SolverWindow(parent, QStringLiteral("linear"), QStringLiteral("Egyenletrendszer-megoldás"), {4590, 3195}),
-      m(state)
+      rules_(state)
 {
     buildControls();
     Form_Load();
@@ -110,125 +101,37 @@ void LinearWindow::Form_Load()
         Label1[k]->setCursor(hand);
 }
 
-void LinearWindow::tell(const QString &message) { messages::show(message, messages::Icon::None, this); }
-
-void LinearWindow::Label1_Click(int index) { Label1[index]->toggle(); }
+void LinearWindow::Label1_Click(int index)
+{
+    collect();
+    rules_.toggleSign(index);
+    apply();
+}
 
 void LinearWindow::Command1_Click()
 {
-    hianyzik();
-    ellenoriz4();
-    if (Command1->text() == kAgain)
-        alaphelyzet();
-    else if (!m.folytat && !m.hibas)
-        megold();
+    collect();
+    rules_.solve();
+    apply();
 }
 
-void LinearWindow::hianyzik()
+void LinearWindow::collect()
 {
-    int i = 1;
-    while (i <= 6 && !Text1[i]->text().isEmpty())
-        ++i;
-    m.folytat = i <= 6;
-    if (m.folytat) {
-        tell(kMissingCoefficient);
-        Text1[i]->setFocus();
-    }
+    for (size_t k = 1; k <= 6; ++k)
+        rules_.form.fields[k] = Text1[k]->text();
 }
 
-void LinearWindow::ellenoriz4()
+void LinearWindow::apply()
 {
-    for (int k = 1; k <= 6; ++k) {
-        inputcheck::examine(m, Text1[k]->text());
-        if (m.hibas) {
-            tell(texts::kDigits);
-            Command1->setText(kAgain);
-            m.hibas = false;
-        }
-        if (m.pontdb >= 2) {
-            tell(texts::kPoints);
-            Command1->setText(kAgain);
-            m.hibas = false;
-        }
-        m.pontdb = 0;
-    }
-}
-
-void LinearWindow::alaphelyzet()
-{
-    m.a1 = m.b1 = m.a2 = m.b2 = m.c1 = m.c2 = 0;
-    m.det = m.detx = m.dety = 0;
-    m.folytat = false;
-    m.hibas = false;
-    for (int k = 1; k <= 8; ++k)
-        Text1[k]->setText(QString());
-    for (int k = 1; k <= 6; ++k)
-        Label1[k]->setText(QStringLiteral("+"));
-    Command1->setText(kCompute);
-    Text1[1]->setFocus();
-    m.pontdb = 0;
-}
-
-void LinearWindow::megold()
-{
-    std::array<TypedDecimal, 7> typed;
-    std::array<double, 7> value{};
-    for (int k = 1; k <= 6; ++k) {
-        const QString text = Text1[k]->text().trimmed();
-        typed[k] = TypedDecimal::read(text);
-        // The shared copies are doubles and stay finite; the solution comes
-        // from the typed decimals, so a coefficient beyond a double still solves.
-        const double v = numbertext::val(text);
-        value[k] = std::isfinite(v) ? v : std::copysign(std::numeric_limits<double>::max(), v);
-        if (Label1[k]->isMinus()) {
-            typed[k] = typed[k].negated();
-            value[k] *= -1;
-        }
-    }
-    const linearsystem::Solution s =
-        linearsystem::solve({typed[1], typed[2], typed[5]}, {typed[3], typed[4], typed[6]});
-    m.a1 = value[1];
-    m.b1 = value[2];
-    m.a2 = value[3];
-    m.b2 = value[4];
-    m.c1 = value[5];
-    m.c2 = value[6];
-    m.det = s.det;
-    m.detx = s.detx;
-    m.dety = s.dety;
-
-    using linearsystem::Kind;
-    switch (s.kind) {
-    case Kind::NoUnknown:
-        tell(kVeryFunny);
-        alaphelyzet();
-        break;
-    case Kind::EquationContradicts: tell(kContradiction); break;
-    case Kind::EquationEmpty: tell(kTwoEquationsNeeded); break;
-    case Kind::OnlyY:
-        Text1[7]->setText(QString());
-        Text1[8]->setText(numbertext::str(s.y));
-        Command1->setText(kAgain);
-        break;
-    case Kind::OnlyX:
-        Text1[7]->setText(numbertext::str(s.x));
-        Text1[8]->setText(QString());
-        Command1->setText(kAgain);
-        break;
-    case Kind::Unique:
-        // Str without trimming: a value that is not negative keeps its blank.
-        Text1[7]->setText(numbertext::str(s.x));
-        Text1[8]->setText(numbertext::str(s.y));
-        Command1->setText(kAgain);
-        break;
-    case Kind::Dependent:
-        tell(kIndependentEquationsNeeded);
-        Command1->setText(kAgain);
-        break;
-    case Kind::Contradictory:
-        tell(kContradictoryEquations);
-        alaphelyzet();
-        break;
-    case Kind::OutOfRange: tell(kResultTooLarge); break;
-    }
+    const core::LinearForm &form = rules_.form;
+    for (size_t k = 1; k <= 8; ++k)
+        if (Text1[k]->text() != form.fields[k])
+            Text1[k]->setText(form.fields[k]);
+    for (size_t k = 1; k <= 6; ++k)
+        Label1[k]->setMinus(form.minus[k]);
+    Command1->setText(form.again ? texts::kAgain : texts::kCompute);
+    if (form.focus > 0)
+        Text1[size_t(form.focus)]->setFocus();
+    for (const core::Message &message : rules_.takeMessages())
+        messages::show(message.text, messages::Icon::None, this);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/linearsolver.h"
 #include "solvers/solverwindow.h"
+
 struct Module1;
 
 // "Egyenletrendszer-megoldás": a1*x + b1*y = c1, a2*x + b2*y = c2 with a
@@ -26,11 +28,10 @@ public:
 
 private:
     void buildControls();
-    void tell(const QString &message);
-    void hianyzik();     // every coefficient given; sets folytat
-    void ellenoriz4();   // character check of the six coefficient fields
-    void alaphelyzet();  // reset of the solver and the window
-    void megold();       // read, solve, show
+    // What the user typed goes to the rules before they act; what they say
+    // comes back.
+    void collect();
+    void apply();
 
-    Module1 &m;
+    core::LinearSolver rules_;
 };

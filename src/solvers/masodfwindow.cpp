@@ -1,13 +1,10 @@
 #include "solvers/masodfwindow.h"
 
-#include "shared/handcursor.h"
-#include "shared/messages.h"
-#include "shared/numberscan.h"
-#include "shared/numbertext.h"
-#include "shared/texts.h"
-#include "shared/twips.h"
-#include "solvers/quadratic.h"
+#include "core/texts.h"
 #include "solvers/signlabel.h"
+#include "ui/handcursor.h"
+#include "ui/messages.h"
+#include "ui/twips.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -16,8 +13,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-
-using namespace texts;
 
 MasodfWindow::MasodfWindow(QWidget *parent)
     : SolverWindow(parent, QStringLiteral("masodf"), QStringLiteral("Másodfokú egyenlet-megoldás"), {4080, 2490})
@@ -87,104 +82,38 @@ void MasodfWindow::Form_Load()
         label->setCursor(hand);
 }
 
-void MasodfWindow::warn(const QString &message) { messages::show(message, messages::Icon::Exclamation, this); }
-
-void MasodfWindow::Label2_Click(int index) { Label2[index]->toggle(); }
+void MasodfWindow::Label2_Click(int index)
+{
+    collect();
+    rules_.toggleSign(index);
+    apply();
+}
 
 void MasodfWindow::Command1_Click()
 {
-    if (Command1->text() == kAgain) {
-        torol();
-        return;
-    }
-    hv1();
-    if (hibajel == 1) {
-        warn(kAllCoefficients);
-        torol();
-        return;
-    }
-    hv2();
-    if (hibajel == 1) {
-        warn(kOnlyDigits);
-        torol();
-        return;
-    }
-    hv3();
-    if (hibajel == 0 && Command1->text() == kCompute) {
-        Text4[0]->setText(numbertext::displayForm(x1));
-        Text4[1]->setText(numbertext::displayForm(x2));
-        Command1->setText(kAgain);
-    } else if (Text4[0]->text().isEmpty()) {
-        // After a message: start again. The linear case has its root shown.
-        torol();
-    }
+    collect();
+    rules_.solve();
+    apply();
 }
 
-void MasodfWindow::hv1()
+void MasodfWindow::collect()
 {
-    hibajel = 0;
-    for (const QLineEdit *field : Text1) {
-        if (field->text().isEmpty())
-            hibajel = 1;
-    }
+    for (size_t i = 0; i < Text1.size(); ++i)
+        rules_.form.coefficients[i] = Text1[i]->text();
 }
 
-void MasodfWindow::hv2()
+void MasodfWindow::apply()
 {
-    // Digits only: no blank, sign or point anywhere.
-    numberscan::Options digitsOnly;
-    digitsOnly.sign = digitsOnly.point = digitsOnly.skipBlanks = false;
-    hibajel = 0;
-    for (int i = 0; i <= 2 && hibajel == 0; ++i) {
-        const QString text = Text1[i]->text();
-        hibajel = numberscan::scan(text, digitsOnly).end < text.size() ? 1 : 0;
+    const core::QuadraticForm &form = rules_.form;
+    for (size_t i = 0; i < Text1.size(); ++i) {
+        if (Text1[i]->text() != form.coefficients[i])
+            Text1[i]->setText(form.coefficients[i]);
+        Label2[i]->setMinus(form.minus[i]);
     }
-}
-
-void MasodfWindow::hv3()
-{
-    a = numbertext::val(Text1[0]->text());
-    b = numbertext::val(Text1[1]->text());
-    c = numbertext::val(Text1[2]->text());
-    if (Label2[0]->isMinus())
-        a *= -1;
-    if (Label2[1]->isMinus())
-        b *= -1;
-    if (Label2[2]->isMinus())
-        c *= -1;
-
-    const quadratic::Solution solution = quadratic::solve(a, b, c);
-    x1 = solution.x1;
-    x2 = solution.x2;
-    hibajel = 1;
-    switch (solution.kind) {
-    case quadratic::Kind::TwoRoots:
-        hibajel = 0;  // Command1_Click shows them
-        break;
-    case quadratic::Kind::Linear:
-        hibajel = 0;
-        Command1->setText(kAgain);
-        Text4[0]->setText(numbertext::displayForm(x1));
-        Text4[1]->setText(QString());
-        break;
-    case quadratic::Kind::NoRealRoot:
-        warn(kNoRealRoot);
-        Command1->setText(kAgain);
-        break;
-    case quadratic::Kind::NoSolution: warn(kNoSolution); break;
-    case quadratic::Kind::EveryNumber: warn(kEveryNumber); break;
-    case quadratic::Kind::CoefficientOutOfRange: warn(kCoefficientTooLarge); break;
-    case quadratic::Kind::RootOutOfRange: warn(kResultTooLarge); break;
-    }
-}
-
-void MasodfWindow::torol()
-{
-    for (QLineEdit *field : Text1)
-        field->setText(QString());
-    for (QLineEdit *field : Text4)
-        field->setText(QString());
-    Command1->setText(kCompute);
-    for (SignLabel *label : Label2)
-        label->setText(QStringLiteral("+"));
+    for (size_t i = 0; i < Text4.size(); ++i)
+        if (Text4[i]->text() != form.roots[i])
+            Text4[i]->setText(form.roots[i]);
+    Command1->setText(form.again ? texts::kAgain : texts::kCompute);
+    for (const core::Message &message : rules_.takeMessages())
+        messages::show(message.text, messages::Icon::Exclamation, this);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/quadraticsolver.h"
 #include "solvers/solverwindow.h"
 
 // "Másodfokú egyenlet-megoldás": a*x^2 + b*x + c = 0 with unsigned whole
 // coefficients and a sign label before each. Opened modally, one object per
-// opening, so every opening starts from the design state. It keeps its state
-// in its own fields and shares none.
+// opening, so every opening starts from the design state.
 class MasodfWindow : public SolverWindow {
     Q_OBJECT
 public:
@@ -23,16 +23,10 @@ public:
 
 private:
     void buildControls();
-    void warn(const QString &message);
-    void hv1();    // every coefficient given
-    void hv2();    // every coefficient only digits
-    void hv3();    // read, solve, handle the cases without two roots
-    void torol();  // clear for a new equation
+    // What the user typed goes to the rules before they act; what they say
+    // comes back.
+    void collect();
+    void apply();
 
-    double a = 0;
-    double b = 0;
-    double c = 0;
-    double x1 = 0;
-    double x2 = 0;
-    int hibajel = 0;  // 1: a check failed or there are no two roots to show
+    core::QuadraticSolver rules_;
 };

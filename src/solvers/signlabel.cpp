@@ -11,7 +11,12 @@ SignLabel::SignLabel(const QString &name, QWidget *parent) : QLabel(QStringLiter
     setFont(big);
 }
 
-void SignLabel::toggle() { setText(isMinus() ? QStringLiteral("+") : QStringLiteral("-")); }
+void SignLabel::setMinus(bool minus)
+{
+    const QString sign = minus ? QStringLiteral("-") : QStringLiteral("+");
+    if (text() != sign)
+        setText(sign);
+}
 
 void SignLabel::mousePressEvent(QMouseEvent *event)
 {

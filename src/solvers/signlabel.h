@@ -10,8 +10,7 @@ public:
     SignLabel(const QString &name, QWidget *parent);
 
     bool isMinus() const { return text() == QStringLiteral("-"); }
-    // "-" becomes "+", anything else "-".
-    void toggle();
+    void setMinus(bool minus);
 
 signals:
     void clicked();

@@ -1,8 +1,8 @@
 #include "solvers/solverwindow.h"
 
-#include "shared/centring.h"
-#include "shared/texts.h"
-#include "shared/twips.h"
+#include "core/texts.h"
+#include "ui/centring.h"
+#include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

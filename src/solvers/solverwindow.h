@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/formactivate.h"
+#include "ui/formactivate.h"
 
 #include <QDialog>
 

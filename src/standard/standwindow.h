@@ -1,12 +1,13 @@
 #pragma once
 
-#include "shared/calculatorwindow.h"
+#include "core/standardcalculator.h"
+#include "ui/calculatorwindow.h"
 
 class QLabel;
 
 // The standard calculator, "Zorvexa - EGYSZERŰ": the keys every calculator
-// window has, a tape that is cleared on a refusal's display too, and a
-// double click that switches the keys to a colourful scheme and back.
+// window has, and a double click that switches the keys to a colourful
+// scheme and back.
 class StandWindow : public CalculatorWindow {
     Q_OBJECT
 public:
@@ -14,16 +15,16 @@ public:
 
     QLabel *Label1;  // tape
 
-    void Form_Load();
     void Form_Activate() override;
     void Form_DblClick();
 
-    bool colourful() const { return szines; }
+    bool colourful() const { return rules().panel().colourful; }
 
 protected:
-    void refuse(Refusal refusal, double x = 0) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void applyOwn(const core::Panel &panel) override;
 
 private:
-    bool szines = false;  // the colourful key scheme is on
+    core::StandardCalculator &standard() { return static_cast<core::StandardCalculator &>(rules()); }
+    bool shownColourful_ = false;
 };

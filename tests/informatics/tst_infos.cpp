@@ -2,9 +2,9 @@
 // bookkeeping, memory, the division lock and the refusals. Its conversions
 // are swept against the reference (tests/reference).
 #include "informatics/infoswindow.h"
-#include "informatics/radix.h"
-#include "shared/module1.h"
-#include "shared/texts.h"
+#include "core/radix.h"
+#include "core/module1.h"
+#include "core/texts.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
 
@@ -46,7 +46,7 @@ QString observed(const InfosWindow &w, const Module1 &m, const QString &checks)
                                                             : "some"},
                                        {"sign", n(w.Command3->isEnabled())},
                                        {"M", w.Label2->text()},
-                                       {"op", m.muvelet},
+                                       {"op", core::tagOf(m.muvelet)},
                                        {"valto", n(m.valto)},
                                        {"db", n(m.muveletdb)},
                                        {"hibas", n(m.hibas)},

@@ -1,13 +1,13 @@
 // Radix conversion, both solvers and the solvers' one rounding swept against
 // the independent reference (MPFR, GMP).
-#include "informatics/radix.h"
+#include "core/radix.h"
 #include "reference/reference.h"
-#include "shared/arithmetic.h"
-#include "shared/numbertext.h"
-#include "solvers/linearsystem.h"
-#include "solvers/nearestdouble.h"
-#include "solvers/quadratic.h"
-#include "solvers/typeddecimal.h"
+#include "core/arithmetic.h"
+#include "core/numbertext.h"
+#include "core/linearsystem.h"
+#include "core/nearestdouble.h"
+#include "core/quadratic.h"
+#include "core/typeddecimal.h"
 #include "sweep.h"
 
 #include <QRegularExpression>
@@ -61,7 +61,7 @@ void informaticsOperations(Findings &f)
         cases << std::make_tuple(QStringLiteral("+-*/").at(between(0, 3)), operand(), operand(), base);
     }
     for (const auto &[sign, a, b, base] : cases) {
-        const std::optional<Result> got = arithmetic::operate(QString(sign), a, b);
+        const std::optional<Result> got = arithmetic::operate(core::Operation(QStringLiteral("+-*/").indexOf(sign) + 1), a, b);
         const Expected want = reference::informaticsOperation(sign, a, b, base);
         const radix::Spelling spelled = got && got->ok() ? radix::spell(got->value, base) : radix::Spelling{};
         const bool good = !got || !got->ok() ? got && int(got->refusal) == int(want.refusal)  // named alike

@@ -2,9 +2,9 @@
 // domains against the independent reference (MPFR, GMP): a difference beyond
 // the reference's one bound fails with the first operands that show it.
 #include "reference/reference.h"
-#include "scientific/functions.h"
-#include "shared/arithmetic.h"
-#include "shared/numbertext.h"
+#include "core/functions.h"
+#include "core/arithmetic.h"
+#include "core/numbertext.h"
 #include "sweep.h"
 
 #include <limits>
@@ -16,7 +16,7 @@ using reference::Operation;
 
 namespace {
 // The four operations every calculator window evaluates.
-scientific::Result plain(QChar sign, double a, double b) { return *arithmetic::operate(QString(sign), a, b); }
+scientific::Result plain(QChar sign, double a, double b) { return *arithmetic::operate(core::Operation(QStringLiteral("+-*/").indexOf(sign) + 1), a, b); }
 
 void result(Findings &f, const scientific::Result &got, const Expected &want, const QString &operands)
 {

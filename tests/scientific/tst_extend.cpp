@@ -2,10 +2,10 @@
 // the constants; and the rounding helpers.
 // Its results are checked against the reference (tests/reference).
 #include "scientific/extendwindow.h"
-#include "scientific/functions.h"
-#include "shared/colors.h"
-#include "shared/module1.h"
-#include "shared/texts.h"
+#include "core/functions.h"
+#include "ui/colors.h"
+#include "core/module1.h"
+#include "core/texts.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
 

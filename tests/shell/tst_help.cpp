@@ -2,7 +2,7 @@
 // unusual set-ups: no home, a home or an installation that cannot be
 // written, two instances, a missing or damaged documentation file; and the
 // end by SIGTERM or SIGHUP, which removes the help's private copy too.
-#include "shared/messages.h"
+#include "ui/messages.h"
 #include "shell/application.h"
 #include "shell/helpfiles.h"
 #include "shell/helpviewer.h"

@@ -5,8 +5,8 @@
 // reads for a screen reader; help pages without colours of their own.
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
-#include "shared/module1.h"
-#include "shared/twips.h"
+#include "core/module1.h"
+#include "ui/twips.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "standard/standwindow.h"

@@ -6,7 +6,7 @@
 // display. (Every control's accessible name: tst_readability.)
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
-#include "shared/calculatorwindow.h"
+#include "ui/calculatorwindow.h"
 #include "shell/application.h"
 #include "standard/standwindow.h"
 #include "support/messagerecorder.h"
@@ -118,7 +118,7 @@ void TestShell::views()
         QVERIFY(isCentred(window));
         QCOMPARE(QStringList({window.Text1->text(), window.Label2->text(), app.stand().Label1->text()}),
                  QStringList({display, indicator, tape}));
-        QCOMPARE(app.state().muvelet, QString());
+        QCOMPARE(app.state().muvelet, core::Operation::None);
         QCOMPARE(app.state().szam1, szam1);
         if (&window == &app.stand())
             QVERIFY(app.state().valto && QApplication::focusWidget() == app.stand().Text1);
@@ -152,7 +152,7 @@ void TestShell::activationComesFromAnotherWindow()
     QTimer::singleShot(0, &app, [] { QApplication::activeModalWidget()->close(); });
     messages::show(QStringLiteral("x"), messages::Icon::None, &app.infos());  // a real box
     QTRY_COMPARE(QApplication::activeWindow(), &app.infos());
-    QCOMPARE(app.state().muvelet, QString());
+    QCOMPARE(app.state().muvelet, core::Operation::None);
 }
 
 void TestShell::shortcuts()

@@ -1,9 +1,9 @@
 // The quadratic (masodf) and linear system (linear) solver windows: the
 // messages, what is cleared, the sign labels, Enter and Tab. Both solvers'
 // results are swept against the reference (tests/reference).
-#include "shared/handcursor.h"
-#include "shared/module1.h"
-#include "shared/texts.h"
+#include "ui/handcursor.h"
+#include "core/module1.h"
+#include "core/texts.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "solvers/signlabel.h"

@@ -1,9 +1,9 @@
 // The standard window: tape texts, messages, the division lock, memory and
 // the colour scheme (activation: tst_shell). Its results are judged by the
 // event driver, the arithmetic by the reference sweeps.
-#include "shared/colors.h"
-#include "shared/module1.h"
-#include "shared/texts.h"
+#include "ui/colors.h"
+#include "core/module1.h"
+#include "core/texts.h"
 #include "standard/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"

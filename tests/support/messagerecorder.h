@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/messages.h"
+#include "ui/messages.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "support/script.h"
 
-#include "shared/calculatorwindow.h"
-#include "shared/module1.h"
+#include "ui/calculatorwindow.h"
+#include "core/module1.h"
 #include "support/keys.h"
 
 #include <QApplication>

@@ -1,0 +1,140 @@
+#include "core/linearsolver.h"
+
+#include "core/inputcheck.h"
+#include "core/linearsystem.h"
+#include "core/module1.h"
+#include "core/numbertext.h"
+#include "core/texts.h"
+
+#include <cmath>
+#include <limits>
+
+namespace core {
+
+using namespace texts;
+
+QList<Message> LinearSolver::takeMessages() { return std::exchange(messages_, {}); }
+
+void LinearSolver::tell(const QString &message) { messages_.append({message, false}); }
+
+void LinearSolver::toggleSign(int index) { form.minus[size_t(index)] = !form.minus[size_t(index)]; }
+
+void LinearSolver::solve()
+{
+    form.focus = 0;
+    hianyzik();
+    ellenoriz4();
+    if (form.again)
+        alaphelyzet();
+    else if (!m.folytat && !m.hibas)
+        megold();
+}
+
+void LinearSolver::hianyzik()
+{
+    size_t i = 1;
+    while (i <= 6 && !form.fields[i].isEmpty())
+        ++i;
+    m.folytat = i <= 6;
+    if (m.folytat) {
+        tell(kMissingCoefficient);
+        form.focus = int(i);
+    }
+}
+
+void LinearSolver::ellenoriz4()
+{
+    for (size_t k = 1; k <= 6; ++k) {
+        inputcheck::examine(m, form.fields[k]);
+        if (m.hibas) {
+            tell(kDigits);
+            form.again = true;
+            m.hibas = false;
+        }
+        if (m.pontdb >= 2) {
+            tell(kPoints);
+            form.again = true;
+            m.hibas = false;
+        }
+        m.pontdb = 0;
+    }
+}
+
+void LinearSolver::alaphelyzet()
+{
+    m.a1 = m.b1 = m.a2 = m.b2 = m.c1 = m.c2 = 0;
+    m.det = m.detx = m.dety = 0;
+    m.folytat = false;
+    m.hibas = false;
+    form.fields = {};
+    form.minus = {};
+    form.again = false;
+    form.focus = 1;
+    m.pontdb = 0;
+}
+
+void LinearSolver::megold()
+{
+    std::array<TypedDecimal, 7> typed;
+    std::array<double, 7> value{};
+    for (size_t k = 1; k <= 6; ++k) {
+        const QString text = form.fields[k].trimmed();
+        typed[k] = TypedDecimal::read(text);
+        // The shared copies are doubles and stay finite; the solution comes
+        // from the typed decimals, so a coefficient beyond a double still solves.
+        const double v = numbertext::val(text);
+        value[k] = std::isfinite(v) ? v : std::copysign(std::numeric_limits<double>::max(), v);
+        if (form.minus[k]) {
+            typed[k] = typed[k].negated();
+            value[k] *= -1;
+        }
+    }
+    const linearsystem::Solution s =
+        linearsystem::solve({typed[1], typed[2], typed[5]}, {typed[3], typed[4], typed[6]});
+    m.a1 = value[1];
+    m.b1 = value[2];
+    m.a2 = value[3];
+    m.b2 = value[4];
+    m.c1 = value[5];
+    m.c2 = value[6];
+    m.det = s.det;
+    m.detx = s.detx;
+    m.dety = s.dety;
+
+    // Str without trimming: a value that is not negative keeps its blank.
+    using linearsystem::Kind;
+    switch (s.kind) {
+    case Kind::NoUnknown:
+        tell(kVeryFunny);
+        alaphelyzet();
+        break;
+    case Kind::EquationContradicts: tell(kContradiction); break;
+    case Kind::EquationEmpty: tell(kTwoEquationsNeeded); break;
+    case Kind::OnlyY:
+        form.fields[7].clear();
+        form.fields[8] = numbertext::str(s.y);
+        form.again = true;
+        break;
+    case Kind::OnlyX:
+        form.fields[7] = numbertext::str(s.x);
+        form.fields[8].clear();
+        form.again = true;
+        break;
+    case Kind::Unique:
+        form.fields[7] = numbertext::str(s.x);
+        form.fields[8] = numbertext::str(s.y);
+        form.again = true;
+        break;
+    case Kind::Dependent:
+        tell(kIndependentEquationsNeeded);
+        form.again = true;
+        break;
+    case Kind::Contradictory:
+        tell(kContradictoryEquations);
+        alaphelyzet();
+        break;
+    case Kind::OutOfRange: tell(kResultTooLarge); break;
+    }
+}
+
+}  // namespace core

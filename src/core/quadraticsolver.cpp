@@ -1,0 +1,104 @@
+#include "core/quadraticsolver.h"
+
+#include "core/numberscan.h"
+#include "core/numbertext.h"
+#include "core/quadratic.h"
+#include "core/texts.h"
+
+namespace core {
+
+using namespace texts;
+
+QList<Message> QuadraticSolver::takeMessages() { return std::exchange(messages_, {}); }
+
+void QuadraticSolver::warn(const QString &message) { messages_.append({message, true}); }
+
+void QuadraticSolver::toggleSign(int index) { form.minus[size_t(index)] = !form.minus[size_t(index)]; }
+
+void QuadraticSolver::solve()
+{
+    if (form.again) {
+        torol();
+        return;
+    }
+    hv1();
+    if (hibajel == 1) {
+        warn(kAllCoefficients);
+        torol();
+        return;
+    }
+    hv2();
+    if (hibajel == 1) {
+        warn(kOnlyDigits);
+        torol();
+        return;
+    }
+    hv3();
+    if (hibajel == 0 && !form.again) {
+        form.roots = {numbertext::displayForm(x1), numbertext::displayForm(x2)};
+        form.again = true;
+    } else if (form.roots[0].isEmpty()) {
+        // After a message: start again. The linear case has its root shown.
+        torol();
+    }
+}
+
+void QuadraticSolver::hv1()
+{
+    hibajel = 0;
+    for (const QString &text : form.coefficients)
+        if (text.isEmpty())
+            hibajel = 1;
+}
+
+void QuadraticSolver::hv2()
+{
+    // Digits only: no blank, sign or point anywhere.
+    numberscan::Options digitsOnly;
+    digitsOnly.sign = digitsOnly.point = digitsOnly.skipBlanks = false;
+    hibajel = 0;
+    for (size_t i = 0; i <= 2 && hibajel == 0; ++i) {
+        const QString &text = form.coefficients[i];
+        hibajel = numberscan::scan(text, digitsOnly).end < text.size() ? 1 : 0;
+    }
+}
+
+void QuadraticSolver::hv3()
+{
+    a = numbertext::val(form.coefficients[0]);
+    b = numbertext::val(form.coefficients[1]);
+    c = numbertext::val(form.coefficients[2]);
+    if (form.minus[0])
+        a *= -1;
+    if (form.minus[1])
+        b *= -1;
+    if (form.minus[2])
+        c *= -1;
+
+    const quadratic::Solution solution = quadratic::solve(a, b, c);
+    x1 = solution.x1;
+    x2 = solution.x2;
+    hibajel = 1;
+    switch (solution.kind) {
+    case quadratic::Kind::TwoRoots:
+        hibajel = 0;  // solve() shows them
+        break;
+    case quadratic::Kind::Linear:
+        hibajel = 0;
+        form.again = true;
+        form.roots = {numbertext::displayForm(x1), QString()};
+        break;
+    case quadratic::Kind::NoRealRoot:
+        warn(kNoRealRoot);
+        form.again = true;
+        break;
+    case quadratic::Kind::NoSolution: warn(kNoSolution); break;
+    case quadratic::Kind::EveryNumber: warn(kEveryNumber); break;
+    case quadratic::Kind::CoefficientOutOfRange: warn(kCoefficientTooLarge); break;
+    case quadratic::Kind::RootOutOfRange: warn(kResultTooLarge); break;
+    }
+}
+
+void QuadraticSolver::torol() { form = QuadraticForm(); }
+
+}  // namespace core

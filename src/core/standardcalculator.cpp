@@ -1,0 +1,35 @@
+#include "core/standardcalculator.h"
+
+#include "core/module1.h"
+
+namespace core {
+
+namespace {
+KeySet standardKeys() { return keyRange(Key::Digit0, digitKey(9)) | keyRange(Key::Point, Key::MemoryClear); }
+constexpr int kMaxEntry = 30;
+constexpr int kTapeLength = 32;
+}  // namespace
+
+StandardCalculator::StandardCalculator(Module1 &state) : Calculator(state, standardKeys(), kMaxEntry, kTapeLength) {}
+
+void StandardCalculator::load()
+{
+    m.valto = true;
+    m.hibas = false;
+}
+
+void StandardCalculator::activate()
+{
+    m.muvelet = Operation::None;
+    m.valto = true;
+}
+
+void StandardCalculator::doubleClick() { panel_.colourful = !panel_.colourful; }
+
+void StandardCalculator::refuse(Refusal refusal, double x)
+{
+    Calculator::refuse(refusal, x);
+    write(QString());
+}
+
+}  // namespace core

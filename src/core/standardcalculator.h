@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/calculator.h"
+
+namespace core {
+
+// The standard view: the keys every view has, a tape of at most 32
+// characters, a refusal that empties the display too, and the colourful key
+// scheme a double click switches.
+class StandardCalculator : public Calculator {
+public:
+    explicit StandardCalculator(Module1 &state);
+
+    void load() override;
+    void activate() override;
+    void doubleClick();
+
+protected:
+    void refuse(Refusal refusal, double x = 0) override;
+};
+
+}  // namespace core

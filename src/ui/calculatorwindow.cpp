@@ -1,0 +1,191 @@
+#include "ui/calculatorwindow.h"
+
+#include "ui/colors.h"
+#include "ui/displayfield.h"
+#include "ui/messages.h"
+#include "ui/twips.h"
+#include "ui/windowparts.h"
+
+#include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+const char *const kTipProperty = "zorvexaTip";
+
+QRect pixels(keypad::Place place) { return twips::rect(place.left, place.top, place.width, place.height); }
+
+// Keys whose press leaves the focus where it is: the constants only append,
+// and Inv changes no text.
+bool keepsFocus(core::Key key) { return key == core::Key::Pi || key == core::Key::E || key == core::Key::Inverse; }
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(std::unique_ptr<core::Calculator> rules, int clientWidth, int clientHeight)
+    : rules_(std::move(rules))
+{
+    client_ = windowparts::makeClientArea(this, twips::size(clientWidth, clientHeight));
+}
+
+bool CalculatorWindow::event(QEvent *event)
+{
+    const bool handled = WithFormActivate::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        colors::followPalette(client_);
+    return handled;
+}
+
+void CalculatorWindow::addDisplay(keypad::Place place, bool keyDown)
+{
+    std::function<void(core::DisplayKey)> onKeyDown;
+    if (keyDown)
+        onKeyDown = [this](core::DisplayKey key) {
+            rules_->displayKey(key);
+            apply();
+            if (key == core::DisplayKey::Enter)
+                displayfield::focusAtEnd(Text1);
+        };
+    Text1 = windowparts::makeDisplay(
+        client_, pixels(place), rules_->maxEntry(), [this] { displayEdited(); }, onKeyDown);
+}
+
+QLabel *CalculatorWindow::addTape(const char *name, keypad::Place place)
+{
+    tape_ = new QLabel(client_);
+    tape_->setObjectName(QString::fromLatin1(name));
+    tape_->setGeometry(pixels(place));
+    // A double click on the tape is the window's, as anywhere on its face.
+    tape_->setAttribute(Qt::WA_NoMousePropagation);
+    return tape_;
+}
+
+void CalculatorWindow::addIndicator(keypad::Place place)
+{
+    Label2 = new QLabel(client_);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(pixels(place));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setAttribute(Qt::WA_NoMousePropagation);
+    Label2->setProperty(kTipProperty, QStringLiteral("Memória állapotjelző"));
+}
+
+void CalculatorWindow::addLines(const std::array<int, 5> &lefts, int top)
+{
+    for (int i = 0; i < int(Line.size()); ++i) {
+        auto *line = new QFrame(client_);
+        line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        const QRect span = pixels({lefts[size_t(i)], top, 0, 1815});  // four key rows
+        line->setGeometry(span.x() - 1, span.y(), 3, span.height());
+        Line[size_t(i)] = line;
+    }
+}
+
+void CalculatorWindow::addKeys(const keypad::Key *keys, int count)
+{
+    using core::Key;
+    for (const keypad::Key *row = keys; row != keys + count; ++row) {
+        const QString control = QString::fromLatin1(row->name);
+        const QString objectName = row->index < 0 ? control : control + QLatin1Char('_') + QString::number(row->index);
+        QPushButton *button =
+            windowparts::makeKey(client_, QString::fromUtf8(row->caption), objectName, pixels(row->place));
+        button->setShortcut(QKeySequence(QString::fromLatin1(row->shortcut), QKeySequence::PortableText));
+        if (*row->tip)
+            button->setProperty(kTipProperty, QString::fromUtf8(row->tip));
+        const Key key = row->key;
+        connect(button, &QPushButton::clicked, this, [this, key] { keyClicked(key); });
+        buttons_[size_t(key)] = button;
+    }
+    for (int i = 0; i < 3; ++i)
+        Command1[size_t(i)] = button(core::memoryKey(i));
+    Command2.clear();
+    for (int value = 0; value < 16 && button(core::digitKey(value)); ++value)
+        Command2.push_back(button(core::digitKey(value)));
+    Command3 = button(Key::Sign);
+    Command4 = button(Key::Point);
+    for (int i = 0; i < 4; ++i)
+        Command5[size_t(i)] = button(core::operatorKey(i));
+    Command6 = button(Key::Clear);
+    Command7 = button(Key::Equals);
+    orderTabs();
+}
+
+void CalculatorWindow::load()
+{
+    rules_->load();
+    apply();
+}
+
+void CalculatorWindow::orderTabs()
+{
+    // The display first, then row by row as the eye reads the keypad.
+    std::vector<QWidget *> stops;
+    for (QWidget *control : client_->findChildren<QWidget *>())
+        if (control != Text1 && (control->focusPolicy() & Qt::TabFocus))
+            stops.push_back(control);
+    const auto place = [this](QWidget *w) { return w->mapTo(client_, QPoint(0, 0)); };
+    std::stable_sort(stops.begin(), stops.end(), [&place](QWidget *a, QWidget *b) {
+        const QPoint pa = place(a), pb = place(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    QWidget *previous = Text1;
+    for (QWidget *control : stops) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void CalculatorWindow::showTips(bool on)
+{
+    for (QWidget *control : client_->findChildren<QWidget *>()) {
+        const QVariant tip = control->property(kTipProperty);
+        if (tip.isValid())
+            control->setToolTip(on ? tip.toString() : QString());
+    }
+}
+
+void CalculatorWindow::keyClicked(core::Key key)
+{
+    rules_->press(key);
+    apply();
+    if (!keepsFocus(key))
+        displayfield::focusAtEnd(Text1);
+}
+
+void CalculatorWindow::displayEdited()
+{
+    if (applying_)
+        return;
+    rules_->edited(Text1->text());
+    apply();
+}
+
+void CalculatorWindow::apply()
+{
+    const core::Panel &panel = rules_->panel();
+    {
+        const QScopedValueRollback<bool> guard(applying_, true);
+        if (Text1->text() != panel.display)
+            Text1->setText(panel.display);
+        if (tape_) {
+            if (tape_->text() != panel.tape)
+                tape_->setText(panel.tape);
+            colors::setForeground(tape_, panel.tapeAlarm ? colors::kWhite : colors::kHighlightedText);
+            colors::setBackground(tape_, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);
+        }
+        const QString indicator = panel.memoryLit ? QStringLiteral("M") : QString();
+        if (Label2->text() != indicator)
+            Label2->setText(indicator);
+        for (size_t key = 0; key < buttons_.size(); ++key)
+            if (buttons_[key])
+                buttons_[key]->setEnabled(panel.enabled.test(key));
+        applyOwn(panel);
+    }
+    for (const core::Message &message : rules_->takeMessages())
+        messages::show(message.text, message.exclamation ? messages::Icon::Exclamation : messages::Icon::None, this);
+}

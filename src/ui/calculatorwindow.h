@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/calculator.h"
+#include "ui/formactivate.h"
+#include "ui/keypad.h"
+
+#include <QMainWindow>
+#include <QPushButton>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+
+// What the three calculator windows share: the display, the tape and the
+// memory indicator, the keypad built from a table, and the wiring of every
+// key to the view's rules, whose panel the controls then show.
+class CalculatorWindow : public WithFormActivate<QMainWindow> {
+    Q_OBJECT
+public:
+    QLineEdit *Text1 = nullptr;               // display
+    QLabel *Label2 = nullptr;                 // memory indicator
+    std::array<QPushButton *, 3> Command1{};  // M+, MR, MC
+    std::vector<QPushButton *> Command2;      // digit keys, index = digit value
+    QPushButton *Command3 = nullptr;          // +/-
+    QPushButton *Command4 = nullptr;          // decimal point
+    std::array<QPushButton *, 4> Command5{};  // + - * /
+    QPushButton *Command6 = nullptr;          // C
+    QPushButton *Command7 = nullptr;          // =
+    std::array<QFrame *, 5> Line{};           // Line1 .. Line5, decoration
+
+    core::Calculator &rules() { return *rules_; }
+    const core::Calculator &rules() const { return *rules_; }
+    // The key's button; null for a key the window does not have.
+    QPushButton *button(core::Key key) const { return buttons_[size_t(key)]; }
+    QLabel *tape() const { return tape_; }
+
+    // Key tips on or off: every control whose table row has a tip.
+    void showTips(bool on);
+
+protected:
+    // A new desktop palette: described colours again, the rest from it.
+    bool event(QEvent *event) override;
+
+    // `clientSize` in twips.
+    CalculatorWindow(std::unique_ptr<core::Calculator> rules, int clientWidth, int clientHeight);
+
+    // Building blocks of the window, placed in twips.
+    QWidget *client() const { return client_; }
+    void addDisplay(keypad::Place place, bool keyDown);
+    QLabel *addTape(const char *name, keypad::Place place);
+    void addIndicator(keypad::Place place);
+    // Lines down the gaps between the key groups, `top` to the bottom row.
+    void addLines(const std::array<int, 5> &lefts, int top);
+    void addKeys(const keypad::Key *keys, int count);
+    // Load: the rules' start, shown.
+    void load();
+
+    // A key clicked: the rules act, the window shows what they say and gives
+    // the display the keyboard, caret at the end.
+    virtual void keyClicked(core::Key key);
+    // Makes the controls show the panel, then tells its messages.
+    void apply();
+    virtual void applyOwn(const core::Panel &) {}
+    bool applying() const { return applying_; }
+
+private:
+    void displayEdited();
+    void orderTabs();
+
+    std::unique_ptr<core::Calculator> rules_;
+    QWidget *client_ = nullptr;
+    QLabel *tape_ = nullptr;
+    std::array<QPushButton *, core::kKeyCount> buttons_{};
+    bool applying_ = false;
+};

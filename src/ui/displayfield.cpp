@@ -1,0 +1,133 @@
+#include "ui/displayfield.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+
+namespace displayfield {
+namespace {
+
+// The limit applies to the user's edits. Text set by code is accepted whole
+// and becomes the limit until the next such text: the field only reverts an
+// invalid edit when the text before it was valid, so a text that the
+// validator called invalid would switch the limit off for every later edit.
+// Undo and redo only bring back texts that were accepted since.
+class EntryLimit : public QValidator {
+public:
+    EntryLimit(int maxEntry, QLineEdit *field)
+        : QValidator(field), field_(field), maxEntry_(maxEntry), allowed_(maxEntry)
+    {
+    }
+    State validate(QString &input, int &) const override
+    {
+        // setText() resets the modified flag before the text is validated.
+        if (!field_->isModified()) {
+            allowed_ = qMax(maxEntry_, int(input.size()));
+            return Acceptable;
+        }
+        return input.size() <= allowed_ ? Acceptable : Invalid;
+    }
+
+private:
+    QLineEdit *field_;
+    int maxEntry_;
+    mutable int allowed_;
+};
+
+// Wayland delivers keypad keys without the keypad modifier; the key symbol
+// (an XKB keysym under X11 and Wayland alike) still tells them apart.
+bool isKeypadKey(const QKeyEvent &key)
+{
+    if (key.modifiers() & Qt::KeypadModifier)
+        return true;
+    switch (key.nativeVirtualKey()) {
+    case 0xffaa:  // KP_Multiply
+    case 0xffab:  // KP_Add
+    case 0xffac:  // KP_Separator
+    case 0xffad:  // KP_Subtract
+    case 0xffae:  // KP_Decimal
+    case 0xffaf:  // KP_Divide
+    case 0xff8d:  // KP_Enter
+        return true;
+    default: return false;
+    }
+}
+
+// An Alt combination is the menus' (or nobody's): it never types into the
+// display. It reaches this filter only when no mnemonic took it.
+class AltFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::KeyPress && (static_cast<QKeyEvent *>(event)->modifiers() & Qt::AltModifier);
+    }
+};
+
+class KeyDownFilter : public QObject {
+public:
+    KeyDownFilter(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)
+        : QObject(field), field_(field), keyDown_(std::move(keyDown))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != field_ || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        using core::DisplayKey;
+        const bool keypad = isKeypadKey(*key);
+        DisplayKey code = DisplayKey::Enter;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: break;
+        case Qt::Key_Plus: code = DisplayKey::Add; break;
+        case Qt::Key_Minus: code = DisplayKey::Subtract; break;
+        case Qt::Key_Asterisk: code = DisplayKey::Multiply; break;
+        case Qt::Key_Slash: code = DisplayKey::Divide; break;
+        case Qt::Key_Comma:
+        case Qt::Key_Period:
+            // The keypad's decimal key sends "," on a Hungarian layout.
+            if (!keypad)
+                return false;
+            field_->insert(QStringLiteral("."));
+            return true;
+        default: return false;
+        }
+        if (code != DisplayKey::Enter && !keypad)
+            return false;
+        keyDown_(code);
+        return true;
+    }
+
+private:
+    QLineEdit *field_;
+    std::function<void(core::DisplayKey)> keyDown_;
+};
+
+}  // namespace
+
+void setUp(QLineEdit *field, int maxEntry)
+{
+    field->setAccessibleName(QStringLiteral("Kijelző"));
+    field->setValidator(new EntryLimit(maxEntry, field));
+    field->installEventFilter(new AltFilter(field));
+}
+
+void onKeyDown(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)
+{
+    field->installEventFilter(new KeyDownFilter(field, std::move(keyDown)));
+}
+
+void focusAtEnd(QLineEdit *field)
+{
+    field->setFocus();
+    field->setCursorPosition(field->text().size());
+}
+
+}  // namespace displayfield
