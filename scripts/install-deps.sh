@@ -4,6 +4,7 @@
 #   install-deps.sh package    also build and check the Debian package
 #   install-deps.sh icons      also redraw the icons (scripts/make-icons.sh)
 #   install-deps.sh trial      also try the package on a clean system (scripts/try-clean-system.sh)
+#   install-deps.sh oracle     also regenerate the reference table (reference/make-table.py)
 set -euo pipefail
 
 packages=(
@@ -21,7 +22,8 @@ for group in "$@"; do
     package) packages+=(debhelper devscripts lintian appstream desktop-file-utils) ;;
     icons) packages+=(librsvg2-bin) ;;
     trial) packages+=(debootstrap netpbm) ;;
-    *) echo "install-deps: unknown group '$group' (package, icons, trial)" >&2; exit 2 ;;
+    oracle) packages+=(python3-mpmath) ;;
+    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle)" >&2; exit 2 ;;
   esac
 done
 
