@@ -137,8 +137,10 @@ def one(key, x):
         a = M(fmod(x, 360) * PI / 180)
         if key != 'ctg':
             return show({'sin': mp.sin, 'cos': mp.cos, 'tg': mp.tan}[key](a), 14)
+        # The cotangent is rounded to 14 places like the other three, so the
+        # 15-digit Pi leaves no 1.6E-15 at 90 degrees.
         t = Q(mp.tan(a))
-        return show(1 / round(t, 14) if round(t, 14) else 1 / t)
+        return show(1 / round(t, 14) if round(t, 14) else 1 / t, 14)
     if key in ('arcsin', 'arccos') and abs(x) > 1:
         return msg('Egy szög %s -1 és 1 közötti érték lehet!' % ('sinusa' if key == 'arcsin' else 'cosinusa'))
     deg = {'arcsin': mp.asin, 'arccos': mp.acos}.get(key, mp.atan)(M(x)) * 180 / M(PI)

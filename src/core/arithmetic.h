@@ -8,9 +8,9 @@
 // The four operations every calculator view evaluates on "=".
 namespace arithmetic {
 
-// Add, Subtract, Multiply or Divide; any other operation has nothing to
-// evaluate here and gives nothing. A division by zero and a result beyond a
-// double are refused.
-std::optional<Result> operate(core::Operation operation, double a, double b);
+// Add, Subtract, Multiply or Divide, exactly; any other operation has
+// nothing to evaluate here and gives nothing. A division by zero and a
+// result beyond the largest double are refused.
+std::optional<Result> operate(core::Operation operation, const exact::Number &a, const exact::Number &b);
 
 }  // namespace arithmetic

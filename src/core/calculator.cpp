@@ -65,8 +65,8 @@ void Calculator::memory(Key key)
     switch (key) {
     case Key::MemoryStore:
         // The register is replaced, not added to.
-        if (const std::optional<double> value = readDisplay()) {
-            m.memoria = *value;
+        if (const std::optional<exact::Number> value = readDisplay()) {
+            m.memoria = exact::toDouble(*value);
             panel_.memoryLit = true;
         }
         break;
@@ -87,7 +87,7 @@ void Calculator::digit(int value)
 void Calculator::sign()
 {
     // Untrimmed: a non-negative value keeps its leading blank.
-    write(numbertext::str(-numbertext::val(panel_.display)));
+    write(numbertext::str(exact::Number(-exact::read(panel_.display))));
 }
 
 void Calculator::operatorKey(Operation operation) { operatorStep(operation); }
@@ -100,30 +100,42 @@ void Calculator::operatorStep(Operation operation)
     m.muvelet = operation;
     // A fresh tape line starts with the first operand as it was typed.
     panel_.tape = (m.valto ? panel_.tape : panel_.display) + tagOf(operation);
-    m.szam1 = numbertext::val(panel_.display);
+    setFirstOperand(exact::read(panel_.display));
     write(QString());
+}
+
+void Calculator::setFirstOperand(const exact::Number &value)
+{
+    m.szam1Exact = value;
+    m.szam1 = exact::toDouble(value);
+}
+
+exact::Number Calculator::firstOperand() const
+{
+    return exact::toDouble(m.szam1Exact) == m.szam1 ? m.szam1Exact : exact::ofDouble(m.szam1);
 }
 
 void Calculator::equals()
 {
-    const std::optional<double> second = readDisplay();
+    const std::optional<exact::Number> second = readDisplay();
     if (!second)
         return;
     beginEvaluation();
     setEnabled(Key::Sign, false);
-    m.szam2 = *second;
+    m.szam2 = exact::toDouble(*second);
     // The operands stay as they are, so "=" again repeats the operation with
     // the shown result as the new second operand.
     const Operation operation = m.muvelet;
-    conclude(operation, operate(operation, m.szam1, m.szam2));
+    conclude(operation, operate(operation, firstOperand(), *second));
     endEvaluation();
 }
 
-std::optional<double> Calculator::readDisplay() { return numbertext::val(panel_.display); }
+// Exactly what the display shows: the decimals the user sees.
+std::optional<exact::Number> Calculator::readDisplay() { return exact::read(panel_.display); }
 
 void Calculator::beginEvaluation() { panel_.tape += panel_.display; }
 
-std::optional<Result> Calculator::operate(Operation operation, double a, double b) const
+std::optional<Result> Calculator::operate(Operation operation, const exact::Number &a, const exact::Number &b) const
 {
     return arithmetic::operate(operation, a, b);
 }
@@ -136,17 +148,17 @@ void Calculator::conclude(Operation operation, const std::optional<Result> &resu
         refuse(result->refusal);
         return;
     }
-    m.eredmeny = result->value;
-    showResult(operation, m.eredmeny);
+    m.eredmeny = exact::toDouble(result->value);
+    showResult(operation, result->value);
 }
 
-void Calculator::showResult(Operation operation, double value)
+void Calculator::showResult(Operation operation, const exact::Number &value)
 {
     // Only a quotient gets a "0" before its point.
     write(operation == Operation::Divide ? numbertext::displayFormLeadingZero(value) : numbertext::displayForm(value));
 }
 
-void Calculator::showValue(double value) { write(numbertext::displayForm(value)); }
+void Calculator::showValue(double value) { write(numbertext::displayForm(exact::ofDouble(value))); }
 
 void Calculator::endEvaluation()
 {
@@ -156,7 +168,7 @@ void Calculator::endEvaluation()
         panel_.tape.clear();
 }
 
-void Calculator::refuse(Refusal refusal, double x)
+void Calculator::refuse(Refusal refusal, const exact::Number &x)
 {
     panel_.tapeAlarm = true;
     panel_.tape = refusalText(refusal, x);

@@ -54,18 +54,18 @@ protected:
     // "=", the same in every view; the hooks are what differs.
     void equals();
     // The display's value; nothing, after a message, when it cannot be read.
-    virtual std::optional<double> readDisplay();
+    virtual std::optional<exact::Number> readDisplay();
     virtual void beginEvaluation();
-    virtual std::optional<Result> operate(Operation operation, double a, double b) const;
+    virtual std::optional<Result> operate(Operation operation, const exact::Number &a, const exact::Number &b) const;
     virtual void conclude(Operation operation, const std::optional<Result> &result);
-    virtual void showResult(Operation operation, double value);
+    virtual void showResult(Operation operation, const exact::Number &value);
     // MR: the register written into the display.
     virtual void showValue(double value);
     virtual void endEvaluation();
 
     // The error state: the message on the tape in the error colours, every
     // key but C locked. `x` is the argument the pole messages name.
-    virtual void refuse(Refusal refusal, double x = 0);
+    virtual void refuse(Refusal refusal, const exact::Number &x = {});
     // The display's text set by the rules: the check runs on it at once.
     void write(const QString &text);
     // Appended by a key, when the display stays within the entry limit.
@@ -76,6 +76,9 @@ protected:
     void tell(const QString &text, bool exclamation = false);
     // An operator: the display's value becomes szam1 and the operation pending.
     void operatorStep(Operation operation);
+    // szam1, and the exact value "=" starts from.
+    void setFirstOperand(const exact::Number &value);
+    exact::Number firstOperand() const;
     // C: display and tape empty, tape colours normal, every key usable.
     void clearAll();
     void lockAllButClear();

@@ -4,8 +4,6 @@
 #include "core/numbertext.h"
 #include "core/texts.h"
 
-#include <cmath>
-
 namespace core {
 
 namespace {
@@ -78,7 +76,7 @@ radix::Status InformaticsCalculator::atvalt(int kod)
     return radix::Status::Ok;
 }
 
-std::optional<double> InformaticsCalculator::readDisplay()
+std::optional<exact::Number> InformaticsCalculator::readDisplay()
 {
     const radix::Reading reading = radix::read(panel_.display, radix::baseOf(m.alapkod));
     if (reading.status == radix::Status::Ok)
@@ -87,10 +85,10 @@ std::optional<double> InformaticsCalculator::readDisplay()
     return std::nullopt;
 }
 
-void InformaticsCalculator::atv2(double value, bool leadingZero)
+void InformaticsCalculator::atv2(const exact::Number &value, bool leadingZero)
 {
     if (m.alapkod == radix::kBaseTenOption) {
-        if (!std::isfinite(value))
+        if (exact::aboveDoubles(value))
             showUnwritable();
         else
             write(leadingZero ? numbertext::displayFormLeadingZero(value) : numbertext::displayForm(value));
@@ -124,7 +122,7 @@ void InformaticsCalculator::sign()
 
 void InformaticsCalculator::operatorKey(Operation operation)
 {
-    const std::optional<double> value = readDisplay();
+    const std::optional<exact::Number> value = readDisplay();
     if (!value)
         return;
     ++m.muveletdb;
@@ -137,16 +135,16 @@ void InformaticsCalculator::operatorKey(Operation operation)
         // An empty display keeps the first operand: a second operator key
         // only replaces the operation.
         if (!panel_.display.isEmpty()) {
-            m.szam1 = *value;
+            setFirstOperand(*value);
             write(QString());
         }
     } else {
         // The display's value goes through eredmeny; an empty display leaves
         // eredmeny as it was (0 after C).
-        if (!panel_.display.isEmpty())
-            m.eredmeny = *value;
+        const exact::Number first = panel_.display.isEmpty() ? exact::ofDouble(m.eredmeny) : *value;
+        m.eredmeny = exact::toDouble(first);
         write(QString());
-        m.szam1 = m.eredmeny;
+        setFirstOperand(first);
     }
 }
 
@@ -174,17 +172,17 @@ void InformaticsCalculator::conclude(Operation operation, const std::optional<Re
             write(QString());
         return;
     }
-    m.eredmeny = result->value;
+    m.eredmeny = exact::toDouble(result->value);
     // Base ten writes a sum, difference or product once more, as it always did.
     if (operation != Operation::Divide && m.alapkod == radix::kBaseTenOption)
         atv2(result->value, false);
-    showResult(operation, m.eredmeny);
+    showResult(operation, result->value);
 }
 
 // A result that cannot be written leaves the second operand shown.
-void InformaticsCalculator::showResult(Operation, double value) { atv2(value, true); }
+void InformaticsCalculator::showResult(Operation, const exact::Number &value) { atv2(value, true); }
 
-void InformaticsCalculator::showValue(double value) { atv2(value, false); }
+void InformaticsCalculator::showValue(double value) { atv2(exact::ofDouble(value), false); }
 
 void InformaticsCalculator::endEvaluation()
 {

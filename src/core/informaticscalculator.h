@@ -26,10 +26,10 @@ protected:
     void sign() override;
     void operatorKey(Operation operation) override;
     void clear() override;
-    std::optional<double> readDisplay() override;
+    std::optional<exact::Number> readDisplay() override;
     void beginEvaluation() override {}
     void conclude(Operation operation, const std::optional<Result> &result) override;
-    void showResult(Operation operation, double value) override;
+    void showResult(Operation operation, const exact::Number &value) override;
     void showValue(double value) override;
     void endEvaluation() override;
     void check() override;
@@ -40,7 +40,7 @@ private:
     radix::Status atvalt(int kod);
     // Writes `value` in the display's base; tells and leaves the display
     // alone when it cannot be written.
-    void atv2(double value, bool leadingZero);
+    void atv2(const exact::Number &value, bool leadingZero);
     void showUnwritable();
     void setDigitKeys(int optionIndex);
     void setWorkingKeysEnabled(bool enabled);

@@ -75,19 +75,16 @@ void LinearSolver::alaphelyzet()
 
 void LinearSolver::megold()
 {
-    std::array<TypedDecimal, 7> typed;
+    std::array<exact::Number, 7> typed;
     std::array<double, 7> value{};
     for (size_t k = 1; k <= 6; ++k) {
-        const QString text = form.fields[k].trimmed();
-        typed[k] = TypedDecimal::read(text);
+        typed[k] = exact::read(form.fields[k].trimmed());
+        if (form.minus[k])
+            typed[k] = -typed[k];
         // The shared copies are doubles and stay finite; the solution comes
         // from the typed decimals, so a coefficient beyond a double still solves.
-        const double v = numbertext::val(text);
+        const double v = exact::toDouble(typed[k]);
         value[k] = std::isfinite(v) ? v : std::copysign(std::numeric_limits<double>::max(), v);
-        if (form.minus[k]) {
-            typed[k] = typed[k].negated();
-            value[k] *= -1;
-        }
     }
     const linearsystem::Solution s =
         linearsystem::solve({typed[1], typed[2], typed[5]}, {typed[3], typed[4], typed[6]});
@@ -133,7 +130,8 @@ void LinearSolver::megold()
         tell(kContradictoryEquations);
         alaphelyzet();
         break;
-    case Kind::OutOfRange: tell(kResultTooLarge); break;
+    case Kind::TooLarge: tell(kResultTooLarge); break;
+    case Kind::TooSmall: tell(kResultTooSmall); break;
     }
 }
 

@@ -1,7 +1,5 @@
 #include "core/linearsystem.h"
 
-#include "core/nearestdouble.h"
-
 #include <cmath>
 #include <limits>
 
@@ -12,7 +10,7 @@ namespace {
 // within the range of a double (they are never shown).
 double saturated(const mpq_class &value)
 {
-    const double d = nearestDouble(value);
+    const double d = exact::toDouble(value);
     return std::isfinite(d) ? d : std::copysign(std::numeric_limits<double>::max(), d);
 }
 
@@ -21,10 +19,9 @@ double saturated(const mpq_class &value)
 Solution solve(const Equation &first, const Equation &second)
 {
     // Exact rationals throughout: singularity, proportionality and the
-    // results are decided on the typed values, and each result is rounded
-    // once at the end.
-    const mpq_class a1 = first.a.value(), b1 = first.b.value(), c1 = first.c.value();
-    const mpq_class a2 = second.a.value(), b2 = second.b.value(), c2 = second.c.value();
+    // results are decided on the typed values.
+    const mpq_class &a1 = first.a, &b1 = first.b, &c1 = first.c;
+    const mpq_class &a2 = second.a, &b2 = second.b, &c2 = second.c;
     const mpq_class det = a1 * b2 - b1 * a2;
     const mpq_class detx = c1 * b2 - b1 * c2;
     const mpq_class dety = a1 * c2 - a2 * c1;
@@ -37,10 +34,11 @@ Solution solve(const Equation &first, const Equation &second)
         s.kind = kind;
         return s;
     };
-    // Only a result beyond the largest double is refused; a tiny one rounds.
-    auto result = [](const mpq_class &numerator, const mpq_class &denominator, double &out) {
-        out = nearestDouble(numerator / denominator);
-        return std::isfinite(out);
+    // A result is shown from its exact value; one a double cannot hold with
+    // all its digits is refused.
+    auto result = [](const mpq_class &numerator, const mpq_class &denominator, mpq_class &out, Kind kind) {
+        out = numerator / denominator;
+        return exact::aboveDoubles(out) ? Kind::TooLarge : exact::belowDoubles(out) ? Kind::TooSmall : kind;
     };
 
     const bool firstEmpty = sgn(a1) == 0 && sgn(b1) == 0;
@@ -57,16 +55,17 @@ Solution solve(const Equation &first, const Equation &second)
     if (sgn(a1) == 0 && sgn(a2) == 0) {
         if (sgn(detx) != 0)
             return give(Kind::Contradictory);
-        return give(result(c1, b1, s.y) ? Kind::OnlyY : Kind::OutOfRange);
+        return give(result(c1, b1, s.y, Kind::OnlyY));
     }
     if (sgn(b1) == 0 && sgn(b2) == 0) {
         if (sgn(dety) != 0)
             return give(Kind::Contradictory);
-        return give(result(c1, a1, s.x) ? Kind::OnlyX : Kind::OutOfRange);
+        return give(result(c1, a1, s.x, Kind::OnlyX));
     }
     if (sgn(det) != 0) {
-        const bool fits = result(detx, det, s.x) && result(dety, det, s.y);
-        return give(fits ? Kind::Unique : Kind::OutOfRange);
+        const Kind x = result(detx, det, s.x, Kind::Unique), y = result(dety, det, s.y, Kind::Unique);
+        // Too large wins when both are out of range.
+        return give(x == Kind::TooLarge || y == Kind::TooLarge ? Kind::TooLarge : x != Kind::Unique ? x : y);
     }
     // Singular with all four coefficients non-zero: the left sides are
     // multiples of each other, so the right sides decide.

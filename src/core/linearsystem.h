@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/typeddecimal.h"
+#include "core/exact.h"
 
 // Solving a*x + b*y = c for two equations. Which kind of system it is comes
 // from the typed decimals exactly, so a singular system is never mistaken for
@@ -8,9 +8,9 @@
 namespace linearsystem {
 
 struct Equation {
-    TypedDecimal a;  // coefficient of x
-    TypedDecimal b;  // coefficient of y
-    TypedDecimal c;  // right-hand side
+    exact::Number a;  // coefficient of x
+    exact::Number b;  // coefficient of y
+    exact::Number c;  // right-hand side
 };
 
 enum class Kind {
@@ -22,13 +22,14 @@ enum class Kind {
     Unique,               // determinant non-zero; x and y solved
     Dependent,            // the equations are multiples of each other
     Contradictory,        // the equations contradict each other
-    OutOfRange,           // a result beyond the range of a double
+    TooLarge,             // a result beyond the largest double
+    TooSmall,             // a non-zero result below the smallest normal double
 };
 
 struct Solution {
     Kind kind = Kind::NoUnknown;
-    double x = 0;  // set for OnlyX and Unique
-    double y = 0;  // set for OnlyY and Unique
+    exact::Number x;  // set for OnlyX and Unique
+    exact::Number y;  // set for OnlyY and Unique
     // a1*b2 - b1*a2, c1*b2 - b1*c2 and a1*c2 - a2*c1, exact, then rounded
     // once; beyond the range of a double they stay at the largest one.
     double det = 0;

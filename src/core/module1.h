@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/exact.h"
 #include "core/operation.h"
 
 #include <QString>
@@ -10,12 +11,16 @@
 // starts from.
 struct Module1 {
     // The calculation itself; carries over between the views.
-    double szam1 = 0;                                 // first operand of the pending operation
-    double szam2 = 0;                                 // second operand
-    double eredmeny = 0;                              // result of the last evaluation
-    double memoria = 0;                               // the one memory register of M+/MR/MC
-    core::Operation muvelet = core::Operation::None;  // pending operation, or the last function's
-    bool valto = false;                               // operator-key toggle (meaning differs per view)
+    double szam1 = 0;     // first operand of the pending operation
+    double szam2 = 0;     // second operand
+    double eredmeny = 0;  // result of the last evaluation
+    double memoria = 0;   // the one memory register of M+/MR/MC
+    // Pending operation, or the last function key's.
+    core::Operation muvelet = core::Operation::None;
+    bool valto = false;  // operator-key toggle (meaning differs per view)
+    // szam1 exactly as the display showed it: "=" starts from it while it
+    // still names szam1 (core::Calculator::firstOperand).
+    exact::Number szam1Exact;
 
     // Input check flags (see inputcheck.h).
     bool hibas = false;  // the text last checked holds a forbidden character

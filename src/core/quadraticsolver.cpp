@@ -65,9 +65,9 @@ void QuadraticSolver::hv2()
 
 void QuadraticSolver::hv3()
 {
-    a = numbertext::val(form.coefficients[0]);
-    b = numbertext::val(form.coefficients[1]);
-    c = numbertext::val(form.coefficients[2]);
+    a = exact::read(form.coefficients[0]);
+    b = exact::read(form.coefficients[1]);
+    c = exact::read(form.coefficients[2]);
     if (form.minus[0])
         a *= -1;
     if (form.minus[1])
@@ -94,8 +94,8 @@ void QuadraticSolver::hv3()
         break;
     case quadratic::Kind::NoSolution: warn(kNoSolution); break;
     case quadratic::Kind::EveryNumber: warn(kEveryNumber); break;
-    case quadratic::Kind::CoefficientOutOfRange: warn(kCoefficientTooLarge); break;
-    case quadratic::Kind::RootOutOfRange: warn(kResultTooLarge); break;
+    case quadratic::Kind::RootTooLarge: warn(kResultTooLarge); break;
+    case quadratic::Kind::RootTooSmall: warn(kResultTooSmall); break;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/exact.h"
 #include "core/panel.h"
 
 #include <array>
@@ -32,11 +33,8 @@ private:
     void hv3();    // read, solve, handle the cases without two roots
     void torol();  // clear for a new equation
 
-    double a = 0;
-    double b = 0;
-    double c = 0;
-    double x1 = 0;
-    double x2 = 0;
+    exact::Number a, b, c;
+    exact::Number x1, x2;
     int hibajel = 0;  // 1: a check failed or there are no two roots to show
     QList<Message> messages_;
 };

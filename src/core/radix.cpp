@@ -4,17 +4,24 @@
 #include "core/numbertext.h"
 
 #include <array>
-#include <cmath>
-#include <cstdint>
 
 namespace radix {
 namespace {
 
 constexpr std::array<int, kOptionCount> kBases{2, 3, 4, 5, 6, 7, 8, 9, 10, 16};
-constexpr std::uint64_t kLargestWhole = (std::uint64_t(1) << 53) - 1;
-static_assert(double(kLargestWhole) == kLargest);
 
-QChar digitChar(std::uint64_t digit) { return QLatin1Char("0123456789ABCDEF"[digit]); }
+const mpz_class &largestWhole()
+{
+    static const mpz_class largest = (mpz_class(1) << 53) - 1;
+    return largest;
+}
+
+mpz_class wholePart(const exact::Number &value)
+{
+    mpz_class whole;
+    mpz_tdiv_q(whole.get_mpz_t(), value.get_num_mpz_t(), value.get_den_mpz_t());
+    return whole;
+}
 
 // The readable number at the start of a text in a base other than ten. Every
 // hex digit counts, whatever the base: the keys offer only the base's own.
@@ -35,42 +42,33 @@ int baseOf(int optionIndex)
 Reading read(const QString &text, int base)
 {
     if (base == 10) {
-        const double value = numbertext::val(text);
-        return std::isfinite(value) ? Reading{Status::Ok, value} : Reading{Status::TooLarge, 0};
+        const exact::Number value = exact::read(text);
+        return exact::aboveDoubles(value) ? Reading{Status::TooLarge, 0} : Reading{Status::Ok, value};
     }
     const numberscan::Scan d = parse(text);
-    std::uint64_t whole = 0;
+    mpz_class whole = 0;
     for (const QChar c : d.whole) {
-        const auto digit = std::uint64_t(numberscan::digitValue(c));
-        if (whole > (kLargestWhole - digit) / std::uint64_t(base))
+        whole = whole * base + numberscan::digitValue(c);
+        if (whole > largestWhole())
             return {Status::TooLarge, 0};
-        whole = whole * std::uint64_t(base) + digit;
     }
-    double fraction = 0;
-    double place = 1;
+    mpz_class fraction = 0, place = 1;
     for (const QChar c : d.fraction) {
-        place /= base;
-        fraction += numberscan::digitValue(c) * place;
+        fraction = fraction * base + numberscan::digitValue(c);
+        place *= base;
     }
-    const double value = double(whole) + fraction;
-    return {Status::Ok, d.negative ? -value : value};
+    exact::Number value = exact::Number(whole) + exact::Number(fraction, place);
+    value.canonicalize();
+    return {Status::Ok, d.negative ? exact::Number(-value) : value};
 }
 
-Spelling spell(double value, int base)
+Spelling spell(const exact::Number &value, int base)
 {
-    if (!std::isfinite(value))
+    const mpz_class whole = wholePart(value);
+    if (abs(whole) > largestWhole())
         return {Status::TooLarge, QString()};
-    const double whole = std::trunc(value);
-    const double magnitude = std::fabs(whole);
-    if (magnitude > kLargest)
-        return {Status::TooLarge, QString()};
-    auto rest = static_cast<std::uint64_t>(magnitude);  // in range: checked above
-    if (rest == 0)
-        return {Status::Ok, QStringLiteral("0")};
-    QString digits;
-    for (; rest > 0; rest /= std::uint64_t(base))
-        digits.prepend(digitChar(rest % std::uint64_t(base)));
-    if (whole < 0)
+    QString digits = QString::fromStdString(mpz_class(abs(whole)).get_str(base)).toUpper();
+    if (sgn(whole) < 0)
         digits.prepend(QLatin1Char('-'));
     return {Status::Ok, digits};
 }
@@ -80,10 +78,10 @@ Spelling convert(const QString &text, int fromBase, int toBase)
     if (text.contains(QLatin1Char('.')))
         return {Status::Fraction, QString()};
     const Reading r = read(text, fromBase);
-    if (r.status != Status::Ok || std::fabs(r.value) > kLargest)
+    if (r.status != Status::Ok || abs(wholePart(r.value)) > largestWhole())
         return {Status::TooLarge, QString()};
     // Base ten can still spell a fraction without a point ("1E-1").
-    if (r.value != std::trunc(r.value))
+    if (r.value.get_den() != 1)
         return {Status::Fraction, QString()};
     return spell(r.value, toBase);
 }
@@ -91,7 +89,7 @@ Spelling convert(const QString &text, int fromBase, int toBase)
 QString negated(const QString &text, int base)
 {
     if (base == 10)
-        return numbertext::str(-numbertext::val(text));
+        return numbertext::str(exact::Number(-exact::read(text)));
     numberscan::Scan d = parse(text);
     while (d.whole.startsWith(QLatin1Char('0')))
         d.whole.remove(0, 1);

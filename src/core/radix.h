@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/exact.h"
+
 #include <QString>
 
-// Numbers written in the bases of the informatics window, and the base-ten
-// values behind them. Digits are "0"-"9", then "A"-"F" for 10-15; a lower-case
+// Numbers written in the bases of the informatics view, and the values
+// behind them. Digits are "0"-"9", then "A"-"F" for 10-15; a lower-case
 // "a"-"f" counts as its capital. Output digits are always upper case.
 namespace radix {
 
@@ -12,15 +14,11 @@ constexpr int kOptionCount = 10;
 constexpr int kBaseTenOption = 8;
 int baseOf(int optionIndex);
 
-// Every whole number up to 2^53 - 1 is a double, so conversions stay exact
-// up to here and are refused beyond.
-constexpr double kLargest = 9007199254740991.0;
-
 enum class Status { Ok, Fraction, TooLarge };
 
 struct Reading {
     Status status;
-    double value;  // 0 unless Ok
+    exact::Number value;  // exact; 0 unless Ok
 };
 
 struct Spelling {
@@ -28,20 +26,21 @@ struct Spelling {
     QString text;  // empty unless Ok
 };
 
-// The value of a display text written in `base`, as the keys read it.
-// Base ten is the Val rule; TooLarge only when that is not finite. Other
+// The value of a display text written in `base`, exactly, as the keys read
+// it. Base ten is the Val rule; TooLarge beyond the largest double. Other
 // bases: blanks ignored, an optional sign, digits with at most one point,
-// reading stops at the first character that cannot continue; nothing readable
-// is 0. Digits are not checked against the base (the keys offer only the
-// base's own). TooLarge when the whole part passes kLargest.
+// reading stops at the first character that cannot continue; nothing
+// readable is 0. Digits are not checked against the base (the keys offer
+// only the base's own). TooLarge when the whole part passes 2^53 - 1, the
+// largest whole number every base converts exactly to and from a double.
 Reading read(const QString &text, int base);
 
-// `value` written in `base`: its whole part (rounded toward zero), "-" before
-// a negative one, "0" for zero. TooLarge when not finite or beyond kLargest.
-Spelling spell(double value, int base);
+// `value` written in `base`: its whole part (rounded toward zero), "-"
+// before a negative one, "0" for zero. TooLarge beyond 2^53 - 1.
+Spelling spell(const exact::Number &value, int base);
 
 // The base change of a display text: Fraction when it holds a point or reads
-// as a fraction, TooLarge beyond kLargest, else the number written in `toBase`.
+// as a fraction, TooLarge beyond 2^53 - 1, else the number written in `toBase`.
 // A blank text reads as 0; whether to convert one at all is the caller's.
 Spelling convert(const QString &text, int fromBase, int toBase);
 

@@ -3,7 +3,7 @@
 #include "core/numbertext.h"
 #include "core/texts.h"
 
-QString refusalText(Refusal refusal, double x)
+QString refusalText(Refusal refusal, const exact::Number &x)
 {
     switch (refusal) {
     case Refusal::None: return QString();

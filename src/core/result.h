@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/exact.h"
+
 #include <QString>
 
 // The outcome of a calculation: the value to show, or why there is none.
@@ -19,12 +21,14 @@ enum class Refusal {
     CotangentPole,
 };
 
+// The value is exact as far as the rules go: rationals exactly, the other
+// functions to 256 bits, far closer than half a unit of the 15th digit.
 struct Result {
-    double value = 0;
+    exact::Number value;
     Refusal refusal = Refusal::None;
     bool ok() const { return refusal == Refusal::None; }
 };
 
 // The text a refusal shows. `x` is the argument the key worked on; the pole
 // messages name it in its display form.
-QString refusalText(Refusal refusal, double x = 0);
+QString refusalText(Refusal refusal, const exact::Number &x = {});

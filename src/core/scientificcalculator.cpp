@@ -18,7 +18,7 @@ enum class Tape {
 
 struct Action {
     Operation operation = Operation::None;  // None: the key has no such action
-    Result (*compute)(double) = nullptr;
+    Result (*compute)(const exact::Number &) = nullptr;
     Tape tape = Tape::AfterCheck;
     bool leadingZero = true;     // 0.25 rather than .25
     double powerBase = 0;        // 10^x and e^x keep their base in szam2
@@ -44,7 +44,9 @@ const Meaning kMeanings[] = {
     pendingKey(Operation::Gcd),
     pendingKey(Operation::Lcm),
     {Operation::None, {Operation::Lg, decimalLog}, {Operation::TenPower, tenPower, Tape::BeforeCheck, true, 10}},
-    {Operation::None, {Operation::Ln, naturalLog}, {Operation::EPower, ePower, Tape::BeforeCheck, true, kE}},
+    {Operation::None,
+     {Operation::Ln, naturalLog},
+     {Operation::EPower, ePower, Tape::BeforeCheck, true, 2.71828182845905}},
     {Operation::None,
      {Operation::Sin, sine, Tape::FromResult},
      {Operation::ArcSin, arcSine, Tape::FromResult, true, 0, true}},
@@ -118,7 +120,8 @@ void ScientificCalculator::ownKey(Key key)
     // The solver keys open their windows; the calculation is not touched.
 }
 
-std::optional<Result> ScientificCalculator::operate(Operation operation, double a, double b) const
+std::optional<Result> ScientificCalculator::operate(Operation operation, const exact::Number &a,
+                                                    const exact::Number &b) const
 {
     switch (operation) {
     case Operation::Divide: return quotient(a, b);  // snapped, unlike the plain quotient
@@ -131,7 +134,7 @@ std::optional<Result> ScientificCalculator::operate(Operation operation, double 
     }
 }
 
-void ScientificCalculator::showResult(Operation operation, double value)
+void ScientificCalculator::showResult(Operation operation, const exact::Number &value)
 {
     const bool leadingZero =
         operation == Operation::Divide || operation == Operation::Power || operation == Operation::Percent;
@@ -141,7 +144,8 @@ void ScientificCalculator::showResult(Operation operation, double value)
 void ScientificCalculator::function(Key key)
 {
     const Meaning &meaning = meaningOf(key);
-    m.szam1 = numbertext::val(panel_.display);
+    const exact::Number x = exact::read(panel_.display);
+    setFirstOperand(x);
     const QString argumentText = panel_.display;
     if (meaning.pending != Operation::None) {
         // The tape starts afresh with the first operand; "=" adds the second.
@@ -152,7 +156,6 @@ void ScientificCalculator::function(Key key)
         // Keys without an inverse are locked in inverse mode.
         const Action &action = m.inverz && meaning.inverse.compute ? meaning.inverse : meaning.plain;
         const QString tag = tagOf(action.operation);
-        const double x = m.szam1;
         m.muvelet = action.operation;
         if (action.tape == Tape::BeforeCheck)
             panel_.tape = argumentText + tag;
@@ -164,11 +167,11 @@ void ScientificCalculator::function(Key key)
         } else {
             if (action.tape == Tape::AfterCheck)
                 panel_.tape = argumentText + tag;
-            m.eredmeny = result.value;
+            m.eredmeny = exact::toDouble(result.value);
             if (action.leavesInverse)
                 m.inverz = false;
-            write(action.leadingZero ? numbertext::displayFormLeadingZero(m.eredmeny)
-                                     : numbertext::displayForm(m.eredmeny));
+            write(action.leadingZero ? numbertext::displayFormLeadingZero(result.value)
+                                     : numbertext::displayForm(result.value));
             if (action.tape == Tape::FromResult)
                 panel_.tape = panel_.display + tag;
         }

@@ -22,8 +22,8 @@ protected:
     void digit(int value) override;
     void clear() override;
     void ownKey(Key key) override;
-    std::optional<Result> operate(Operation operation, double a, double b) const override;
-    void showResult(Operation operation, double value) override;
+    std::optional<Result> operate(Operation operation, const exact::Number &a, const exact::Number &b) const override;
+    void showResult(Operation operation, const exact::Number &value) override;
 
 private:
     void function(Key key);

@@ -26,7 +26,7 @@ void StandardCalculator::activate()
 
 void StandardCalculator::doubleClick() { panel_.colourful = !panel_.colourful; }
 
-void StandardCalculator::refuse(Refusal refusal, double x)
+void StandardCalculator::refuse(Refusal refusal, const exact::Number &x)
 {
     Calculator::refuse(refusal, x);
     write(QString());

@@ -16,7 +16,7 @@ public:
     void doubleClick();
 
 protected:
-    void refuse(Refusal refusal, double x = 0) override;
+    void refuse(Refusal refusal, const exact::Number &x = {}) override;
 };
 
 }  // namespace core

@@ -37,8 +37,8 @@ inline const QString kNoSolution = QStringLiteral("Nincs megoldás!");
 inline const QString kEveryNumber = QStringLiteral("Minden valós szám megoldás!");
 
 // Both solvers.
-inline const QString kCoefficientTooLarge = QStringLiteral("Túl nagy együttható!");
 inline const QString kResultTooLarge = QStringLiteral("Az eredmény túl nagy!");
+inline const QString kResultTooSmall = QStringLiteral("Az eredmény túl kicsi!");
 
 // Linear solver (shown without an icon).
 inline const QString kMissingCoefficient = QStringLiteral("Nem adott meg minden együtthatót!");

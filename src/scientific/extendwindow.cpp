@@ -111,6 +111,9 @@ void ExtendWindow::keyClicked(core::Key key)
 
 void ExtendWindow::applyOwn(const core::Panel &panel)
 {
+    if (shownInverse_ == panel.inverseLit)
+        return;
+    shownInverse_ = panel.inverseLit;
     colors::setBackground(Command10, panel.inverseLit ? kInverseColour : colors::kButtonFace);
 }
 

@@ -34,4 +34,5 @@ private:
     void Command12_Click();
 
     Module1 &m;
+    std::optional<bool> shownInverse_;
 };

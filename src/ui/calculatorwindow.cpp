@@ -175,15 +175,21 @@ void CalculatorWindow::apply()
         if (tape_) {
             if (tape_->text() != panel.tape)
                 tape_->setText(panel.tape);
-            colors::setForeground(tape_, panel.tapeAlarm ? colors::kWhite : colors::kHighlightedText);
-            colors::setBackground(tape_, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);
+            if (shownAlarm_ != panel.tapeAlarm) {
+                colors::setForeground(tape_, panel.tapeAlarm ? colors::kWhite : colors::kHighlightedText);
+                colors::setBackground(tape_, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);
+                shownAlarm_ = panel.tapeAlarm;
+            }
         }
         const QString indicator = panel.memoryLit ? QStringLiteral("M") : QString();
         if (Label2->text() != indicator)
             Label2->setText(indicator);
-        for (size_t key = 0; key < buttons_.size(); ++key)
-            if (buttons_[key])
+        // Only the keys whose state changed: most presses change none.
+        const core::KeySet changed = panel.enabled ^ shownEnabled_;
+        for (size_t key = 0; changed.any() && key < buttons_.size(); ++key)
+            if (changed.test(key) && buttons_[key])
                 buttons_[key]->setEnabled(panel.enabled.test(key));
+        shownEnabled_ = panel.enabled;
         applyOwn(panel);
     }
     for (const core::Message &message : rules_->takeMessages())

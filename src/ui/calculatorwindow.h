@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QFrame;
@@ -75,5 +76,8 @@ private:
     QWidget *client_ = nullptr;
     QLabel *tape_ = nullptr;
     std::array<QPushButton *, core::kKeyCount> buttons_{};
+    // What the controls show already, so that a press redraws only what it changed.
+    core::KeySet shownEnabled_ = core::KeySet().set();  // every button starts enabled
+    std::optional<bool> shownAlarm_;
     bool applying_ = false;
 };
