@@ -96,7 +96,7 @@ std::pair<QString, QStringList> calculate(const QString &what, const QStringList
     } else {
         c->edited(inputs[0]);
     }
-    if (key.startsWith(QLatin1String("arc")) || key.contains(QLatin1Char('^')) && key.size() > 1)
+    if (key.startsWith(QLatin1String("arc")) || (key.contains(QLatin1Char('^')) && key.size() > 1))
         c->press(Key::Inverse);
     if (!what.contains(QLatin1Char('>')))
         c->press(kKeys.value(key));

@@ -2,7 +2,7 @@
 
 #include "ui/calculatorwindow.h"
 #include "core/module1.h"
-#include "support/keys.h"
+#include "support/typing.h"
 
 #include <QApplication>
 #include <QHash>

@@ -235,7 +235,7 @@ void TestReadability::captions()
 // No colour of their own: the help viewer's palette colours the pages.
 void TestReadability::helpFollowsThePalette()
 {
-    const QDir folder(QStringLiteral(QT_TESTCASE_SOURCEDIR "/resources/help"));
+    const QDir folder(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/help"));
     const QRegularExpression colour(QStringLiteral("color|(?<!&)#[0-9a-f]{3,6}\\b"),
                                     QRegularExpression::CaseInsensitiveOption);
     const QStringList pages = folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.css")});

@@ -1,4 +1,4 @@
-#include "support/keys.h"
+#include "support/typing.h"
 
 #include <QApplication>
 #include <QHash>
