@@ -18,7 +18,7 @@ SAN_ENV = QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test sanitized-build sanitized-test fuzz bench pictures \
+.PHONY: all deps configure build run test sanitized-build sanitized-test fuzz mutants bench pictures \
         install package package-check clean
 
 all: build
@@ -50,12 +50,16 @@ sanitized-build: deps
 sanitized-test: sanitized-build
 	@cd $(SAN_DIR) && $(SAN_ENV) ctest --output-on-failure -j$(JOBS)
 
-# The plain build judges memory (10 000 colour-scheme changes, 2 000 000
-# events); the sanitizer run reports it and judges everything else.
+# Longer runs of the event driver than make test's: on the rules, through
+# the windows, and on the rules under the sanitizers.
 fuzz: build sanitized-build
-	@QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 ./$(BUILD_DIR)/fuzz/zorvexa-eventdriver --scheme-changes 10000
-	@QT_QPA_PLATFORM=offscreen LC_ALL=hu_HU.UTF-8 ./$(BUILD_DIR)/fuzz/zorvexa-eventdriver --events 2000000
-	@$(SAN_ENV) LC_ALL=C.UTF-8 ./$(SAN_DIR)/fuzz/zorvexa-eventdriver --events 2000000 --watchdog 180
+	@QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 ./$(BUILD_DIR)/zorvexa-eventdriver --events 50000000
+	@QT_QPA_PLATFORM=offscreen LC_ALL=hu_HU.UTF-8 ./$(BUILD_DIR)/zorvexa-eventdriver --windows 100000
+	@$(SAN_ENV) LC_ALL=C.UTF-8 ./$(SAN_DIR)/zorvexa-eventdriver --events 5000000
+
+# Plants each one-line fault of tests/mutants.txt and counts those the tests catch.
+mutants: deps
+	@./tests/mutants.py
 
 bench: build
 	@./bench/run.sh $(BUILD_DIR)

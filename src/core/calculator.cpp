@@ -14,6 +14,8 @@ Calculator::Calculator(Module1 &state, KeySet keys, int maxEntry, int tapeLength
     panel_.enabled = keys_;
 }
 
+bool Calculator::memoryLit() const { return m.memoryStored; }
+
 QList<Message> Calculator::takeMessages() { return std::exchange(messages_, {}); }
 
 void Calculator::press(Key key)
@@ -67,12 +69,12 @@ void Calculator::memory(Key key)
         // The register is replaced, not added to.
         if (const std::optional<exact::Number> value = readDisplay()) {
             m.memoria = exact::toDouble(*value);
-            panel_.memoryLit = true;
+            m.memoryStored = true;
         }
         break;
     case Key::MemoryRecall: showValue(m.memoria); break;
     default:
-        panel_.memoryLit = false;
+        m.memoryStored = false;
         m.memoria = 0;
         break;
     }

@@ -22,6 +22,9 @@ public:
     Calculator &operator=(const Calculator &) = delete;
 
     const Panel &panel() const { return panel_; }
+    // "M" in the memory indicator: the one register's state, whichever view
+    // stored or cleared it.
+    bool memoryLit() const;
     // The keys the view has, and how long a text its keys may build.
     const KeySet &keys() const { return keys_; }
     int maxEntry() const { return maxEntry_; }

@@ -41,9 +41,8 @@ void InformaticsCalculator::option1Click(int index)
     case radix::Status::Fraction:
         tell(texts::kFraction, true);
         panel_.baseOptionsEnabled = false;
-        // Back to base ten, where the display's text now counts; that choice
-        // finds the fraction too and says so once more.
-        m.alapkod = radix::kBaseTenOption;
+        // Back to base ten, which writes the display's value in it: a number
+        // never changes its value on a base change.
         chooseBase(radix::kBaseTenOption);
         break;
     case radix::Status::TooLarge:

@@ -15,6 +15,7 @@ struct Module1 {
     double szam2 = 0;     // second operand
     double eredmeny = 0;  // result of the last evaluation
     double memoria = 0;   // the one memory register of M+/MR/MC
+    bool memoryStored = false;  // "M" in every view's indicator: M+ lights it, MC puts it out
     // Pending operation, or the last function key's.
     core::Operation muvelet = core::Operation::None;
     bool valto = false;  // operator-key toggle (meaning differs per view)

@@ -20,7 +20,6 @@ struct Panel {
     QString display;
     QString tape;
     bool tapeAlarm = false;   // a refusal stands on the tape, in the error colours
-    bool memoryLit = false;   // "M" in the memory indicator
     KeySet enabled;           // the usable keys
     bool inverseLit = false;  // the Inv key's colour (scientific view)
     bool colourful = false;   // the colourful key scheme (standard view)

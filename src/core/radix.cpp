@@ -75,14 +75,15 @@ Spelling spell(const exact::Number &value, int base)
 
 Spelling convert(const QString &text, int fromBase, int toBase)
 {
-    if (text.contains(QLatin1Char('.')))
-        return {Status::Fraction, QString()};
     const Reading r = read(text, fromBase);
     if (r.status != Status::Ok || abs(wholePart(r.value)) > largestWhole())
         return {Status::TooLarge, QString()};
     // Base ten can still spell a fraction without a point ("1E-1").
-    if (r.value.get_den() != 1)
-        return {Status::Fraction, QString()};
+    if (text.contains(QLatin1Char('.')) || r.value.get_den() != 1) {
+        if (toBase != 10)
+            return {Status::Fraction, QString()};
+        return {Status::Ok, numbertext::displayFormLeadingZero(r.value)};
+    }
     return spell(r.value, toBase);
 }
 

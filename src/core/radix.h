@@ -39,9 +39,11 @@ Reading read(const QString &text, int base);
 // before a negative one, "0" for zero. TooLarge beyond 2^53 - 1.
 Spelling spell(const exact::Number &value, int base);
 
-// The base change of a display text: Fraction when it holds a point or reads
-// as a fraction, TooLarge beyond 2^53 - 1, else the number written in `toBase`.
-// A blank text reads as 0; whether to convert one at all is the caller's.
+// The base change of a display text: TooLarge beyond 2^53 - 1; a fraction
+// (a point, or a value that is not whole) is Fraction, except that base ten
+// takes it, in the display form with a "0" before the point (1.1 in base 2
+// is 1.5); else the number written in `toBase`. A blank text reads as 0;
+// whether to convert one at all is the caller's.
 Spelling convert(const QString &text, int fromBase, int toBase);
 
 // The sign key: the number as written, its sign flipped, in the same base.

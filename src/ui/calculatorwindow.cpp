@@ -181,7 +181,7 @@ void CalculatorWindow::apply()
                 shownAlarm_ = panel.tapeAlarm;
             }
         }
-        const QString indicator = panel.memoryLit ? QStringLiteral("M") : QString();
+        const QString indicator = rules_->memoryLit() ? QStringLiteral("M") : QString();
         if (Label2->text() != indicator)
             Label2->setText(indicator);
         // Only the keys whose state changed: most presses change none.

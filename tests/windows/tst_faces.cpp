@@ -1,0 +1,79 @@
+// What the windows look like in their described colours: the standard view's
+// colourful scheme after a double click and back, the tape in its error
+// colours, the memory keys' face, the Inv key's colour; and the captions that
+// are no keys. Flat faces are judged by their rendered pixels.
+#include "informatics/infoswindow.h"
+#include "scientific/extendwindow.h"
+#include "shell/application.h"
+#include "standard/standwindow.h"
+#include "support/messagerecorder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+QColor face(const QWidget *w) { return w->palette().color(w->backgroundRole()); }
+// A pixel of the rendered widget near its top left corner, away from the text.
+QColor pixel(QWidget *w) { return w->grab().toImage().pixelColor(2, 2); }
+
+const QColor kGreen(0, 0x80, 0), kRed(0xFF, 0, 0), kYellow(0xFF, 0xFF, 0), kWhite(0xFF, 0xFF, 0xFF);
+const QColor kDesktop(0x3A, 0x6E, 0xA5), kWorkspace(0xAB, 0xAB, 0xAB), kInverse(56, 156, 240);
+}  // namespace
+
+class TestFaces : public QObject {
+    Q_OBJECT
+private slots:
+    void colours();
+    void captions();
+};
+
+void TestFaces::colours()
+{
+    MessageRecorder recorder;
+    Application app;
+    app.start();
+    StandWindow &stand = app.stand();
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    QCOMPARE(face(stand.Command1[0]), kWorkspace);
+    for (const bool colourful : {true, false}) {
+        QTest::mouseDClick(stand.centralWidget(), Qt::LeftButton, {}, QPoint(4, 4));
+        QCOMPARE(pixel(stand.centralWidget()), colourful ? kGreen : QApplication::palette().color(QPalette::Window));
+        QCOMPARE(face(stand.Command2[5]), colourful ? kRed : buttonFace);
+        QCOMPARE(face(stand.Command5[0]), colourful ? kYellow : buttonFace);
+        QCOMPARE(face(stand.Command6), buttonFace);
+        QCOMPARE(face(stand.Command1[1]), kWorkspace);
+    }
+    const QColor normalTape = pixel(stand.Label1);
+    for (QPushButton *key : {stand.Command2[1], stand.Command5[3], stand.Command2[0], stand.Command7})
+        key->click();
+    QCOMPARE(pixel(stand.Label1), kDesktop);
+    QCOMPARE(stand.Label1->palette().color(stand.Label1->foregroundRole()), kWhite);
+    stand.Command6->click();
+    QCOMPARE(pixel(stand.Label1), normalTape);
+
+    ExtendWindow &extend = app.extend();
+    extend.Command10->click();
+    QCOMPARE(face(extend.Command10), kInverse);
+    extend.Command6->click();
+    QCOMPARE(face(extend.Command10), buttonFace);
+}
+
+void TestFaces::captions()
+{
+    Application app;
+    QCOMPARE(app.stand().windowTitle(), QString("Zorvexa - EGYSZERŰ"));
+    QCOMPARE(app.extend().windowTitle(), QString("Zorvexa - BŐVÍTETT"));
+    InfosWindow &infos = app.infos();
+    QCOMPARE(infos.windowTitle(), QString("Zorvexa - INFORMATIKAI"));
+    QCOMPARE(infos.Label1->text(), QString("A számrendszer alapszáma:"));
+    QStringList bases;
+    for (QRadioButton *option : infos.Option1)
+        bases << option->text() + (option->isChecked() ? "*" : "");
+    QCOMPARE(bases.join(' '), QString("2 3 4 5 6 7 8 9 10* 16"));
+}
+
+QTEST_MAIN(TestFaces)
+#include "tst_faces.moc"

@@ -1,0 +1,91 @@
+// The two solver windows as a user fills them: typed coefficients and sign
+// labels go to the rules, the results and the key's caption come back, the
+// messages are boxes with the right icon, the focus goes to the first empty
+// field; Tab walks the fields in order and Enter in a field solves nothing.
+#include "core/module1.h"
+#include "solvers/linearwindow.h"
+#include "solvers/masodfwindow.h"
+#include "solvers/signlabel.h"
+#include "support/messagerecorder.h"
+#include "support/typing.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+// Where Tab takes the focus from `first`, `count` times.
+QList<QWidget *> tabStops(QWidget *first, int count)
+{
+    first->setFocus();
+    QList<QWidget *> stops{first};
+    while (stops.size() < count) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops << QApplication::focusWidget();
+    }
+    return stops;
+}
+}  // namespace
+
+class TestSolvers : public QObject {
+    Q_OBJECT
+private slots:
+    void quadratic();
+    void linear();
+};
+
+void TestSolvers::quadratic()
+{
+    MessageRecorder recorder;
+    MasodfWindow w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QCOMPARE(w.windowTitle(), QString("Másodfokú egyenlet-megoldás"));
+    QCOMPARE(tabStops(w.Text1[0], 6),
+             (QList<QWidget *>{w.Text1[0], w.Text1[1], w.Text1[2], w.Command1, w.Text4[0], w.Text4[1]}));
+    for (int i = 0; i < 3; ++i)
+        testkeys::type(w.Text1[size_t(i)], QStringList{"1", "3", "2"}[i]);
+    QTest::mouseClick(w.Label2[1], Qt::LeftButton);
+    QTest::keyClick(w.Text1[2], Qt::Key_Return);  // not a default button
+    QCOMPARE(w.Command1->text(), QString("Számítás"));
+    w.Command1->click();
+    QCOMPARE(w.Text4[0]->text() + "|" + w.Text4[1]->text() + "|" + w.Command1->text(), QString("2|1|Újra"));
+    w.Command1->click();
+    QCOMPARE(w.Text1[0]->text() + w.Text4[0]->text() + w.Label2[1]->text() + w.Command1->text(), QString("+Számítás"));
+    testkeys::type(w.Text1[0], "2");
+    w.Command1->click();
+    QCOMPARE(recorder.shown.size(), 1);
+    QCOMPARE(recorder.shown[0].text, QString("Minden együtthatót meg kell adnod!"));
+    QCOMPARE(recorder.shown[0].icon, messages::Icon::Exclamation);
+    QCOMPARE(w.Text1[0]->text(), QString());
+}
+
+void TestSolvers::linear()
+{
+    MessageRecorder recorder;
+    Module1 m;
+    LinearWindow w(m);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QCOMPARE(w.windowTitle(), QString("Egyenletrendszer-megoldás"));
+    QCOMPARE(tabStops(w.Text1[1], 9), (QList<QWidget *>{w.Text1[1], w.Text1[2], w.Text1[3], w.Text1[4], w.Text1[5],
+                                                        w.Text1[6], w.Text1[7], w.Text1[8], w.Command1}));
+    const char *typed[] = {"", "1", "1", "1", "1", "3", ""};  // a1 b1 a2 b2 c1; c2 left empty
+    for (int k = 1; k <= 5; ++k)
+        testkeys::type(w.Text1[size_t(k)], typed[k]);
+    QTest::mouseClick(w.Label1[4], Qt::LeftButton);
+    w.Command1->click();
+    QCOMPARE(recorder.texts(), QStringList{"Nem adott meg minden együtthatót!"});
+    QCOMPARE(recorder.shown[0].icon, messages::Icon::None);
+    QCOMPARE(QApplication::focusWidget(), w.Text1[6]);
+    testkeys::type(w.Text1[6], "1");
+    w.Command1->click();
+    QCOMPARE(w.Text1[7]->text() + "|" + w.Text1[8]->text() + "|" + w.Command1->text(), QString(" 2| 1|Újra"));
+    w.Command1->click();
+    QCOMPARE(w.Text1[1]->text() + w.Text1[7]->text() + w.Label1[4]->text(), QString("+"));
+    QCOMPARE(QApplication::focusWidget(), w.Text1[1]);
+}
+
+QTEST_MAIN(TestSolvers)
+#include "tst_solvers.moc"
