@@ -27,7 +27,7 @@ def suite_passes():
 faults = []
 for number, line in enumerate(listing.read_text(encoding='utf-8').splitlines(), 1):
     if line.strip() and not line.startswith('#'):
-        path, before, after = line.split('\t')
+        path, before, after = (part.replace('\\n', '\n') for part in line.split('\t'))
         faults.append((number, path, before, after))
 
 run('cmake', '-S', '.', '-B', str(build), '-DCMAKE_BUILD_TYPE=RelWithDebInfo')
