@@ -4,6 +4,7 @@
 #include "core/inputcheck.h"
 #include "core/module1.h"
 #include "core/numbertext.h"
+#include "core/radix.h"
 #include "core/texts.h"
 
 namespace core {
@@ -89,7 +90,7 @@ void Calculator::digit(int value)
 void Calculator::sign()
 {
     // Untrimmed: a non-negative value keeps its leading blank.
-    write(numbertext::str(exact::Number(-exact::read(panel_.display))));
+    write(radix::negated(panel_.display, 10));
 }
 
 void Calculator::operatorKey(Operation operation) { operatorStep(operation); }

@@ -11,10 +11,10 @@
 // starts from.
 struct Module1 {
     // The calculation itself; carries over between the views.
-    double szam1 = 0;     // first operand of the pending operation
-    double szam2 = 0;     // second operand
-    double eredmeny = 0;  // result of the last evaluation
-    double memoria = 0;   // the one memory register of M+/MR/MC
+    double szam1 = 0;           // first operand of the pending operation
+    double szam2 = 0;           // second operand
+    double eredmeny = 0;        // result of the last evaluation
+    double memoria = 0;         // the one memory register of M+/MR/MC
     bool memoryStored = false;  // "M" in every view's indicator: M+ lights it, MC puts it out
     // Pending operation, or the last function key's.
     core::Operation muvelet = core::Operation::None;

@@ -1,12 +1,9 @@
 #include "core/numbertext.h"
 
-#include <cmath>
 #include <cstdio>
 #include <string>
 
 namespace numbertext {
-
-double val(const QString &text) { return exact::toDouble(exact::read(text)); }
 
 namespace {
 constexpr int kDigits = 15;
@@ -57,11 +54,7 @@ QString str(const exact::Number &value)
     return QString::fromLatin1(out.c_str());
 }
 
-QString str(double value) { return std::isfinite(value) ? str(exact::Number(value)) : QString(); }
-
 QString displayForm(const exact::Number &value) { return str(value).trimmed(); }
-
-QString displayForm(double value) { return str(value).trimmed(); }
 
 QString displayFormLeadingZero(const exact::Number &value)
 {

@@ -4,27 +4,18 @@
 
 #include <QString>
 
-// How display text becomes a number and back. "." is the decimal point
-// whatever the locale.
+// How a number becomes display text (the Val rule that reads it back is
+// exact::read). "." is the decimal point whatever the locale.
 namespace numbertext {
-
-// Val: blanks ignored anywhere; optional sign, digits with at most one point,
-// optional exponent (E or D, either case). Stops at the first character that
-// cannot continue the number; nothing readable gives 0. The double nearest
-// to the decimal read; +/-infinity beyond the largest one.
-double val(const QString &text);
 
 // Str: "-" or one blank for the sign, then the value rounded once, halves to
 // even, to at most 15 significant digits, no trailing zeros, no "0" before
 // the point of a magnitude below 1. Magnitudes from 1E+15 up and below 1E-15
 // use exponent form ("1E+15", "-1.5E-16").
 QString str(const exact::Number &value);
-// The same for a double's exact value; not-finite values give "" (never shown).
-QString str(double value);
 
 // The display form of a result: Str without its leading/trailing blanks.
 QString displayForm(const exact::Number &value);
-QString displayForm(double value);
 
 // Display form with a "0" before the point when 0 < value < 1 (0.25 -> "0.25").
 QString displayFormLeadingZero(const exact::Number &value);
