@@ -1,12 +1,16 @@
 // Coming back to a calculator window: after a message box a key raised, the
-// keyboard is in the display again (real boxes, closed by a timer).
+// keyboard is in the display again (real boxes, closed by a timer); after a
+// look at the help, the pending operation is still there.
 #include "core/module1.h"
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
+#include "shell/application.h"
+#include "shell/helpviewer.h"
 #include "standard/standwindow.h"
 #include "support/script.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -18,6 +22,7 @@ class TestReturn : public QObject {
 private slots:
     void focusAfterABox_data();
     void focusAfterABox();
+    void fromTheHelp();
 };
 
 void TestReturn::focusAfterABox_data()
@@ -60,6 +65,22 @@ void TestReturn::focusAfterABox()
     QCOMPARE(shown.value(0), box);
     QCOMPARE(QApplication::focusWidget(), w->Text1);
     QCOMPARE(w->Text1->cursorPosition(), w->Text1->text().size());
+}
+
+// "12 +", F1, back to the calculator, "3 =": the help kept the operation.
+void TestReturn::fromTheHelp()
+{
+    Application app;
+    app.start();
+    StandWindow &w = app.stand();
+    RUN_SCRIPT(w, app.state(), "1 2 +");
+    QTest::keyClick(w.Text1, Qt::Key_F1);
+    QVERIFY(app.helpViewer() && app.helpViewer()->isVisible());
+    QApplication::setActiveWindow(app.helpViewer());
+    QApplication::setActiveWindow(&w);
+    QVERIFY(w.isActiveWindow());
+    RUN_SCRIPT(w, app.state(), "3 =");
+    QCOMPARE(w.Text1->text() + "|" + w.tape()->text(), "15|12+3 ");
 }
 
 QTEST_MAIN(TestReturn)
