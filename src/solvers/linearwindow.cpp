@@ -126,7 +126,7 @@ void LinearWindow::apply()
     const core::LinearForm &form = rules_.form;
     for (size_t k = 1; k <= 8; ++k)
         if (Text1[k]->text() != form.fields[k])
-            Text1[k]->setText(form.fields[k]);
+            k <= 6 ? Text1[k]->setText(form.fields[k]) : writeResult(Text1[k], form.fields[k]);
     for (size_t k = 1; k <= 6; ++k)
         Label1[k]->setMinus(form.minus[k]);
     Command1->setText(form.again ? texts::kAgain : texts::kCompute);

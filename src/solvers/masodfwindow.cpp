@@ -112,7 +112,7 @@ void MasodfWindow::apply()
     }
     for (size_t i = 0; i < Text4.size(); ++i)
         if (Text4[i]->text() != form.roots[i])
-            Text4[i]->setText(form.roots[i]);
+            writeResult(Text4[i], form.roots[i]);
     Command1->setText(form.again ? texts::kAgain : texts::kCompute);
     for (const core::Message &message : rules_.takeMessages())
         messages::show(message.text, messages::Icon::Exclamation, this);

@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 SolverWindow::SolverWindow(QWidget *parent, const QString &name, const QString &title, QSize size)
@@ -47,6 +48,12 @@ void SolverWindow::addSolveKey(QRect place)
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void SolverWindow::writeResult(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
 }
 
 QLabel *SolverWindow::makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry,

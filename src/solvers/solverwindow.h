@@ -32,6 +32,9 @@ protected:
     void addResultFrame(QRect place);
     // Not a default button: Enter in a field does not press it.
     void addSolveKey(QRect place);
+    // Writes a result with the caret at its start: a narrow field then shows
+    // the sign and the first digits, not the last ones.
+    static void writeResult(QLineEdit *field, const QString &text);
     // A label in pixels; `pointSize` 0 keeps the dialog's font.
     static QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry,
                              qreal pointSize = 0);

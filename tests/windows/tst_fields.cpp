@@ -1,0 +1,54 @@
+// What the fields take and show: a solver's result shows its start.
+#include "core/module1.h"
+#include "solvers/linearwindow.h"
+#include "solvers/masodfwindow.h"
+#include "solvers/signlabel.h"
+#include "support/messagerecorder.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestFields : public QObject {
+    Q_OBJECT
+private slots:
+    void resultsShowTheirStart();
+};
+
+// 3x² + x − 1 = 0 and x + y = 1, x − 5y = 0: every result starts at the
+// left edge of its field, caret before it.
+void TestFields::resultsShowTheirStart()
+{
+    MessageRecorder recorder;
+    Module1 m;
+    MasodfWindow q;
+    LinearWindow l(m);
+    for (QDialog *w : {static_cast<QDialog *>(&q), static_cast<QDialog *>(&l)}) {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+    const QList<QString> typed{"3", "1", "1", "1", "1", "1", "5", "1", "0"};  // a, b, c; a1, b1, a2, b2, c1, c2
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClicks(q.Text1[i], typed[i]);
+    QTest::mouseClick(q.Label2[2], Qt::LeftButton);
+    for (int k = 1; k <= 6; ++k)
+        QTest::keyClicks(l.Text1[k], typed[k + 2]);
+    QTest::mouseClick(l.Label1[4], Qt::LeftButton);
+    QTest::mouseClick(q.Command1, Qt::LeftButton);
+    QTest::mouseClick(l.Command1, Qt::LeftButton);
+    const QList<QLineEdit *> results{q.Text4[0], q.Text4[1], l.Text1[7], l.Text1[8]};
+    QStringList shown;
+    for (QLineEdit *field : results) {
+        field->grab();  // painted: scrolled to the caret
+        QCOMPARE(field->cursorPosition(), 0);
+        const int caretX = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        QVERIFY2(caretX < field->width() / 4, qPrintable(field->text() + " " + QString::number(caretX)));
+        shown << field->text();
+    }
+    QCOMPARE(shown.join('|'), ".434258545910665|-.767591879243998| .833333333333333| .166666666666667");
+    QVERIFY(recorder.shown.isEmpty());
+}
+
+QTEST_MAIN(TestFields)
+#include "tst_fields.moc"
