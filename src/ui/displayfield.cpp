@@ -67,6 +67,28 @@ protected:
     }
 };
 
+// The keypad's decimal key sends "," on a Hungarian layout; in every
+// display it writes the decimal point.
+class KeypadPoint : public QObject {
+public:
+    explicit KeypadPoint(QLineEdit *field) : QObject(field), field_(field) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != field_ || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Comma && key->key() != Qt::Key_Period) || !isKeypadKey(*key))
+            return false;
+        field_->insert(QStringLiteral("."));
+        return true;
+    }
+
+private:
+    QLineEdit *field_;
+};
+
 class KeyDownFilter : public QObject {
 public:
     KeyDownFilter(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)
@@ -90,13 +112,6 @@ protected:
         case Qt::Key_Minus: code = DisplayKey::Subtract; break;
         case Qt::Key_Asterisk: code = DisplayKey::Multiply; break;
         case Qt::Key_Slash: code = DisplayKey::Divide; break;
-        case Qt::Key_Comma:
-        case Qt::Key_Period:
-            // The keypad's decimal key sends "," on a Hungarian layout.
-            if (!keypad)
-                return false;
-            field_->insert(QStringLiteral("."));
-            return true;
         default: return false;
         }
         if (code != DisplayKey::Enter && !keypad)
@@ -117,6 +132,7 @@ void setUp(QLineEdit *field, int maxEntry)
     field->setAccessibleName(QStringLiteral("Kijelző"));
     field->setValidator(new EntryLimit(maxEntry, field));
     field->installEventFilter(new AltFilter(field));
+    field->installEventFilter(new KeypadPoint(field));
 }
 
 void onKeyDown(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)

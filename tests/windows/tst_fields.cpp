@@ -1,9 +1,12 @@
-// What the fields take and show: a solver's result shows its start.
+// What the fields take and show: the keypad's decimal key writes the point
+// in the informatics display too, and a solver's result shows its start.
 #include "core/module1.h"
+#include "informatics/infoswindow.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "solvers/signlabel.h"
 #include "support/messagerecorder.h"
+#include "support/script.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -13,8 +16,23 @@
 class TestFields : public QObject {
     Q_OBJECT
 private slots:
+    void keypadPointInInformatics();
     void resultsShowTheirStart();
 };
+
+// X11 marks the keypad's "," with the keypad modifier, Wayland only by its
+// key symbol (KP_Separator, KP_Decimal); the keypad's "+" still types.
+void TestFields::keypadPointInInformatics()
+{
+    MessageRecorder recorder;
+    Module1 m;
+    InfosWindow w(m);
+    RUN_SCRIPT(w, m, "t:1 kp:, 2 CLR t:3 nk:, 4 CLR t:5 nk:. 6");
+    QCOMPARE(w.Text1->text(), "5.6");
+    QVERIFY(recorder.shown.isEmpty());
+    RUN_SCRIPT(w, m, "CLR kp:+");
+    QCOMPARE(recorder.texts(), QStringList{QString::fromUtf8("Számjegyeket írjon be!")});
+}
 
 // 3x² + x − 1 = 0 and x + y = 1, x − 5y = 0: every result starts at the
 // left edge of its field, caret before it.
