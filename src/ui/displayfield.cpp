@@ -19,20 +19,36 @@ public:
         : QValidator(field), field_(field), maxEntry_(maxEntry), allowed_(maxEntry)
     {
     }
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &pos) const override
     {
         // setText() resets the modified flag before the text is validated.
         if (!field_->isModified()) {
             allowed_ = qMax(maxEntry_, int(input.size()));
+            accepted_ = input;
             return Acceptable;
         }
-        return input.size() <= allowed_ ? Acceptable : Invalid;
+        // Too long: a paste or a drop, which ends at the caret. As typing
+        // would, the start of the inserted text goes in, up to the limit;
+        // the text before it was within the limit, so only inserted
+        // characters are cut.
+        const int excess = int(input.size()) - allowed_;
+        if (excess > 0) {
+            if (excess > pos)
+                return Invalid;
+            input.remove(pos - excess, excess);
+            pos -= excess;
+            if (input == accepted_)  // nothing fits: the field stays as it was
+                return Invalid;
+        }
+        accepted_ = input;
+        return Acceptable;
     }
 
 private:
     QLineEdit *field_;
     int maxEntry_;
     mutable int allowed_;
+    mutable QString accepted_;  // the text before the edit being validated
 };
 
 // Wayland delivers keypad keys without the keypad modifier; the key symbol

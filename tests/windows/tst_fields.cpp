@@ -1,14 +1,17 @@
-// What the fields take and show: the keypad's decimal key writes the point
-// in the informatics display too, and a solver's result shows its start.
+// What the fields take and show: a paste longer than the display goes in as
+// far as it fits, the keypad's decimal key writes the point in the
+// informatics display too, and a solver's result shows its start.
 #include "core/module1.h"
 #include "informatics/infoswindow.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "solvers/signlabel.h"
+#include "standard/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -16,9 +19,46 @@
 class TestFields : public QObject {
     Q_OBJECT
 private slots:
+    void paste_data();
+    void paste();
     void keypadPointInInformatics();
     void resultsShowTheirStart();
 };
+
+void TestFields::paste_data()
+{
+    QTest::addColumn<bool>("informatics");
+    QTest::addColumn<QString>("before");  // "|" is the caret
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("box");
+    const QString digits = QString("0123456789").repeated(4);
+    QTest::newRow("empty") << false << "|" << digits << digits.left(30) << "";
+    QTest::newRow("in the middle") << false << "1|2" << digits << "1" + digits.left(28) + "2" << "";
+    QTest::newRow("checked") << false << "|" << "12x" + digits << "" << QString::fromUtf8("Számjegyeket írjon be!");
+    QTest::newRow("informatics") << true << "|" << QString(70, '1') << QString(64, '1') << "";
+}
+
+void TestFields::paste()
+{
+    QFETCH(bool, informatics);
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    QFETCH(QString, box);
+    MessageRecorder recorder;
+    Module1 m;
+    std::unique_ptr<CalculatorWindow> w;
+    informatics ? w.reset(new InfosWindow(m)) : w.reset(new StandWindow(m));
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    RUN_SCRIPT(*w, m, QString(informatics ? "b:2 " : "") + "t:" + QString(before).remove('|'));
+    w->Text1->setCursorPosition(before.indexOf('|'));
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(w->Text1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w->Text1->text(), after);
+    QCOMPARE(recorder.texts().join('|'), box);
+}
 
 // X11 marks the keypad's "," with the keypad modifier, Wayland only by its
 // key symbol (KP_Separator, KP_Decimal); the keypad's "+" still types.
