@@ -5,6 +5,7 @@
 #include "ui/twips.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +25,35 @@ QRect pixels(QRect twipsPlace)
 {
     return twips::rect(twipsPlace.x(), twipsPlace.y(), twipsPlace.width(), twipsPlace.height());
 }
+
+// The keyboard's way to the sign labels: the sign is typed where the number is.
+class SignKeys : public QObject {
+public:
+    SignKeys(QLineEdit *field, std::function<void(bool)> setSign) : QObject(field), setSign_(std::move(setSign)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        if ((text != QLatin1String("-") && text != QLatin1String("+")) ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        setSign_(text == QLatin1String("-"));
+        return true;
+    }
+
+private:
+    std::function<void(bool)> setSign_;
+};
 }  // namespace
+
+void SolverWindow::takeSignKeys(QLineEdit *field, std::function<void(bool minus)> setSign)
+{
+    field->installEventFilter(new SignKeys(field, std::move(setSign)));
+}
 
 void SolverWindow::addCoefficientFrame(const QString &name, QRect place)
 {
