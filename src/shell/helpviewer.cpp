@@ -121,7 +121,7 @@ helpfiles::Problem HelpViewer::load()
     return helpfiles::Problem::None;
 }
 
-QString HelpViewer::workFolder() const { return place_ ? place_->path() : QString(); }
+QString HelpViewer::workFolder() const { return place_ ? place_->folder.path() : QString(); }
 
 HelpViewer::~HelpViewer() = default;
 
