@@ -24,10 +24,7 @@ bool readable(const QString &path)
 
 // Where the copies are made: the temporary folder, which needs no home, and
 // the user's runtime folder when that is not writable.
-QStringList bases()
-{
-    return {QDir::tempPath(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)};
-}
+QStringList bases() { return {QDir::tempPath(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)}; }
 }  // namespace
 
 QString message(Problem problem)
@@ -58,7 +55,8 @@ QString prepareCollection(const QString &folder, std::unique_ptr<PrivateFolder> 
     const auto copyInto = [&folder](const QString &base) -> std::unique_ptr<PrivateFolder> {
         if (base.isEmpty())
             return nullptr;
-        auto candidate = std::make_unique<PrivateFolder>(base + QLatin1Char('/') + kFolderPrefix + QLatin1String("XXXXXX"));
+        auto candidate =
+            std::make_unique<PrivateFolder>(base + QLatin1Char('/') + kFolderPrefix + QLatin1String("XXXXXX"));
         if (!candidate->folder.isValid())
             return nullptr;
         candidate->owner = std::make_unique<QLockFile>(candidate->folder.filePath(kOwnerFile));

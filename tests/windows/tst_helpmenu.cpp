@@ -100,7 +100,8 @@ void TestHelpMenu::pages()
         {"billentyuk", {"Mindhárom nézetben pontot ír", "Ctrl+Shift+Q", "Ctrl+Enter"}}};
     for (const auto &[page, phrases] : says) {
         QTextDocument document;
-        document.setHtml(QString::fromUtf8(viewer.engine()->fileData("qthelp://hu.zorvexa.help/doc/" + page + ".html")));
+        document.setHtml(
+            QString::fromUtf8(viewer.engine()->fileData("qthelp://hu.zorvexa.help/doc/" + page + ".html")));
         const QString text = document.toPlainText().simplified();
         QVERIFY2(!text.contains("értéke 5") && !text.contains("bárhol elfogadja"), qPrintable(page));
         for (const QString &phrase : phrases)
@@ -115,7 +116,8 @@ void TestHelpMenu::licence()
     for (const QLabel *label : about.findChildren<QLabel *>())
         texts << label->text();
     QVERIFY2(!texts.join(' ').contains("jog"), qPrintable(texts.join('|')));
-    QCOMPARE(about.Label4->text(), QString::fromUtf8("© 2026 Zorvexa.\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."));
+    QCOMPARE(about.Label4->text(),
+             QString::fromUtf8("© 2026 Zorvexa.\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."));
     QVERIFY(about.Label4->heightForWidth(about.Label4->width()) <= about.Label4->height());  // no line cut
     QVERIFY(about.rect().contains(about.Label4->geometry()));
 }

@@ -50,9 +50,11 @@ void TestKeyboard::afterABox()
 {
     const QString fraction = QString::fromUtf8("Törtszámokat nem tudok átváltani! (Egyelőre)");
     const QString tooLarge = QString::fromUtf8("A szám túl nagy az átváltáshoz!");
-    for (const auto &[view, keys, box] : QList<std::tuple<int, QString, QString>>{
-             {0, "t:5x", kDigits}, {1, "t:99999999 * t:99999999 =", kDigits}, {2, "b:2 t:1.1 m:16", fraction},
-             {2, "b:2 t:" + QString(54, '1') + " m:10", tooLarge}}) {
+    for (const auto &[view, keys, box] :
+         QList<std::tuple<int, QString, QString>>{{0, "t:5x", kDigits},
+                                                  {1, "t:99999999 * t:99999999 =", kDigits},
+                                                  {2, "b:2 t:1.1 m:16", fraction},
+                                                  {2, "b:2 t:" + QString(54, '1') + " m:10", tooLarge}}) {
         Module1 m;
         const auto w = shown(view, m);
         QStringList boxes;
@@ -79,7 +81,8 @@ void TestKeyboard::afterABox()
 void TestKeyboard::paste()
 {
     const QString digits = QString("0123456789").repeated(4);
-    for (const auto &[view, before, pasted, after, boxes] : QList<std::tuple<int, QString, QString, QString, QStringList>>{
+    for (const auto &[view, before, pasted, after, boxes] :
+         QList<std::tuple<int, QString, QString, QString, QStringList>>{
              {0, "1|2", digits, "1" + digits.left(28) + "2", {}},
              {1, "|", "12x" + digits, "", {kDigits}},
              {2, "|", QString(70, '1'), QString(64, '1'), {}}}) {
@@ -122,8 +125,10 @@ void TestKeyboard::solvers()
                                    std::pair<QDialog *, QStringList>{&l, {"1", "1", "1", "-5", "1", "0"}}}) {
         w->show();
         QApplication::setActiveWindow(w);
-        for (const QString &text : typed)
-            testkeys::type(QApplication::focusWidget(), text), QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (const QString &text : typed) {
+            testkeys::type(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
         QTest::keyClick(w->findChild<QPushButton *>("Command1"), Qt::Key_Space);
     }
     QCOMPARE(q.Label2[0]->text() + q.Label2[1]->text() + q.Label2[2]->text() + l.Label1[4]->text(), "++--");
