@@ -21,10 +21,6 @@ bool readable(const QString &path)
     const QFileInfo info(path);
     return info.isFile() && info.isReadable();
 }
-
-// Where the copies are made: the temporary folder, which needs no home, and
-// the user's runtime folder when that is not writable.
-QStringList bases() { return {QDir::tempPath(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)}; }
 }  // namespace
 
 QString message(Problem problem)
@@ -70,15 +66,19 @@ QString prepareCollection(const QString &folder, std::unique_ptr<PrivateFolder> 
         }
         return candidate;
     };
-    for (const QString &base : bases())
-        if ((place = copyInto(base)))
-            break;
+    // The temporary folder needs no home; the user's runtime folder is the
+    // fallback when it is not writable.
+    place = copyInto(QDir::tempPath());
+    if (!place)
+        place = copyInto(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
     return place ? place->folder.filePath(QLatin1String(kCollectionFile)) : QString();
 }
 
 void removeLeftovers()
 {
-    for (const QString &base : bases()) {
+    // Where copies are made; the runtime folder only when the session names
+    // one, since asking Qt for it would make one.
+    for (const QString &base : {QDir::tempPath(), qEnvironmentVariable("XDG_RUNTIME_DIR")}) {
         if (base.isEmpty())
             continue;
         const QFileInfoList found =
