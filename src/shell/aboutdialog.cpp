@@ -76,8 +76,13 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
         makeLabel(this, "Label5", QStringLiteral("E-Mail: ") + kContactAddress, twips::rect(2520, 1800, 3255, 375));
     Label5->setFont(georgia(true));
     Label5->installEventFilter(this);
-    Label4 = makeLabel(this, "Label4", QStringLiteral("© 2026 Zorvexa. Minden jog fenntartva."),
-                       twips::rect(240, 2520, 4815, 375));
+    // The licence, as everywhere else: GPL-3.0-or-later. Two lines, under
+    // the pictures, above the rules.
+    Label4 =
+        makeLabel(this, "Label4", QStringLiteral("© 2026 Zorvexa.\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."),
+                  twips::rect(240, 2280, 5655, 615));
+    Label4->setWordWrap(true);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     Label1 = makeLabel(this, "Label1",
                        QStringLiteral("A programot úgy adjuk, ahogy van, mindenféle jótállás nélkül. "
                                       "Fontos számítások eredményét ellenőrizze más módon is; "

@@ -21,7 +21,7 @@ public:
     QLabel *Label2;    // title
     QLabel *Label3;    // version
     QLabel *Label5;    // mail link
-    QLabel *Label4;    // legal notice, one line
+    QLabel *Label4;    // copyright and licence
     QLabel *Label1;    // legal notice, several lines
     QPushButton *Command1;
 

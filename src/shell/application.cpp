@@ -3,6 +3,7 @@
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
 #include "shell/aboutdialog.h"
+#include "shell/helpfiles.h"
 #include "shell/helpviewer.h"
 #include "shell/menus.h"
 #include "shell/optionsdialog.h"
@@ -14,6 +15,7 @@
 #include <QCloseEvent>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QToolTip>
 
 #include <csignal>
@@ -23,7 +25,8 @@
 
 namespace {
 
-// SIGTERM and SIGHUP end the application as Kilépés does: the handler only
+// SIGTERM, SIGHUP and SIGINT (Ctrl+C in a terminal) end the application as
+// Kilépés does, so the help's private copy is removed: the handler only
 // writes a byte, and the event loop, a modal box's included, reads it.
 int signalPipe[2] = {-1, -1};
 QPointer<Application> running;
@@ -53,7 +56,7 @@ void endOnTerminationSignals()
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGHUP})
+    for (int signal : {SIGTERM, SIGHUP, SIGINT})
         sigaction(signal, &action, nullptr);
 }
 
@@ -131,6 +134,10 @@ void Application::start()
     stand().show();
     stand().activateWindow();
     QApplication::setActiveWindow(&stand());
+    // A killed instance could not remove its help copy. Looked for once the
+    // window is up, so the start is not slowed, and at every start, whether
+    // or not the help is opened in this run.
+    QTimer::singleShot(0, this, [] { helpfiles::removeLeftovers(); });
 }
 
 void Application::switchView(View from, View to)

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <memory>
-
-class QTemporaryDir;
 
 // Where the help collection is: beside the executable in the build tree, or
 // in share/zorvexa when installed.
@@ -23,11 +23,23 @@ QString message(Problem problem);
 // "" when there is none to read.
 QString findHelpFolder();
 
+// A private temporary folder "zorvexa-help-XXXXXX" and the lock file in it
+// that names its owner: held while the owner runs, left behind (with a pid
+// that no longer runs) when the owner was killed.
+struct PrivateFolder {
+    explicit PrivateFolder(const QString &templatePath) : folder(templatePath) {}
+    QTemporaryDir folder;
+    std::unique_ptr<QLockFile> owner;  // declared last: unlocked before the folder goes
+};
+
 // The help engine writes to the collection and keeps its search index
 // beside it, and an installed copy is read-only: each instance works on a
 // copy of its own in a private temporary folder, removed with `place`.
 // Returns the copy's collection path, or "" (with `place` null) when no
 // temporary folder could be written.
-QString prepareCollection(const QString &folder, std::unique_ptr<QTemporaryDir> &place);
+QString prepareCollection(const QString &folder, std::unique_ptr<PrivateFolder> &place);
+
+// Removes the copies whose owner no longer runs (killed, or crashed).
+void removeLeftovers();
 
 }  // namespace helpfiles

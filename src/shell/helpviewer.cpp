@@ -3,6 +3,7 @@
 #include "shell/helpfiles.h"
 #include "shell/resources.h"
 #include "ui/centring.h"
+#include "ui/formactivate.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -91,6 +92,9 @@ HelpViewer::HelpViewer()
     installSearchTexts();
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Zorvexa súgó"));
+    // The calculator does not wait for the help: a look at it keeps the
+    // pending operation, as a look at another program does.
+    activation::setOutside(this);
     problem_ = load();
     if (problem_ != helpfiles::Problem::None) {
         engine_.reset();
@@ -117,7 +121,7 @@ helpfiles::Problem HelpViewer::load()
     return helpfiles::Problem::None;
 }
 
-QString HelpViewer::workFolder() const { return place_ ? place_->path() : QString(); }
+QString HelpViewer::workFolder() const { return place_ ? place_->folder.path() : QString(); }
 
 HelpViewer::~HelpViewer() = default;
 

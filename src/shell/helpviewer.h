@@ -8,7 +8,6 @@
 
 class QHelpEngine;
 class QTabWidget;
-class QTemporaryDir;
 class QTextBrowser;
 
 // The help window: contents and full-text search beside the page. Built on
@@ -38,7 +37,7 @@ private:
     void open(int tab);
     void build();
 
-    std::unique_ptr<QTemporaryDir> place_;  // outlives the engine, which has its files open
+    std::unique_ptr<helpfiles::PrivateFolder> place_;  // outlives the engine, which has its files open
     std::unique_ptr<QHelpEngine> engine_;
     QTabWidget *tabs_ = nullptr;
     QTextBrowser *page_ = nullptr;

@@ -72,6 +72,10 @@ void LinearWindow::buildControls()
         Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
         Text1[k]->setGeometry(twips::rect(place.left, place.top, 735, 285));
         Text1[k]->setAccessibleName(QString::fromUtf8(place.name));
+        takeSignKeys(Text1[k], [this, k](bool minus) {
+            if (rules_.form.minus[size_t(k)] != minus)
+                Label1_Click(k);
+        });
     }
 
     addSolveKey({1800, 1680, 975, 375});
@@ -105,14 +109,14 @@ void LinearWindow::Label1_Click(int index)
 {
     collect();
     rules_.toggleSign(index);
-    apply();
+    apply(false);
 }
 
 void LinearWindow::Command1_Click()
 {
     collect();
     rules_.solve();
-    apply();
+    apply(true);
 }
 
 void LinearWindow::collect()
@@ -121,16 +125,18 @@ void LinearWindow::collect()
         rules_.form.fields[k] = Text1[k]->text();
 }
 
-void LinearWindow::apply()
+void LinearWindow::apply(bool solved)
 {
     const core::LinearForm &form = rules_.form;
     for (size_t k = 1; k <= 8; ++k)
         if (Text1[k]->text() != form.fields[k])
-            Text1[k]->setText(form.fields[k]);
+            k <= 6 ? Text1[k]->setText(form.fields[k]) : writeResult(Text1[k], form.fields[k]);
     for (size_t k = 1; k <= 6; ++k)
         Label1[k]->setMinus(form.minus[k]);
     Command1->setText(form.again ? texts::kAgain : texts::kCompute);
-    if (form.focus > 0)
+    // Only the key moves the focus: a sign set from a field leaves the
+    // keyboard in that field.
+    if (solved && form.focus > 0)
         Text1[size_t(form.focus)]->setFocus();
     for (const core::Message &message : rules_.takeMessages())
         messages::show(message.text, messages::Icon::None, this);

@@ -29,9 +29,9 @@ public:
 private:
     void buildControls();
     // What the user typed goes to the rules before they act; what they say
-    // comes back.
+    // comes back (`solved`: after the key, which may move the focus).
     void collect();
-    void apply();
+    void apply(bool solved);
 
     core::LinearSolver rules_;
 };

@@ -42,6 +42,10 @@ void MasodfWindow::buildControls()
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         Text1[i]->setGeometry(twips::rect(fieldLeft[i], 360, 615, 285));
         Text1[i]->setAccessibleName(fieldNames[i]);
+        takeSignKeys(Text1[i], [this, i](bool minus) {
+            if (rules_.form.minus[size_t(i)] != minus)
+                Label2_Click(i);
+        });
     }
     Label1[0] =
         makeLabel(Frame1, QStringLiteral("x2"), QStringLiteral("Label1_0"), twips::rect(960, 360, 375, 255), 9.75);
@@ -112,7 +116,7 @@ void MasodfWindow::apply()
     }
     for (size_t i = 0; i < Text4.size(); ++i)
         if (Text4[i]->text() != form.roots[i])
-            Text4[i]->setText(form.roots[i]);
+            writeResult(Text4[i], form.roots[i]);
     Command1->setText(form.again ? texts::kAgain : texts::kCompute);
     for (const core::Message &message : rules_.takeMessages())
         messages::show(message.text, messages::Icon::Exclamation, this);

@@ -1,11 +1,14 @@
 #include "solvers/signlabel.h"
 
-#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
-SignLabel::SignLabel(const QString &name, QWidget *parent) : QLabel(QStringLiteral("+"), parent)
+SignLabel::SignLabel(const QString &name, QWidget *parent) : QPushButton(QStringLiteral("+"), parent)
 {
     setObjectName(name);
-    setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoDefault(false);
+    setFlat(true);
     QFont big = font();
     big.setPointSizeF(12);
     setFont(big);
@@ -18,18 +21,9 @@ void SignLabel::setMinus(bool minus)
         setText(sign);
 }
 
-void SignLabel::mousePressEvent(QMouseEvent *event)
+void SignLabel::paintEvent(QPaintEvent *)
 {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void SignLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    // A click is a press and release of the left button over the label.
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click)
-        emit clicked();
+    // Only the sign, as a label draws it: no button face.
+    QPainter painter(this);
+    style()->drawItemText(&painter, rect(), Qt::AlignCenter, palette(), isEnabled(), text(), QPalette::WindowText);
 }

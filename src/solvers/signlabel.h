@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include <QPushButton>
 
-// The "+"/"-" label in front of a coefficient: a label that reports clicks,
-// shown with the hand cursor by its window.
-class SignLabel : public QLabel {
+// The "+"/"-" in front of a coefficient. It looks like a label but is a
+// button, so assistive technology offers it with a press action; it takes
+// no focus, which keeps Tab going from field to field. Its window shows it
+// with the hand cursor and lets the fields set it from the keyboard.
+class SignLabel : public QPushButton {
     Q_OBJECT
 public:
     SignLabel(const QString &name, QWidget *parent);
@@ -12,13 +14,6 @@ public:
     bool isMinus() const { return text() == QStringLiteral("-"); }
     void setMinus(bool minus);
 
-signals:
-    void clicked();
-
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    bool pressed_ = false;
+    void paintEvent(QPaintEvent *event) override;
 };

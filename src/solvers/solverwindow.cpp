@@ -5,7 +5,9 @@
 #include "ui/twips.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 SolverWindow::SolverWindow(QWidget *parent, const QString &name, const QString &title, QSize size)
@@ -23,7 +25,35 @@ QRect pixels(QRect twipsPlace)
 {
     return twips::rect(twipsPlace.x(), twipsPlace.y(), twipsPlace.width(), twipsPlace.height());
 }
+
+// The keyboard's way to the sign labels: the sign is typed where the number is.
+class SignKeys : public QObject {
+public:
+    SignKeys(QLineEdit *field, std::function<void(bool)> setSign) : QObject(field), setSign_(std::move(setSign)) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        if ((text != QLatin1String("-") && text != QLatin1String("+")) ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        setSign_(text == QLatin1String("-"));
+        return true;
+    }
+
+private:
+    std::function<void(bool)> setSign_;
+};
 }  // namespace
+
+void SolverWindow::takeSignKeys(QLineEdit *field, std::function<void(bool minus)> setSign)
+{
+    field->installEventFilter(new SignKeys(field, std::move(setSign)));
+}
 
 void SolverWindow::addCoefficientFrame(const QString &name, QRect place)
 {
@@ -47,6 +77,12 @@ void SolverWindow::addSolveKey(QRect place)
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void SolverWindow::writeResult(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
 }
 
 QLabel *SolverWindow::makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry,

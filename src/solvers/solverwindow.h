@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -32,6 +33,12 @@ protected:
     void addResultFrame(QRect place);
     // Not a default button: Enter in a field does not press it.
     void addSolveKey(QRect place);
+    // "-" or "+" typed in a coefficient field sets the sign in front of it
+    // (`setSign(minus)`); the field itself takes no sign character.
+    static void takeSignKeys(QLineEdit *field, std::function<void(bool minus)> setSign);
+    // Writes a result with the caret at its start: a narrow field then shows
+    // the sign and the first digits, not the last ones.
+    static void writeResult(QLineEdit *field, const QString &text);
     // A label in pixels; `pointSize` 0 keeps the dialog's font.
     static QLabel *makeLabel(QWidget *parent, const QString &caption, const QString &name, QRect geometry,
                              qreal pointSize = 0);

@@ -192,6 +192,11 @@ void CalculatorWindow::apply()
         shownEnabled_ = panel.enabled;
         applyOwn(panel);
     }
-    for (const core::Message &message : rules_->takeMessages())
+    const QList<core::Message> told = rules_->takeMessages();
+    for (const core::Message &message : told)
         messages::show(message.text, message.exclamation ? messages::Icon::Exclamation : messages::Icon::None, this);
+    // The box had the keyboard, and the control that raised it may be locked
+    // now (a base option): typing goes on in the display.
+    if (!told.isEmpty())
+        displayfield::focusAtEnd(Text1);
 }

@@ -19,20 +19,36 @@ public:
         : QValidator(field), field_(field), maxEntry_(maxEntry), allowed_(maxEntry)
     {
     }
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &pos) const override
     {
         // setText() resets the modified flag before the text is validated.
         if (!field_->isModified()) {
             allowed_ = qMax(maxEntry_, int(input.size()));
+            accepted_ = input;
             return Acceptable;
         }
-        return input.size() <= allowed_ ? Acceptable : Invalid;
+        // Too long: a paste or a drop, which ends at the caret. As typing
+        // would, the start of the inserted text goes in, up to the limit;
+        // the text before it was within the limit, so only inserted
+        // characters are cut.
+        const int excess = int(input.size()) - allowed_;
+        if (excess > 0) {
+            if (excess > pos)
+                return Invalid;
+            input.remove(pos - excess, excess);
+            pos -= excess;
+            if (input == accepted_)  // nothing fits: the field stays as it was
+                return Invalid;
+        }
+        accepted_ = input;
+        return Acceptable;
     }
 
 private:
     QLineEdit *field_;
     int maxEntry_;
     mutable int allowed_;
+    mutable QString accepted_;  // the text before the edit being validated
 };
 
 // Wayland delivers keypad keys without the keypad modifier; the key symbol
@@ -67,6 +83,28 @@ protected:
     }
 };
 
+// The keypad's decimal key sends "," on a Hungarian layout; in every
+// display it writes the decimal point.
+class KeypadPoint : public QObject {
+public:
+    explicit KeypadPoint(QLineEdit *field) : QObject(field), field_(field) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != field_ || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Comma && key->key() != Qt::Key_Period) || !isKeypadKey(*key))
+            return false;
+        field_->insert(QStringLiteral("."));
+        return true;
+    }
+
+private:
+    QLineEdit *field_;
+};
+
 class KeyDownFilter : public QObject {
 public:
     KeyDownFilter(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)
@@ -90,13 +128,6 @@ protected:
         case Qt::Key_Minus: code = DisplayKey::Subtract; break;
         case Qt::Key_Asterisk: code = DisplayKey::Multiply; break;
         case Qt::Key_Slash: code = DisplayKey::Divide; break;
-        case Qt::Key_Comma:
-        case Qt::Key_Period:
-            // The keypad's decimal key sends "," on a Hungarian layout.
-            if (!keypad)
-                return false;
-            field_->insert(QStringLiteral("."));
-            return true;
         default: return false;
         }
         if (code != DisplayKey::Enter && !keypad)
@@ -117,6 +148,7 @@ void setUp(QLineEdit *field, int maxEntry)
     field->setAccessibleName(QStringLiteral("Kijelző"));
     field->setValidator(new EntryLimit(maxEntry, field));
     field->installEventFilter(new AltFilter(field));
+    field->installEventFilter(new KeypadPoint(field));
 }
 
 void onKeyDown(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)

@@ -12,15 +12,16 @@ class QLineEdit;
 // technology, the entry limit, and the keys a window's Text1_KeyDown handles.
 namespace displayfield {
 
-// Names the field "Kijelző", keeps every Alt combination out of it, and
-// limits typing and pasting to `maxEntry` characters. Text set by code is never cut; after a longer one, typing is
+// Names the field "Kijelző", keeps every Alt combination out of it, makes
+// the keypad's decimal key type "." whatever the keyboard layout sends, and
+// limits typing and pasting to `maxEntry` characters: a longer paste puts
+// in what fits. Text set by code is never cut; after a longer one, typing is
 // limited to its length until the code sets the next text.
 void setUp(QLineEdit *field, int maxEntry);
 
 // Routes Enter/Return and the keypad's operator keys to `keyDown`, keypad
 // keys told by their modifier or their key symbol. The keypad keys are
-// consumed, so their characters never reach the field; the keypad's decimal
-// key types "." whatever the keyboard layout sends.
+// consumed, so their characters never reach the field.
 void onKeyDown(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown);
 
 // Gives the field the focus with the caret after its last character.

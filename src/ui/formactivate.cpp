@@ -2,9 +2,20 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QVariant>
 
 namespace activation {
 namespace {
+
+const char *const kOutside = "zorvexaOutside";
+
+bool isOutside(const QWidget *window)
+{
+    for (const QWidget *w = window; w; w = w->parentWidget())
+        if (w->property(kOutside).toBool())
+            return true;
+    return false;
+}
 
 // The application's event filter sees an activation before the window does.
 class Follower : public QObject {
@@ -16,7 +27,7 @@ public:
     {
         if (event->type() == QEvent::ActivationChange && watched->isWidgetType()) {
             const auto *widget = static_cast<const QWidget *>(watched);
-            if (widget->isWindow() && widget->isActiveWindow()) {
+            if (widget->isWindow() && widget->isActiveWindow() && !isOutside(widget)) {
                 arriving = widget != last ? widget : nullptr;
                 last = widget;
             }
@@ -46,5 +57,7 @@ bool isReturn(const QWidget *window)
     follower->arriving = nullptr;  // one Form_Activate per arrival
     return true;
 }
+
+void setOutside(QWidget *window) { window->setProperty(kOutside, true); }
 
 }  // namespace activation

@@ -16,6 +16,10 @@ bool follow();
 // application was the active one: dialogs and message boxes count.
 bool isReturn(const QWidget *window);
 
+// Marks a window the calculator does not wait for (the help): going to it
+// and coming back counts as a visit to another program, as do its popups.
+void setOutside(QWidget *window);
+
 }  // namespace activation
 
 // Gives a window or dialog its Form_Activate: it runs each time the window
