@@ -12,7 +12,8 @@ class QLineEdit;
 // technology, the entry limit, and the keys a window's Text1_KeyDown handles.
 namespace displayfield {
 
-// Names the field "Kijelző", keeps every Alt combination out of it, and
+// Names the field "Kijelző", keeps every Alt combination out of it, copies
+// the whole number on Ctrl+C when nothing is selected, and
 // limits typing and pasting to `maxEntry` characters. Text set by code is never cut; after a longer one, typing is
 // limited to its length until the code sets the next text.
 void setUp(QLineEdit *field, int maxEntry);
