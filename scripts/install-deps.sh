@@ -15,6 +15,7 @@ packages=(
   xvfb xauth libxcb1-dev
   libgmp-dev libmpfr-dev
   locales
+  dbus-daemon at-spi2-core python3-pyatspi xdotool
 )
 
 for group in "$@"; do

@@ -2,14 +2,13 @@
 
 #include "shell/resources.h"
 #include "ui/centring.h"
+#include "ui/decoration.h"
 #include "ui/handcursor.h"
 #include "ui/twips.h"
 
 #include <QDesktopServices>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
@@ -43,6 +42,7 @@ void line(QWidget *parent, QFrame::Shape shape, QRect geometry)
     frame->setGeometry(geometry);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     frame->lower();
+    decoration::hide(frame);
 }
 
 }  // namespace
@@ -72,10 +72,15 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     Label3 = makeLabel(this, "Label3", QStringLiteral("1.0.0 változat"), twips::rect(3120, 720, 2655, 375));
     Label3->setFont(georgia());
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label5 =
-        makeLabel(this, "Label5", QStringLiteral("E-Mail: ") + kContactAddress, twips::rect(2520, 1800, 3255, 375));
+    // A flat key that reads as the address: Tab reaches it, Enter or Space
+    // opens it as a click does, and it is told as something to press.
+    Label5 = new QPushButton(QStringLiteral("E-Mail: ") + kContactAddress, this);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setFlat(true);
     Label5->setFont(georgia(true));
-    Label5->installEventFilter(this);
+    Label5->setGeometry(twips::rect(2520, 1800, 3255, 375));
+    Label5->resize(Label5->sizeHint().width(), Label5->height());
+    connect(Label5, &QPushButton::clicked, this, &AboutDialog::Label5_Click);
     Label4 = makeLabel(this, "Label4", QStringLiteral("© 2026 Zorvexa. Minden jog fenntartva."),
                        twips::rect(240, 2520, 4815, 375));
     Label1 = makeLabel(this, "Label1",
@@ -92,6 +97,8 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     Command1->setGeometry(twips::rect(5040, 3240, 615, 975));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &AboutDialog::Command1_Click);
+    // Enter closes the box until Tab moves to the address.
+    Command1->setFocus();
 
     Form_Load();
 }
@@ -106,14 +113,4 @@ void AboutDialog::Label5_Click()
 {
     // Whether a mail program starts or not, the box says nothing of its own.
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + kContactAddress));
-}
-
-bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        Label5_Click();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -1,0 +1,131 @@
+#!/usr/bin/python3
+"""The accessible tree as a screen reader gets it, over AT-SPI.
+
+ctest starts this inside a session bus of its own (dbus-run-session); it
+starts its own X server, on a display the server picks. It opens every window of Zorvexa from the keyboard and
+checks each: no focusable control without a name, no two focusable controls
+with the same name and role, the keys named in words, no decorative line in
+the tree, Inv and the memory telling their state, the lock told on the
+display, the help a window; Ctrl+Q ends it. Then it runs the in-process
+announcement test where Qt's accessibility is live.
+    tst_atspi.py <zorvexa> <tst_accessibility>
+"""
+import atexit
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+ZORVEXA, IN_PROCESS = sys.argv[1:3]
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                        stdout=subprocess.PIPE)
+atexit.register(xvfb.terminate)
+os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
+os.environ.pop("XAUTHORITY", None)
+ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8")
+problems = []
+
+
+def check(ok, what):
+    if not ok:
+        problems.append(what)
+
+
+def wait(find, what):
+    for _ in range(75):
+        try:
+            found = find()
+            if found:
+                return found
+        except Exception:  # an object can vanish while it is read
+            pass
+        time.sleep(0.2)
+    sys.exit(f"tst_atspi: never came: {what}; so far: {problems}")
+
+
+def nodes(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from nodes(child)
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def window(title):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Zorvexa":
+            return next((w for w in app if w is not None and w.name == title and has(w, pyatspi.STATE_SHOWING)), None)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "100", *names], check=True)
+    time.sleep(0.5)
+
+
+def audit(title, role, decorated=True):
+    """The window's focusable controls by name; checks names, pairs, lines."""
+    w = wait(lambda: window(title), title)
+    check(w.getRoleName() == role, f"{title}: a {w.getRoleName()}, not a {role}")
+    pairs = set()
+    for n in nodes(w):
+        check(not decorated or n == w or n.getRoleName() != "frame", f"{title}: a decorative line in the tree")
+        if has(n, pyatspi.STATE_FOCUSABLE) and has(n, pyatspi.STATE_SHOWING):
+            check(n.name.strip(), f"{title}: a {n.getRoleName()} without a name")
+            check((n.name, n.getRoleName()) not in pairs, f"{title}: two {n.getRoleName()}s '{n.name}'")
+            pairs.add((n.name, n.getRoleName()))
+    return w, {n.name: n for n in nodes(w) if n.name}
+
+
+app = subprocess.Popen([ZORVEXA], env=ENV)
+stand, by_name = audit("Zorvexa - EGYSZERŰ", "frame")
+words = {"Összeadás", "Kivonás", "Szorzás", "Osztás", "Egyenlő", "Törlés", "Előjelváltás", "Tizedespont",
+         "Memóriába írás", "Memória kiolvasása", "Memória törlése"}
+check(words <= by_name.keys(), f"standard keys not named: {sorted(words - by_name.keys())}")
+memory = by_name.get("Memória")
+check(memory and memory.description == "üres", "the memory indicator does not say it is empty")
+keys("ctrl+5", "ctrl+p")
+check(memory and wait(lambda: memory.description == "tárol értéket", "memory lit"), "memory state")
+keys("ctrl+l", "Escape", "ctrl+1", "F8", "ctrl+0", "ctrl+Return")
+display = by_name["Kijelző"]
+wait(lambda: display.description == "Nullával nem lehet osztani!", "the lock told on the display")
+locked = [n.name for n in nodes(stand) if n.getRoleName() == "push button" and has(n, pyatspi.STATE_SENSITIVE)]
+check(locked == ["Törlés"], f"usable while locked: {locked}")
+keys("Escape", "alt+n", "i")
+_, by_name = audit("Zorvexa - INFORMATIKAI", "frame")
+check({"Számjegy C", "Törlés", "16-os számrendszer"} <= by_name.keys(), "hexadecimal C, clear or base 16 not named")
+keys("alt+n", "b")
+_, by_name = audit("Zorvexa - BŐVÍTETT", "frame")
+inverse = by_name.get("Inverz")
+keys("ctrl+i")
+check(inverse and has(inverse, pyatspi.STATE_CHECKED), "Inv does not tell it is on")
+keys("Escape", "ctrl+shift+q")  # C leaves Inv
+audit("Másodfokú egyenlet-megoldás", "dialog")
+keys("Escape", "ctrl+shift+x")
+audit("Egyenletrendszer-megoldás", "dialog")
+keys("Escape", "F1")
+help_window, _ = audit("Zorvexa súgó", "frame", decorated=False)
+keys("Escape")  # and with no window manager, the keyboard back by hand
+subprocess.run(["xdotool", "search", "--name", "BŐVÍTETT", "windowfocus"], check=True)
+keys("alt+s", "n")
+_, by_name = audit("Névjegy", "dialog")
+mail = by_name.get("E-Mail: zorvexa@example.org")
+check(mail and has(mail, pyatspi.STATE_FOCUSABLE) and mail.getRoleName() == "push button", "mail link")
+keys("Escape", "alt+n", "l")
+audit("Beállítások", "dialog")
+keys("Return", "ctrl+q")  # OK gives the calculator the keyboard again
+try:
+    check(app.wait(10) == 0, "Ctrl+Q: exit status")
+except subprocess.TimeoutExpired:
+    app.kill()
+    check(False, "Ctrl+Q did not end Zorvexa")
+
+run = subprocess.run([IN_PROCESS, "lockIsAnnounced"], env=ENV, capture_output=True, text=True)
+check(run.returncode == 0 and "PASS   : TestAccessibility::lockIsAnnounced()" in run.stdout, run.stdout[-600:])
+
+print("\n".join(problems) or "tst_atspi: every window passed")
+sys.exit(1 if problems else 0)
