@@ -21,7 +21,7 @@ QFont georgia(bool bold = false)
 {
     QFont font(QStringLiteral("Georgia"));
     font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(9.75 * twips::textScale());  // grows with the layout
     font.setBold(bold);
     return font;
 }
@@ -32,6 +32,19 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     return label;
+}
+
+// A picture drawn for the widget's screen: the double-size drawing where the
+// screen is denser than 1, scaled down smoothly where it is between.
+QPixmap picture(const QString &name, const QString &dense, QSize size, const QWidget *on)
+{
+    const qreal ratio = on->devicePixelRatioF();
+    if (ratio <= 1)
+        return QPixmap(QStringLiteral(":/images/") + name);
+    QPixmap drawn = QPixmap(QStringLiteral(":/images/") + dense)
+                        .scaled((QSizeF(size) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    drawn.setDevicePixelRatio(ratio);
+    return drawn;
 }
 
 void line(QWidget *parent, QFrame::Shape shape, QRect geometry)
@@ -52,6 +65,7 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     loadResources();
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("Névjegy"));
+    twips::keepFont(this);
     setFixedSize(twips::size(6060, 4500));
 
     // Decoration: two rectangles along the edge, two rules across.
@@ -61,10 +75,12 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     line(this, QFrame::HLine, twips::rect(120, 3000, 5930 - 120, 15));
 
     Picture1 = makeLabel(this, "Picture1", QString(), twips::rect(120, 120, 2415, 855));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/banner.gif")));
+    Picture1->setPixmap(
+        picture(QStringLiteral("banner.gif"), QStringLiteral("banner@2x.png"), QSize(150, 50), Picture1));
     Picture1->setAccessibleName(QStringLiteral("Zorvexa"));
     Picture2 = makeLabel(this, "Picture2", QString(), twips::rect(450, 1080, 1575, 1040));
-    Picture2->setPixmap(QPixmap(QStringLiteral(":/images/calculator.jpg")));
+    Picture2->setPixmap(
+        picture(QStringLiteral("calculator.jpg"), QStringLiteral("calculator@2x.jpg"), QSize(103, 65), Picture2));
     Picture2->setAccessibleName(QStringLiteral("Zsebszámológép"));
 
     Label2 = makeLabel(this, "Label2", QStringLiteral("Zorvexa-program"), twips::rect(2760, 360, 3135, 375));

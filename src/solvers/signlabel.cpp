@@ -1,5 +1,7 @@
 #include "solvers/signlabel.h"
 
+#include "ui/twips.h"
+
 #include <QMouseEvent>
 
 SignLabel::SignLabel(const QString &name, QWidget *parent) : QLabel(QStringLiteral("+"), parent)
@@ -7,7 +9,7 @@ SignLabel::SignLabel(const QString &name, QWidget *parent) : QLabel(QStringLiter
     setObjectName(name);
     setAlignment(Qt::AlignCenter);
     QFont big = font();
-    big.setPointSizeF(12);
+    big.setPointSizeF(12 * twips::textScale());  // grows with the layout
     setFont(big);
 }
 

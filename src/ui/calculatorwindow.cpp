@@ -74,6 +74,7 @@ QString spokenName(core::Key key)
 CalculatorWindow::CalculatorWindow(std::unique_ptr<core::Calculator> rules, int clientWidth, int clientHeight)
     : rules_(std::move(rules))
 {
+    twips::keepFont(this);
     client_ = windowparts::makeClientArea(this, twips::size(clientWidth, clientHeight));
 }
 
