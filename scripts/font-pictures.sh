@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of every window with the desktop font set through a theme (qt6ct)
-# at 8, 9, 12 and 14 points, at scale 2 with 9 points, and with 9 points in
-# qt6ct's dark "darker" palette, into docs/fonts/: nothing may be clipped or
-# blurred, no outline lost. Needs qt6ct and python3-pil
-# (./scripts/install-deps.sh pictures) and a configured build folder (default build/).
+# Every window through qt6ct at 8, 9, 12 and 14 points, at scale 2 and in a dark
+# palette, into docs/fonts/. Needs qt6ct and python3-pil (install-deps.sh pictures).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
