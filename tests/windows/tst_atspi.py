@@ -8,7 +8,7 @@ import pyatspi
 
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                         stdout=subprocess.PIPE)
-atexit.register(xvfb.terminate)
+atexit.register(lambda: (xvfb.terminate(), xvfb.wait()))
 os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
 os.environ.pop("XAUTHORITY", None)
 ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8")
