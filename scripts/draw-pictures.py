@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Draws the about box's pictures into resources/images/.
+"""Draws the about box's pictures into resources/images/, at 1x and 2x.
 
 The application icon has its own source, resources/icons/zorvexa.svg
 (scripts/make-icons.sh renders its PNG sizes).
@@ -41,25 +41,34 @@ def calculator(size, scale=1.0, background=(236, 233, 226)):
     return img
 
 
-def banner():
-    img = Image.new("RGB", (150, 50), (192, 192, 192))
+def banner(scale=1):
+    w, h = 150 * scale, 50 * scale
+    img = Image.new("RGB", (w, h), (192, 192, 192))
     d = ImageDraw.Draw(img)
-    d.rectangle((0, 0, 149, 49), outline=(128, 128, 128))
-    f = ImageFont.truetype(FONT, 26)
-    d.text((75, 25), "Zorvexa", font=f, fill=(128, 0, 0), anchor="mm")
-    img.convert("P", palette=Image.ADAPTIVE, colors=32).save(ROOT / "images" / "banner.gif")
+    d.rectangle((0, 0, w - 1, h - 1), outline=(128, 128, 128), width=scale)
+    f = ImageFont.truetype(FONT, 26 * scale)
+    d.text((w // 2, h // 2), "Zorvexa", font=f, fill=(128, 0, 0), anchor="mm")
+    if scale == 1:
+        img.convert("P", palette=Image.ADAPTIVE, colors=32).save(ROOT / "images" / "banner.gif")
+    else:
+        img.save(ROOT / "images" / f"banner@{scale}x.png", optimize=True)
 
 
-def photo():
+def photo(scale=1):
     # A pocket calculator lying slightly turned on a desk.
-    desk = Image.new("RGB", (103, 65), (150, 118, 84))
-    calc = calculator((46, 62), scale=0.7, background=(150, 118, 84)).rotate(-12, expand=True, resample=Image.BICUBIC,
-                                                  fillcolor=(150, 118, 84))
-    calc = calc.resize((int(calc.width * 62 / calc.height), 62))
-    desk.paste(calc, ((103 - calc.width) // 2, 2))
-    desk.save(ROOT / "images" / "calculator.jpg", quality=90)
+    desk_colour = (150, 118, 84)
+    w, h = 103 * scale, 65 * scale
+    desk = Image.new("RGB", (w, h), desk_colour)
+    calc = calculator((46 * scale, 62 * scale), scale=0.7 * scale, background=desk_colour)
+    calc = calc.rotate(-12, expand=True, resample=Image.BICUBIC, fillcolor=desk_colour)
+    calc = calc.resize((int(calc.width * 62 * scale / calc.height), 62 * scale))
+    desk.paste(calc, ((w - calc.width) // 2, 2 * scale))
+    name = "calculator.jpg" if scale == 1 else f"calculator@{scale}x.jpg"
+    desk.save(ROOT / "images" / name, quality=90)
 
 
 if __name__ == "__main__":
-    banner()
-    photo()
+    # Each at the size the about box shows it and at twice that, for dense screens.
+    for factor in (1, 2):
+        banner(factor)
+        photo(factor)

@@ -5,6 +5,8 @@
 #   install-deps.sh icons      also redraw the icons (scripts/make-icons.sh)
 #   install-deps.sh trial      also try the package on a clean system (scripts/try-clean-system.sh)
 #   install-deps.sh oracle     also regenerate the reference table (reference/make-table.py)
+#   install-deps.sh pictures   also redraw the about box's pictures and the pictures at
+#                              several desktop fonts (scripts/draw-pictures.py, font-pictures.sh)
 set -euo pipefail
 
 packages=(
@@ -15,6 +17,8 @@ packages=(
   xvfb xauth libxcb1-dev
   libgmp-dev libmpfr-dev
   locales
+  libqt6svg6
+  dbus-daemon at-spi2-core python3-pyatspi xdotool
 )
 
 for group in "$@"; do
@@ -23,7 +27,8 @@ for group in "$@"; do
     icons) packages+=(librsvg2-bin) ;;
     trial) packages+=(debootstrap netpbm) ;;
     oracle) packages+=(python3-mpmath) ;;
-    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle)" >&2; exit 2 ;;
+    pictures) packages+=(python3-pil qt6ct) ;;
+    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle, pictures)" >&2; exit 2 ;;
   esac
 done
 

@@ -1,10 +1,9 @@
 #include "ui/twips.h"
 #include "shell/application.h"
 #include "shell/resources.h"
+#include "ui/contraststyle.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -14,9 +13,10 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.Zorvexa"));
     loadResources();
     loadTranslation(QStringLiteral("qtbase_hu"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zorvexa-64.png")));
-    // Fusion draws the key colours of the colourful scheme on every desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(appIcon());
+    // Fusion draws the key colours of the colourful scheme on every desktop;
+    // its outlines and focus marks are redrawn to stay visible on every palette.
+    QApplication::setStyle(new ContrastStyle);
     // The layouts' 8-point font, larger where the desktop's font is.
     twips::followDesktopFont();
 

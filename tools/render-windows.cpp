@@ -1,6 +1,9 @@
 // Renders every window of Zorvexa to PNG files, offscreen, as a user first
 // sees it (with a small calculation in the calculator windows):
-//   zorvexa-pictures <folder>
+//   zorvexa-pictures <folder> [--theme-font]
+// With --theme-font the desktop's font (a theme's, say qt6ct's) is followed as
+// Zorvexa follows it at start-up, instead of the 8-point design font; the help
+// window, laid out by Qt, is left out then.
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
 #include "shell/aboutdialog.h"
@@ -11,13 +14,14 @@
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "standard/standwindow.h"
+#include "ui/contraststyle.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <cstdio>
@@ -40,10 +44,15 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    QApplication::setStyle(new ContrastStyle);
+    const bool themeFont = argc > 2 && QByteArray(argv[2]) == "--theme-font";
+    if (themeFont) {
+        twips::followDesktopFont();
+    } else {
+        QFont font = QApplication::font();
+        font.setPointSize(8);
+        QApplication::setFont(font);
+    }
     loadResources();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pictures");
     QDir().mkpath(folder);
@@ -78,7 +87,7 @@ int main(int argc, char *argv[])
     AboutDialog about;
     ok &= save(about, folder, "about");
     HelpViewer help;
-    if (help.isReady()) {
+    if (!themeFont && help.isReady()) {
         help.showContents();
         ok &= save(help, folder, "help");
     }

@@ -49,6 +49,10 @@ const keypad::Key kKeys[] = {
 // Lines at both sides of the keypad and down the gaps between its groups.
 constexpr std::array<int, 5> kLineLefts{120, 847, 4687, 6007, 6615};
 constexpr std::array<int, 10> kOptionLefts{120, 720, 1320, 1920, 2520, 3120, 3720, 4320, 4920, 5640};
+// Read out as the base it chooses, with the suffix Hungarian gives each number.
+constexpr std::array<const char *, 10> kOptionNames{
+    "2-es számrendszer", "3-as számrendszer", "4-es számrendszer", "5-ös számrendszer",  "6-os számrendszer",
+    "7-es számrendszer", "8-as számrendszer", "9-es számrendszer", "10-es számrendszer", "16-os számrendszer"};
 }  // namespace
 
 InfosWindow::InfosWindow(Module1 &state)
@@ -78,6 +82,7 @@ void InfosWindow::addBaseOptions()
         Option1[size_t(i)] = new QRadioButton(QString::number(radix::baseOf(i)), Frame1);
         Option1[size_t(i)]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         Option1[size_t(i)]->setGeometry(twips::rect(kOptionLefts[size_t(i)], 240, 495, 255));
+        Option1[size_t(i)]->setAccessibleName(QString::fromUtf8(kOptionNames[size_t(i)]));
     }
     // Base ten is the design state; selecting it raises no click.
     Option1[radix::kBaseTenOption]->setChecked(true);

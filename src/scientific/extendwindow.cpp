@@ -79,11 +79,11 @@ ExtendWindow::ExtendWindow(Module1 &state)
     Command10 = button(Key::Inverse);
     Command11 = button(Key::Quadratic);
     Command12 = button(Key::Linear);
-    // The two keys without a caption show a picture and need a spoken name.
+    // The two keys without a caption show a picture (their spoken names come with every key's).
     Command8[0]->setIcon(keypictures::power(Command8[0]));
-    Command8[0]->setAccessibleName(QStringLiteral("Hatványozás"));
     Command8[1]->setIcon(keypictures::root(Command8[1]));
-    Command8[1]->setAccessibleName(QStringLiteral("Gyökvonás"));
+    // Inv is a switch: checked while lit, so its state is told as well as coloured.
+    Command10->setCheckable(true);
     for (int i : {0, 1})
         Command8[size_t(i)]->setIconSize(keypictures::size());
 
@@ -111,6 +111,8 @@ void ExtendWindow::keyClicked(core::Key key)
 
 void ExtendWindow::applyOwn(const core::Panel &panel)
 {
+    // A click toggles the key by itself; the rules say whether it stays on.
+    Command10->setChecked(panel.inverseLit);
     if (shownInverse_ == panel.inverseLit)
         return;
     shownInverse_ = panel.inverseLit;

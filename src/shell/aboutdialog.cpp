@@ -2,14 +2,13 @@
 
 #include "shell/resources.h"
 #include "ui/centring.h"
+#include "ui/decoration.h"
 #include "ui/handcursor.h"
 #include "ui/twips.h"
 
 #include <QDesktopServices>
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
@@ -22,7 +21,7 @@ QFont georgia(bool bold = false)
 {
     QFont font(QStringLiteral("Georgia"));
     font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(9.75 * twips::textScale());  // grows with the layout
     font.setBold(bold);
     return font;
 }
@@ -35,6 +34,19 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
     return label;
 }
 
+// A picture drawn for the widget's screen: the double-size drawing where the
+// screen is denser than 1, scaled down smoothly where it is between.
+QPixmap picture(const QString &name, const QString &dense, QSize size, const QWidget *on)
+{
+    const qreal ratio = on->devicePixelRatioF();
+    if (ratio <= 1)
+        return QPixmap(QStringLiteral(":/images/") + name);
+    QPixmap drawn = QPixmap(QStringLiteral(":/images/") + dense)
+                        .scaled((QSizeF(size) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    drawn.setDevicePixelRatio(ratio);
+    return drawn;
+}
+
 void line(QWidget *parent, QFrame::Shape shape, QRect geometry)
 {
     auto *frame = new QFrame(parent);
@@ -43,6 +55,7 @@ void line(QWidget *parent, QFrame::Shape shape, QRect geometry)
     frame->setGeometry(geometry);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     frame->lower();
+    decoration::hide(frame);
 }
 
 }  // namespace
@@ -52,6 +65,7 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     loadResources();
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("Névjegy"));
+    twips::keepFont(this);
     setFixedSize(twips::size(6060, 4500));
 
     // Decoration: two rectangles along the edge, two rules across.
@@ -61,10 +75,12 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     line(this, QFrame::HLine, twips::rect(120, 3000, 5930 - 120, 15));
 
     Picture1 = makeLabel(this, "Picture1", QString(), twips::rect(120, 120, 2415, 855));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/banner.gif")));
+    Picture1->setPixmap(
+        picture(QStringLiteral("banner.gif"), QStringLiteral("banner@2x.png"), QSize(150, 50), Picture1));
     Picture1->setAccessibleName(QStringLiteral("Zorvexa"));
     Picture2 = makeLabel(this, "Picture2", QString(), twips::rect(450, 1080, 1575, 1040));
-    Picture2->setPixmap(QPixmap(QStringLiteral(":/images/calculator.jpg")));
+    Picture2->setPixmap(
+        picture(QStringLiteral("calculator.jpg"), QStringLiteral("calculator@2x.jpg"), QSize(103, 65), Picture2));
     Picture2->setAccessibleName(QStringLiteral("Zsebszámológép"));
 
     Label2 = makeLabel(this, "Label2", QStringLiteral("Zorvexa-program"), twips::rect(2760, 360, 3135, 375));
@@ -72,10 +88,15 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     Label3 = makeLabel(this, "Label3", QStringLiteral("1.0.0 változat"), twips::rect(3120, 720, 2655, 375));
     Label3->setFont(georgia());
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label5 =
-        makeLabel(this, "Label5", QStringLiteral("E-Mail: ") + kContactAddress, twips::rect(2520, 1800, 3255, 375));
+    // A flat key that reads as the address: Tab reaches it, Enter or Space
+    // opens it as a click does, and it is told as something to press.
+    Label5 = new QPushButton(QStringLiteral("E-Mail: ") + kContactAddress, this);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setFlat(true);
     Label5->setFont(georgia(true));
-    Label5->installEventFilter(this);
+    Label5->setGeometry(twips::rect(2520, 1800, 3255, 375));
+    Label5->resize(Label5->sizeHint().width(), Label5->height());
+    connect(Label5, &QPushButton::clicked, this, &AboutDialog::Label5_Click);
     // The licence, as everywhere else: GPL-3.0-or-later. Two lines, under
     // the pictures, above the rules.
     Label4 =
@@ -97,6 +118,8 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     Command1->setGeometry(twips::rect(5040, 3240, 615, 975));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &AboutDialog::Command1_Click);
+    // Enter closes the box until Tab moves to the address.
+    Command1->setFocus();
 
     Form_Load();
 }
@@ -111,14 +134,4 @@ void AboutDialog::Label5_Click()
 {
     // Whether a mail program starts or not, the box says nothing of its own.
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + kContactAddress));
-}
-
-bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Label5 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        Label5_Click();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }

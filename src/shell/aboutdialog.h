@@ -20,16 +20,13 @@ public:
     QLabel *Picture2;  // calculator photograph
     QLabel *Label2;    // title
     QLabel *Label3;    // version
-    QLabel *Label5;    // mail link
     QLabel *Label4;    // copyright and licence
     QLabel *Label1;    // legal notice, several lines
     QPushButton *Command1;
+    QPushButton *Label5;  // mail link: a flat key showing the address
 
     void Form_Load();
     void Form_Activate() override;
     void Command1_Click();
     void Label5_Click();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 };

@@ -12,13 +12,16 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -32,6 +35,18 @@ const QUrl kStartPage(QStringLiteral("qthelp://hu.zorvexa.help/doc/index.html"))
 class HelpBrowser : public QTextBrowser {
 public:
     HelpBrowser(QHelpEngine *engine, QWidget *parent) : QTextBrowser(parent), engine_(engine) {}
+
+    // Tab leaves the page at once, so the contents and the search are one
+    // key away in both directions; Ctrl+Tab and Ctrl+Shift+Tab walk its links.
+    bool focusNextPrevChild(bool next) override { return QTextEdit::focusNextPrevChild(next); }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool back = event->key() == Qt::Key_Backtab;
+        if ((event->key() == Qt::Key_Tab || back) && (event->modifiers() & Qt::ControlModifier))
+            QTextBrowser::focusNextPrevChild(!back && !(event->modifiers() & Qt::ShiftModifier));
+        else
+            QTextBrowser::keyPressEvent(event);
+    }
 
     QVariant loadResource(int type, const QUrl &url) override
     {
@@ -131,9 +146,7 @@ void HelpViewer::build()
     for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     auto *splitter = new QSplitter(this);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    setCentralWidget(splitter);
 
     tabs_ = new QTabWidget(splitter);
     page_ = new HelpBrowser(engine_.get(), splitter);
@@ -165,6 +178,36 @@ void HelpViewer::build()
             search(words);
     });
     searchEngine->reindexDocumentation();
+
+    // Named for assistive technology; Tab goes left to right: the tabs, the
+    // contents or the search, then the page.
+    tabs_->setAccessibleName(QStringLiteral("Tartalom és keresés"));
+    // Qt's search keys show only pictures: named by their tips, and the four
+    // arrows of the result pages (first, previous, next, last) in order.
+    const QStringList pages{QStringLiteral("Első találati oldal"), QStringLiteral("Előző találati oldal"),
+                            QStringLiteral("Következő találati oldal"), QStringLiteral("Utolsó találati oldal")};
+    int arrow = 0;
+    for (QToolButton *key : searchPage->findChildren<QToolButton *>())
+        key->setAccessibleName(key->toolTip().isEmpty() ? pages.value(arrow++) : key->toolTip());
+    const QList<QWidget *> results{searchEngine->resultWidget(),
+                                   searchEngine->resultWidget()->findChild<QTextBrowser *>()};
+    for (QWidget *w : results)
+        if (w)
+            w->setAccessibleName(QStringLiteral("Találatok"));
+    QWidget *previous = tabs_->tabBar();
+    QList<QWidget *> chain{contents};
+    if (auto *words = searchEngine->queryWidget()->findChild<QLineEdit *>()) {
+        words->setAccessibleName(QStringLiteral("Keresett szavak"));
+        chain << words;
+    }
+    for (QWidget *w : searchPage->findChildren<QWidget *>())
+        if (w->focusPolicy() & Qt::TabFocus && !chain.contains(w))
+            chain << w;
+    chain << page_;
+    for (QWidget *next : std::as_const(chain)) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     page_->setSource(kStartPage);
 }

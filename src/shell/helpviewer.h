@@ -2,7 +2,7 @@
 
 #include "shell/helpfiles.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <memory>
 
@@ -10,10 +10,11 @@ class QHelpEngine;
 class QTabWidget;
 class QTextBrowser;
 
-// The help window: contents and full-text search beside the page. Built on
+// The help window: contents and full-text search beside the page, a main
+// window of its own (so assistive technology sees a window). Built on
 // first use; when the help cannot be opened `isReady()` is false, `problem()`
 // says why, and the caller tells the user.
-class HelpViewer : public QWidget {
+class HelpViewer : public QMainWindow {
     Q_OBJECT
 public:
     HelpViewer();

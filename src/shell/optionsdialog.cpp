@@ -13,6 +13,7 @@ OptionsDialog::OptionsDialog() : WithFormActivate(nullptr)
     setObjectName(QStringLiteral("options"));
     setWindowTitle(QStringLiteral("Beállítások"));
     setAttribute(Qt::WA_DeleteOnClose);
+    twips::keepFont(this);
     setFixedSize(twips::size(4485, 2550));
 
     Frame1 = new QGroupBox(QStringLiteral("Válassza ki az igényelt opciókat!"), this);

@@ -1,6 +1,7 @@
 #include "shell/resources.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QSet>
 #include <QString>
@@ -26,4 +27,13 @@ void loadTranslation(const QString &catalogue)
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+QIcon appIcon()
+{
+    loadResources();
+    QIcon icon(QStringLiteral(":/icons/zorvexa.svg"));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/zorvexa-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

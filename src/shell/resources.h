@@ -1,5 +1,6 @@
 #pragma once
 
+class QIcon;
 class QString;
 
 // Registers the pictures and icons compiled into the shell library; a static
@@ -10,3 +11,8 @@ void loadResources();
 // "OK" and editing menus; "qt_help_hu", the help viewer's search), when the
 // system has them; once per catalogue.
 void loadTranslation(const QString &catalogue);
+
+// The application's icon, sharp at every size and scale: drawn from its
+// vectors where Qt's SVG icon engine is installed, else from the rendered
+// size nearest to what is asked for.
+QIcon appIcon();

@@ -46,10 +46,10 @@ void LinearWindow::buildControls()
     addCoefficientFrame(QStringLiteral("Frame1_3"), {68, 120, 4455, 1455});
 
     QFont bold = font();
-    bold.setPointSizeF(9.75);
+    bold.setPointSizeF(9.75 * twips::textScale());
     bold.setBold(true);
     QFont big = font();
-    big.setPointSizeF(12);
+    big.setPointSizeF(12 * twips::textScale());
     for (int i = 0; i < 2; ++i) {
         const int top = 360 + 480 * i;
         Label3[i] = makeLabel(Frame1, i == 0 ? QStringLiteral("I.") : QStringLiteral("II."),

@@ -60,9 +60,11 @@ void MasodfWindow::buildControls()
     addSolveKey({1440, 1080, 1215, 375});
     addResultFrame({50, 1560, 3975, 855});
     const std::array<QString, 2> resultNames{QStringLiteral("x1: az első gyök"), QStringLiteral("x2: a második gyök")};
+    // "x1 =" is wider than the 375 twips drawn for it: it starts further
+    // left and ends where the root's field begins.
     for (int i = 0; i < 2; ++i) {
         Label3[i] = makeLabel(Frame2, i == 0 ? QStringLiteral("x1 =") : QStringLiteral("x2 ="),
-                              QStringLiteral("Label3_%1").arg(i), twips::rect(240 + 1800 * i, 360, 375, 255));
+                              QStringLiteral("Label3_%1").arg(i), twips::rect(120 + 1800 * i, 360, 480, 255));
         Text4[i] = new QLineEdit(Frame2);
         Text4[i]->setObjectName(QStringLiteral("Text4_%1").arg(i));
         Text4[i]->setGeometry(twips::rect(600 + 1800 * i, 360, 1095, 285));

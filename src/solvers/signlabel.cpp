@@ -1,5 +1,7 @@
 #include "solvers/signlabel.h"
 
+#include "ui/twips.h"
+
 #include <QPainter>
 #include <QStyle>
 
@@ -10,7 +12,7 @@ SignLabel::SignLabel(const QString &name, QWidget *parent) : QPushButton(QString
     setAutoDefault(false);
     setFlat(true);
     QFont big = font();
-    big.setPointSizeF(12);
+    big.setPointSizeF(12 * twips::textScale());  // grows with the layout
     setFont(big);
 }
 

@@ -15,6 +15,7 @@ SolverWindow::SolverWindow(QWidget *parent, const QString &name, const QString &
 {
     setObjectName(name);
     setWindowTitle(title);
+    twips::keepFont(this);
     setFixedSize(twips::size(size.width(), size.height()));
 }
 
@@ -93,7 +94,7 @@ QLabel *SolverWindow::makeLabel(QWidget *parent, const QString &caption, const Q
     label->setGeometry(geometry);
     if (pointSize > 0) {
         QFont font = label->font();
-        font.setPointSizeF(pointSize);
+        font.setPointSizeF(pointSize * twips::textScale());  // grows with the layout
         label->setFont(font);
     }
     return label;

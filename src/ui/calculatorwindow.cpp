@@ -1,11 +1,13 @@
 #include "ui/calculatorwindow.h"
 
 #include "ui/colors.h"
+#include "ui/decoration.h"
 #include "ui/displayfield.h"
 #include "ui/messages.h"
 #include "ui/twips.h"
 #include "ui/windowparts.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -23,11 +25,56 @@ QRect pixels(keypad::Place place) { return twips::rect(place.left, place.top, pl
 // Keys whose press leaves the focus where it is: the constants only append,
 // and Inv changes no text.
 bool keepsFocus(core::Key key) { return key == core::Key::Pi || key == core::Key::E || key == core::Key::Inverse; }
+
+// What a key does, in words, for assistive technology: a caption such as "+"
+// or "M+" says little when read out, and the hexadecimal digit C must not
+// sound like the clear key. Empty where the caption says it (0-9).
+QString spokenName(core::Key key)
+{
+    using core::Key;
+    if (core::isDigit(key)) {
+        const int value = core::digitValue(key);
+        return value < 10 ? QString() : QStringLiteral("Számjegy %1").arg(QChar(u'A' + value - 10));
+    }
+    switch (key) {
+    case Key::Point: return QStringLiteral("Tizedespont");
+    case Key::Sign: return QStringLiteral("Előjelváltás");
+    case Key::Add: return QStringLiteral("Összeadás");
+    case Key::Subtract: return QStringLiteral("Kivonás");
+    case Key::Multiply: return QStringLiteral("Szorzás");
+    case Key::Divide: return QStringLiteral("Osztás");
+    case Key::Equals: return QStringLiteral("Egyenlő");
+    case Key::Clear: return QStringLiteral("Törlés");
+    case Key::MemoryStore: return QStringLiteral("Memóriába írás");
+    case Key::MemoryRecall: return QStringLiteral("Memória kiolvasása");
+    case Key::MemoryClear: return QStringLiteral("Memória törlése");
+    case Key::Power: return QStringLiteral("Hatványozás");
+    case Key::Root: return QStringLiteral("Gyökvonás");
+    case Key::Factorial: return QStringLiteral("Faktoriális");
+    case Key::Reciprocal: return QStringLiteral("Reciprok");
+    case Key::Gcd: return QStringLiteral("Legnagyobb közös osztó");
+    case Key::Lcm: return QStringLiteral("Legkisebb közös többszörös");
+    case Key::Lg: return QStringLiteral("Tízes alapú logaritmus");
+    case Key::Ln: return QStringLiteral("Természetes alapú logaritmus");
+    case Key::Sin: return QStringLiteral("Szinusz");
+    case Key::Cos: return QStringLiteral("Koszinusz");
+    case Key::Tg: return QStringLiteral("Tangens");
+    case Key::Ctg: return QStringLiteral("Kotangens");
+    case Key::Percent: return QStringLiteral("Százalék");
+    case Key::Pi: return QStringLiteral("Pi");
+    case Key::E: return QStringLiteral("Az e szám");
+    case Key::Inverse: return QStringLiteral("Inverz");
+    case Key::Quadratic: return QStringLiteral("Másodfokú egyenlet megoldása");
+    case Key::Linear: return QStringLiteral("Egyenletrendszer megoldása");
+    default: return QString();
+    }
+}
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(std::unique_ptr<core::Calculator> rules, int clientWidth, int clientHeight)
     : rules_(std::move(rules))
 {
+    twips::keepFont(this);
     client_ = windowparts::makeClientArea(this, twips::size(clientWidth, clientHeight));
 }
 
@@ -71,6 +118,8 @@ void CalculatorWindow::addIndicator(keypad::Place place)
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setAttribute(Qt::WA_NoMousePropagation);
     Label2->setProperty(kTipProperty, QStringLiteral("Memória állapotjelző"));
+    // Read out by name and state: its caption is a bare "M" or nothing.
+    Label2->setAccessibleName(QStringLiteral("Memória"));
 }
 
 void CalculatorWindow::addLines(const std::array<int, 5> &lefts, int top)
@@ -82,6 +131,7 @@ void CalculatorWindow::addLines(const std::array<int, 5> &lefts, int top)
         line->setFrameShadow(QFrame::Sunken);
         const QRect span = pixels({lefts[size_t(i)], top, 0, 1815});  // four key rows
         line->setGeometry(span.x() - 1, span.y(), 3, span.height());
+        decoration::hide(line);
         Line[size_t(i)] = line;
     }
 }
@@ -98,6 +148,8 @@ void CalculatorWindow::addKeys(const keypad::Key *keys, int count)
         if (*row->tip)
             button->setProperty(kTipProperty, QString::fromUtf8(row->tip));
         const Key key = row->key;
+        if (const QString spoken = spokenName(key); !spoken.isEmpty())
+            button->setAccessibleName(spoken);
         connect(button, &QPushButton::clicked, this, [this, key] { keyClicked(key); });
         buttons_[size_t(key)] = button;
     }
@@ -179,11 +231,22 @@ void CalculatorWindow::apply()
                 colors::setForeground(tape_, panel.tapeAlarm ? colors::kWhite : colors::kHighlightedText);
                 colors::setBackground(tape_, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);
                 shownAlarm_ = panel.tapeAlarm;
+                // The lock is told, not only shown: an alert where the platform
+                // has one, and the refusal as the display's description, which
+                // a screen reader reads on the focused display.
+                Text1->setAccessibleDescription(panel.tapeAlarm ? panel.tape.trimmed() : QString());
+                if (panel.tapeAlarm) {
+                    QAccessibleEvent alert(tape_, QAccessible::Alert);
+                    QAccessible::updateAccessibility(&alert);
+                }
             }
         }
         const QString indicator = rules_->memoryLit() ? QStringLiteral("M") : QString();
         if (Label2->text() != indicator)
             Label2->setText(indicator);
+        const QString memory = indicator.isEmpty() ? QStringLiteral("üres") : QStringLiteral("tárol értéket");
+        if (Label2->accessibleDescription() != memory)
+            Label2->setAccessibleDescription(memory);
         // Only the keys whose state changed: most presses change none.
         const core::KeySet changed = panel.enabled ^ shownEnabled_;
         for (size_t key = 0; changed.any() && key < buttons_.size(); ++key)

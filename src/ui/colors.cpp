@@ -18,6 +18,14 @@ const char *const kTextProperty = "zorvexaText";
 
 constexpr double kReadable = 4.5;
 constexpr double kDimmedReadable = 3.2;  // a little above the 3:1 floor
+constexpr double kVisibleEdge = 3.2;     // outlines and focus marks, the same margin
+
+QColor mix(const QColor &from, const QColor &to, double t)
+{
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * t),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * t));
+}
 
 double luminance(const QColor &c)
 {
@@ -59,10 +67,7 @@ QColor dimmedOn(const QColor &face, const QColor &current)
     const QColor text = readableOn(face);
     QColor best = text;
     for (int step = 1; step < 10; ++step) {
-        const double t = step / 10.0;
-        const QColor mixed = QColor::fromRgbF(float(text.redF() + (face.redF() - text.redF()) * t),
-                                              float(text.greenF() + (face.greenF() - text.greenF()) * t),
-                                              float(text.blueF() + (face.blueF() - text.blueF()) * t));
+        const QColor mixed = mix(text, face, step / 10.0);
         if (contrast(mixed, face) < kDimmedReadable)
             break;
         best = mixed;
@@ -133,6 +138,36 @@ QColor readableOn(const QColor &face, const QColor &preferred)
         return preferred;
     const QColor black(Qt::black), white(Qt::white);
     return contrast(black, face) >= contrast(white, face) ? black : white;
+}
+
+QColor edgeOn(const QColor &outside, const QColor &inside, const QColor &ink)
+{
+    const auto visible = [&](const QColor &c) { return std::min(contrast(c, outside), contrast(c, inside)); };
+    for (int step = 9; step >= 0; --step) {
+        const QColor mixed = mix(ink, outside, step / 10.0);
+        if (visible(mixed) >= kVisibleEdge)
+            return mixed;
+    }
+    const QColor black(Qt::black), white(Qt::white);
+    return visible(black) >= visible(white) ? black : white;
+}
+
+QColor focusOn(const QColor &face, const QColor &preferred)
+{
+    if (contrast(preferred, face) >= kVisibleEdge)
+        return preferred;
+    // Away from the face: darker on a light face, lighter on a dark one.
+    const bool darker = contrast(Qt::black, face) >= contrast(Qt::white, face);
+    float h, s, l, a;
+    preferred.getHslF(&h, &s, &l, &a);
+    h = std::max(h, 0.0f);  // -1 for a grey
+    for (int step = 1; step <= 20; ++step) {
+        const float lightness = darker ? l * (1 - step / 20.0f) : l + (1 - l) * step / 20.0f;
+        const QColor candidate = QColor::fromHslF(h, s, lightness);
+        if (contrast(candidate, face) >= kVisibleEdge)
+            return candidate;
+    }
+    return readableOn(face);
 }
 
 void fitText(QWidget *widget)

@@ -33,6 +33,15 @@ double contrast(const QColor &a, const QColor &b);
 // black or white, whichever contrasts more.
 QColor readableOn(const QColor &face, const QColor &preferred = QColor());
 
+// The outline of a field, radio button or check box: `ink` moved towards
+// `outside` as far as it stays at 3:1 against both `outside` and `inside`
+// (black or white where no mix does), so the control's edge stays visible.
+QColor edgeOn(const QColor &outside, const QColor &inside, const QColor &ink);
+
+// The focus mark on `face`: `preferred` (the highlight) where it reaches 3:1,
+// else the same hue made darker or lighter until it does.
+QColor focusOn(const QColor &face, const QColor &preferred);
+
 // Gives the widget's text readable colours on its face: 4.5:1 while
 // enabled, a dimmer colour of at least 3:1 while disabled.
 void fitText(QWidget *widget);

@@ -1,6 +1,8 @@
 #include "ui/displayfield.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
@@ -105,6 +107,27 @@ private:
     QLineEdit *field_;
 };
 
+// Copy with nothing selected copies the whole number shown, as calculators
+// do; with a selection the field copies that, as every field does.
+class CopyAll : public QObject {
+public:
+    explicit CopyAll(QLineEdit *field) : QObject(field), field_(field) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy) ||
+            field_->hasSelectedText())
+            return false;
+        if (!field_->text().isEmpty())  // an empty display leaves the clipboard alone
+            QGuiApplication::clipboard()->setText(field_->text());
+        return true;
+    }
+
+private:
+    QLineEdit *field_;
+};
+
 class KeyDownFilter : public QObject {
 public:
     KeyDownFilter(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)
@@ -149,6 +172,7 @@ void setUp(QLineEdit *field, int maxEntry)
     field->setValidator(new EntryLimit(maxEntry, field));
     field->installEventFilter(new AltFilter(field));
     field->installEventFilter(new KeypadPoint(field));
+    field->installEventFilter(new CopyAll(field));
 }
 
 void onKeyDown(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)

@@ -13,9 +13,10 @@ class QLineEdit;
 namespace displayfield {
 
 // Names the field "Kijelző", keeps every Alt combination out of it, makes
-// the keypad's decimal key type "." whatever the keyboard layout sends, and
-// limits typing and pasting to `maxEntry` characters: a longer paste puts
-// in what fits. Text set by code is never cut; after a longer one, typing is
+// the keypad's decimal key type "." whatever the keyboard layout sends,
+// copies the whole number on Ctrl+C when nothing is selected, and limits
+// typing and pasting to `maxEntry` characters: a longer paste puts in what
+// fits. Text set by code is never cut; after a longer one, typing is
 // limited to its length until the code sets the next text.
 void setUp(QLineEdit *field, int maxEntry);
 

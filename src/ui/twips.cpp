@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QScreen>
+#include <QWidget>
+
+#include <optional>
 
 #include <cmath>
 
 namespace twips {
 namespace {
 double scale = 1;
-}
+std::optional<QFont> designFont;  // set by followDesktopFont
+}  // namespace
 
 double desktopTextScale(const QFont &desktop)
 {
@@ -26,7 +30,15 @@ void followDesktopFont()
     QFont font = QApplication::font();
     scale = desktopTextScale(font);
     font.setPointSizeF(kDesignPointSize * scale);
+    designFont = font;
     QApplication::setFont(font);
+}
+
+void keepFont(QWidget *window)
+{
+    QFont font = designFont.value_or(QApplication::font());
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    window->setFont(font);
 }
 
 double textScale() { return scale; }

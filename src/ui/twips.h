@@ -4,6 +4,7 @@
 #include <QSize>
 
 class QFont;
+class QWidget;
 
 // Window layouts are given in twips; at 96 DPI one pixel is 15 twips. Qt's
 // high-DPI scaling does the rest on denser screens. Layouts are drawn for an
@@ -24,6 +25,11 @@ void followDesktopFont();
 
 // The scale layouts are converted with; 1 until followDesktopFont().
 double textScale();
+
+// Gives a window laid out in twips the font its layout was scaled for, for
+// good: a desktop theme may set the application font again once the event
+// loop runs (qt6ct does), and the fixed layout would then clip its captions.
+void keepFont(QWidget *window);
 
 int toPixels(int twips);
 QRect rect(int left, int top, int width, int height);

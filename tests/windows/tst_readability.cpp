@@ -1,8 +1,8 @@
 // Readable in every theme and at every text size: each control's text
 // against the face behind it, in a light and a dark palette, in both colour
 // schemes, locked and unlocked; each caption within its control at the
-// default desktop font and at 1.25 and 1.5 times its size, and named as it
-// reads for a screen reader; help pages without colours of their own.
+// default desktop font and at 1.25 and 1.5 times its size, and named for a
+// screen reader; help pages without colours of their own.
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
 #include "core/module1.h"
@@ -60,7 +60,7 @@ QPalette darkPalette()
 // The problems of a window's visible controls: with `colours`, a text short
 // of 4.5 (3 when locked) against the face behind it; otherwise a caption
 // whose ink does not fit its room, and a key or field without an accessible
-// name, or a control whose name is not the caption it shows.
+// name.
 QStringList problems(QWidget *window, bool colours)
 {
     QStringList found;
@@ -104,12 +104,10 @@ QStringList problems(QWidget *window, bool colours)
         const bool plain = button || (label && !label->wordWrap() && !Qt::mightBeRichText(caption));
         if (plain && !caption.isEmpty() && (ink.width() > room.width() || ink.height() > room.height()))
             found << where + " clipped";
+        // Keys are named by what they do (tst_atspi.py checks the words).
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
         const QString name = iface ? iface->text(QAccessible::Name) : QString();
-        const QString shown = button || (label && !label->accessibleName().isEmpty()) ? caption
-                              : qobject_cast<QGroupBox *>(w) ? static_cast<QGroupBox *>(w)->title()
-                                                             : QString();
-        if ((!shown.isEmpty() && name != shown) || ((button || field) && name.isEmpty()))
+        if ((button || field) && name.isEmpty())
             found << where + " named '" + name + "'";
     }
     if (window->windowTitle().isEmpty())
@@ -221,9 +219,6 @@ void TestReadability::captions()
     const std::unique_ptr<QWidget> w = build(window, m);
     w->show();
     const QStringList found = problems(w.get(), false);
-    if (window == QLatin1String("masodf") && scale == 1.0)
-        QEXPECT_FAIL("", "the layout's 375-twip result label is 1 pixel short of \"x1 =\" in 8-point DejaVu Sans",
-                     Continue);
     QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     // The face grows with the text from its 3975 x 3375 twips (265 x 225 pixels).
     if (window == QLatin1String("stand")) {

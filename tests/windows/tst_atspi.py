@@ -1,0 +1,114 @@
+#!/usr/bin/python3
+"""The accessible tree over AT-SPI, window by window, opened from the keyboard:
+names, roles, states, no decoration; Ctrl+Q ends Zorvexa; then the in-process
+alert check where Qt's bridge is live. ctest runs it in dbus-run-session.
+    tst_atspi.py <zorvexa> <tst_accessibility>"""
+import atexit, os, subprocess, sys, time
+import pyatspi
+
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                        stdout=subprocess.PIPE)
+atexit.register(lambda: (xvfb.terminate(), xvfb.wait()))
+os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
+os.environ.pop("XAUTHORITY", None)
+ENV = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8")
+problems = []
+
+
+def check(ok, what):
+    if not ok:
+        problems.append(what)
+
+
+def wait(find, what):
+    for _ in range(75):
+        try:
+            if found := find():
+                return found
+        except Exception:  # an object can vanish while it is read
+            pass
+        time.sleep(0.2)
+    sys.exit(f"tst_atspi: never came: {what}; so far: {problems}")
+
+
+def nodes(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from nodes(child)
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def window(title):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Zorvexa":
+            return next((w for w in app if w is not None and w.name == title and has(w, pyatspi.STATE_SHOWING)), None)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "100", *names], check=True)
+    time.sleep(0.5)
+
+
+def audit(title, role, decorated=True):
+    """Checks a window; returns it and its named objects by name."""
+    w = wait(lambda: window(title), title)
+    check(w.getRoleName() == role, f"{title}: a {w.getRoleName()}, not a {role}")
+    pairs = set()
+    for n in nodes(w):
+        check(not decorated or n == w or n.getRoleName() != "frame", f"{title}: a decorative line in the tree")
+        if has(n, pyatspi.STATE_FOCUSABLE) and has(n, pyatspi.STATE_SHOWING):
+            check(n.name.strip(), f"{title}: a {n.getRoleName()} without a name")
+            check((n.name, n.getRoleName()) not in pairs, f"{title}: two {n.getRoleName()}s '{n.name}'")
+            pairs.add((n.name, n.getRoleName()))
+    return w, {n.name: n for n in nodes(w) if n.name}
+
+
+app = subprocess.Popen([sys.argv[1]], env=ENV)
+stand, named = audit("Zorvexa - EGYSZERŰ", "frame")
+words = {"Összeadás", "Kivonás", "Szorzás", "Osztás", "Egyenlő", "Törlés", "Előjelváltás", "Tizedespont",
+         "Memóriába írás", "Memória kiolvasása", "Memória törlése"}
+check(words <= named.keys(), f"standard keys not named: {sorted(words - named.keys())}")
+memory = named.get("Memória")
+check(memory and memory.description == "üres", "the memory indicator does not say it is empty")
+keys("ctrl+5", "ctrl+p")
+check(memory and wait(lambda: memory.description == "tárol értéket", "memory lit"), "memory state")
+keys("ctrl+l", "Escape", "ctrl+1", "F8", "ctrl+0", "ctrl+Return")
+wait(lambda: named["Kijelző"].description == "Nullával nem lehet osztani!", "the lock told on the display")
+usable = [n.name for n in nodes(stand) if n.getRoleName() == "push button" and has(n, pyatspi.STATE_SENSITIVE)]
+check(usable == ["Törlés"], f"usable while locked: {usable}")
+keys("Escape", "alt+n", "i")
+_, named = audit("Zorvexa - INFORMATIKAI", "frame")
+check({"Számjegy C", "Törlés", "16-os számrendszer"} <= named.keys(), "hexadecimal C, clear or base 16 not named")
+keys("alt+n", "b")
+_, named = audit("Zorvexa - BŐVÍTETT", "frame")
+keys("ctrl+i")
+check("Inverz" in named and has(named["Inverz"], pyatspi.STATE_CHECKED), "Inv does not tell it is on")
+keys("Escape", "ctrl+shift+q")  # C leaves Inv
+audit("Másodfokú egyenlet-megoldás", "dialog")
+keys("Escape", "ctrl+shift+x")
+audit("Egyenletrendszer-megoldás", "dialog")
+keys("Escape", "F1")
+audit("Zorvexa súgó", "frame", decorated=False)
+keys("Escape")  # and with no window manager, the keyboard back by hand
+subprocess.run(["xdotool", "search", "--name", "BŐVÍTETT", "windowfocus"], check=True)
+keys("alt+s", "n")
+_, named = audit("Névjegy", "dialog")
+mail = named.get("E-Mail: zorvexa@example.org")
+check(mail and has(mail, pyatspi.STATE_FOCUSABLE) and mail.getRoleName() == "push button", "mail link")
+keys("Escape", "alt+n", "l")
+audit("Beállítások", "dialog")
+keys("Return", "ctrl+q")  # OK gives the calculator the keyboard again
+try:
+    check(app.wait(10) == 0, "Ctrl+Q: exit status")
+except subprocess.TimeoutExpired:
+    app.kill()
+    check(False, "Ctrl+Q did not end Zorvexa")
+
+run = subprocess.run([sys.argv[2], "lockIsAnnounced"], env=ENV, capture_output=True, text=True)
+check(run.returncode == 0 and "PASS   : TestAccessibility::lockIsAnnounced()" in run.stdout, run.stdout[-600:])
+print("\n".join(problems) or "tst_atspi: every window passed")
+sys.exit(1 if problems else 0)

@@ -1,0 +1,194 @@
+// What the eye gets: outlines and focus marks at 3:1 in the rendered pixels,
+// in a light and two dark desktop palettes; no caption clipped at desktop
+// fonts of 8 to 14 points, also when a theme sets its font again after start;
+// the about box's pictures and the icon drawn for screens at 1, 1.5 and 2.
+#include "core/module1.h"
+#include "informatics/infoswindow.h"
+#include "scientific/extendwindow.h"
+#include "shell/aboutdialog.h"
+#include "shell/optionsdialog.h"
+#include "shell/resources.h"
+#include "solvers/linearwindow.h"
+#include "solvers/masodfwindow.h"
+#include "standard/standwindow.h"
+#include "ui/contraststyle.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <cmath>
+
+// Contrast ratio from relative luminance (sRGB, W3C definition).
+static double ratio(QRgb a, QRgb b)
+{
+    const auto lum = [](QRgb c) {
+        const auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(qRed(c) / 255.0) + 0.7152 * lin(qGreen(c) / 255.0) + 0.0722 * lin(qBlue(c) / 255.0);
+    };
+    return (std::max(lum(a), lum(b)) + 0.05) / (std::min(lum(a), lum(b)) + 0.05);
+}
+
+// The strongest contrast in `area` of `after` against `before` (the same
+// pixels) or against one colour; `ring`: the outer two pixels only.
+static double strongest(const QImage &after, QRect area, const QImage &before, QRgb against, bool ring)
+{
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (!ring || !area.adjusted(2, 2, -2, -2).contains(x, y))
+                best = std::max(best, ratio(after.pixel(x, y), before.isNull() ? against : before.pixel(x, y)));
+    return best;
+}
+
+// Where the style puts a part of a radio button, check box or key.
+static QRect part(QWidget *w, QStyle::SubElement radio, QStyle::SubElement check, QStyle::SubElement key)
+{
+    QStyleOptionButton option;
+    option.initFrom(w);
+    return w->style()->subElementRect(qobject_cast<QRadioButton *>(w) ? radio
+                                      : qobject_cast<QCheckBox *>(w)  ? check
+                                                                      : key,
+                                      &option, w);
+}
+
+class TestLooks : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setStyle(new ContrastStyle); }
+    void nonTextContrast_data();
+    void nonTextContrast();
+    void noCaptionClipped_data();
+    void noCaptionClipped();
+    void picturesSharp();
+    void picturesSharpAtEveryScale();
+};
+
+void TestLooks::nonTextContrast_data()
+{
+    QTest::addColumn<QStringList>("colours");  // window, base, text, highlight
+    QTest::newRow("light") << QStringList{"#efefef", "#ffffff", "#000000", "#308cc6"};
+    QTest::newRow("GNOME dark") << QStringList{"#353535", "#2d2d2d", "#eeeeec", "#15539e"};
+    QTest::newRow("KDE dark") << QStringList{"#31363b", "#232629", "#eff0f1", "#3daee9"};
+}
+
+// Each field's frame, unchecked radio button and check box against the face
+// around it; then each of them and a key focused from the keyboard against
+// its own unfocused pixels.
+void TestLooks::nonTextContrast()
+{
+    QFETCH(QStringList, colours);
+    QPalette palette{QColor(colours[0]), QColor(colours[0])};
+    palette.setColor(QPalette::Base, QColor(colours[1]));
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, QColor(colours[2]));
+    palette.setColor(QPalette::Highlight, QColor(colours[3]));
+    QApplication::setPalette(palette);
+    Module1 m;
+    InfosWindow infos(m);
+    OptionsDialog options;
+    for (QWidget *window : {static_cast<QWidget *>(&infos), static_cast<QWidget *>(&options)}) {
+        window->show();
+        QApplication::setActiveWindow(window);
+        window->setAttribute(Qt::WA_KeyboardFocusChange);  // as after a Tab
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            const bool field = qobject_cast<QLineEdit *>(w), key = w->objectName() == "Command6";
+            if (!field && !key && !qobject_cast<QCheckBox *>(w) && w->objectName() != "Option1_0")
+                continue;
+            w->clearFocus();
+            const QImage unfocused = window->grab().toImage();
+            const QRect area(w->mapTo(window, QPoint(0, 0)), w->size());
+            const QRect mark = field ? area
+                                     : part(w, QStyle::SE_RadioButtonIndicator, QStyle::SE_CheckBoxIndicator,
+                                            QStyle::SE_PushButtonContents)
+                                           .translated(area.topLeft());
+            const QRgb around = unfocused.pixel(area.topLeft() - QPoint(2, 0));
+            QVERIFY2(key || strongest(unfocused, mark, QImage(), around, field) >= 3, qPrintable(w->objectName()));
+            w->setFocus(Qt::TabFocusReason);
+            const double focus = strongest(window->grab().toImage(), area, unfocused, 0, field);
+            QVERIFY2(focus >= 3, qPrintable(w->objectName() + " focus " + QString::number(focus)));
+        }
+    }
+}
+
+void TestLooks::noCaptionClipped_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("themeAgain");
+    for (int points = 8; points <= 14; ++points)
+        for (bool theme : {false, true})
+            QTest::addRow("%d pt%s", points, theme ? ", set again by the theme" : "") << points << theme;
+}
+
+void TestLooks::noCaptionClipped()
+{
+    QFETCH(int, points);
+    QFETCH(bool, themeAgain);
+    const QFont font(QStringLiteral("DejaVu Sans"), points);
+    QApplication::setFont(font);
+    twips::followDesktopFont();  // as at start-up
+    Module1 m;
+    const std::unique_ptr<QWidget> windows[] = {std::make_unique<StandWindow>(m),  std::make_unique<ExtendWindow>(m),
+                                                std::make_unique<InfosWindow>(m),  std::make_unique<MasodfWindow>(),
+                                                std::make_unique<LinearWindow>(m), std::make_unique<OptionsDialog>(),
+                                                std::make_unique<AboutDialog>()};
+    if (themeAgain)  // as qt6ct does once the event loop runs
+        QGuiApplication::setFont(font);
+    QStringList clipped;
+    for (const auto &window : windows) {
+        window->show();
+        QCoreApplication::processEvents();
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            const auto *button = qobject_cast<QAbstractButton *>(w);
+            const auto *label = qobject_cast<QLabel *>(w);
+            const QString caption = button ? button->text() : label && !label->wordWrap() ? label->text() : QString();
+            if (caption.isEmpty() || !w->isVisibleTo(window.get()))
+                continue;
+            const QRect room = label ? w->contentsRect()
+                                     : part(w, QStyle::SE_RadioButtonContents, QStyle::SE_CheckBoxContents,
+                                            QStyle::SE_PushButtonContents);
+            const QSize ink = QFontMetrics(w->font()).tightBoundingRect(caption).size();
+            if (ink.width() > room.width() || ink.height() > room.height())
+                clipped << window->objectName() + "." + w->objectName() + " '" + caption + "'";
+        }
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
+}
+
+// Drawn for this process's screen: the pictures and the icon hand the screen
+// as many pixels as it has.
+void TestLooks::picturesSharp()
+{
+    const qreal scale = qApp->devicePixelRatio();
+    AboutDialog about;
+    about.show();
+    for (const auto &[label, size] : {std::pair{about.Picture1, QSize(150, 50)}, {about.Picture2, QSize(103, 65)}}) {
+        QCOMPARE(label->pixmap().deviceIndependentSize().toSize(), size);
+        QCOMPARE(label->pixmap().size(), (QSizeF(size) * scale).toSize());
+    }
+    for (int side : {16, 24, 32, 48, 64})
+        QCOMPARE(appIcon().pixmap(QSize(side, side), scale).size(), (QSizeF(side, side) * scale).toSize());
+}
+
+void TestLooks::picturesSharpAtEveryScale()
+{
+    for (const char *scale : {"1.5", "2"}) {
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
+        run.setProcessEnvironment(env);
+        run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("picturesSharp")});
+        QVERIFY(run.waitForFinished(60000));
+        QVERIFY2(run.exitCode() == 0, run.readAllStandardOutput().constData());
+    }
+}
+
+QTEST_MAIN(TestLooks)
+#include "tst_looks.moc"
