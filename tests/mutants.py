@@ -12,16 +12,26 @@ env = dict(os.environ, QT_QPA_PLATFORM='offscreen', LC_ALL='C.UTF-8')
 
 
 def run(*command, cwd=root, timeout=900):
-    return subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                          timeout=timeout).returncode == 0
+    result = subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                            timeout=timeout, text=True)
+    return result.returncode == 0, result.stdout
 
 
-def suite_passes():
-    if not run('cmake', '--build', str(build), '-j2'):
+def failing_tests():
+    """The tests that fail, or None when the fault does not build."""
+    if not run('cmake', '--build', str(build), '-j2')[0]:
         return None  # the fault does not build: no test could judge it
+    failed = set()
+    output = run('ctest', '-j2', '-E', 'eventdriver|commandline', cwd=build)[1]
+    for line in output.splitlines():
+        if line.strip().split(' - ')[-1:] and ('(Failed)' in line or '(Timeout)' in line or 'Exception' in line):
+            failed.add(line.split(' - ')[-1].split(' (')[0].strip())
     driver = str(build / 'zorvexa-eventdriver')
-    return (run('ctest', '-j2', '-E', 'eventdriver|commandline', cwd=build)
-            and run(driver, '--seed', '1', '--events', '300000') and run(driver, '--seed', '2', '--windows', '1500'))
+    if not run(driver, '--seed', '1', '--events', '300000')[0]:
+        failed.add('eventdriver rules')
+    if not run(driver, '--seed', '2', '--windows', '1500')[0]:
+        failed.add('eventdriver windows')
+    return failed
 
 
 faults = []
@@ -31,10 +41,10 @@ for number, line in enumerate(listing.read_text(encoding='utf-8').splitlines(), 
         faults.append((number, path, before, after))
 
 run('cmake', '-S', '.', '-B', str(build), '-DCMAKE_BUILD_TYPE=RelWithDebInfo')
-if not suite_passes():
+if failing_tests() != set():
     sys.exit('mutants: the suite fails without any fault planted')
 
-caught, outcome = collections.Counter(), collections.Counter()
+caught, outcome, only = collections.Counter(), collections.Counter(), collections.Counter()
 for number, path, before, after in faults:
     source = root / path
     text = source.read_text(encoding='utf-8')
@@ -45,13 +55,15 @@ for number, path, before, after in faults:
         continue
     try:
         source.write_text(text.replace(before, after), encoding='utf-8')
-        passes = suite_passes()
+        failed = failing_tests()
     finally:
         source.write_text(text, encoding='utf-8')
-    verdict = 'does not build' if passes is None else 'let through' if passes else 'caught'
+    verdict = 'does not build' if failed is None else 'caught' if failed else 'let through'
     outcome[verdict] += 1
     caught[(module, verdict)] += 1
-    print(f'line {number}: {path}: {verdict}', flush=True)
+    if failed and len(failed) == 1:
+        only[next(iter(failed))] += 1
+    print(f'line {number}: {path}: {verdict} {sorted(failed or [])}', flush=True)
 
 run('cmake', '--build', str(build), '-j2')
 modules = sorted({module for module, _ in caught})
@@ -59,6 +71,7 @@ print('\nby module (caught / planted):')
 for module in modules:
     planted = caught[(module, 'caught')] + caught[(module, 'let through')]
     print(f'  {module:24} {caught[(module, "caught")]} / {planted}')
+print('\nfaults caught by one test alone:', dict(only))
 judged = outcome['caught'] + outcome['let through']
 print(f'\n{outcome["caught"]} of {judged} faults caught ({100 * outcome["caught"] // max(judged, 1)} %); '
       f'{outcome["does not build"]} did not build, {outcome["not planted"]} not planted')
