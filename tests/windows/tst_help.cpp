@@ -1,13 +1,16 @@
 // Help: the collection built with the application, contents and search, in
 // unusual set-ups: no home, a home or an installation that cannot be
-// written, two instances, a missing or damaged documentation file; and the
-// end by SIGTERM or SIGHUP, which removes the help's private copy too.
+// written, two instances, a missing or damaged documentation file; a look at
+// it keeps the pending operation; the end by SIGTERM, SIGHUP or SIGINT
+// removes its private copy, and a killed instance's copy goes at the next
+// start; the pages say what the program does.
 #include "ui/messages.h"
 #include "shell/application.h"
 #include "shell/helpfiles.h"
 #include "shell/helpviewer.h"
 #include "standard/standwindow.h"
 #include "support/messagerecorder.h"
+#include "support/typing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
 #include <QHelpSearchResultWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -25,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <csignal>
@@ -61,10 +66,11 @@ private slots:
     void twoInstancesSearchAndClose();
     void brokenHelpFileIsNamed_data();
     void brokenHelpFileIsNamed();
+    void backFromTheHelp();
     void endTheLoops_data();
     void endTheLoops();
-    void endTheProgram_data();
-    void endTheProgram();
+    void killedInstancesCopy();
+    void pages();
 };
 
 // From the menu: contents, search (straight to the words to look for) and
@@ -181,17 +187,16 @@ void TestHelp::brokenHelpFileIsNamed()
     QVERIFY(!app.helpViewer() || !app.helpViewer()->isVisible());  // never an empty help window
 }
 
-// SIGTERM and SIGHUP end Zorvexa cleanly at any point: the event loops end,
+// SIGTERM, SIGHUP and SIGINT (Ctrl+C) end Zorvexa cleanly at any point: the event loops end,
 // a modal box's included, and the shutdown runs (the help's private copy is
 // removed).
 void TestHelp::endTheLoops_data()
 {
     QTest::addColumn<int>("signal");
     QTest::addColumn<bool>("boxOpen");
-    for (const int signal : {SIGTERM, SIGHUP})
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
         for (const bool boxOpen : {false, true})
-            QTest::addRow("%s%s", signal == SIGTERM ? "SIGTERM" : "SIGHUP", boxOpen ? ", a message box open" : "")
-                << signal << boxOpen;
+            QTest::addRow("%s%s", strsignal(signal), boxOpen ? ", a message box open" : "") << signal << boxOpen;
 }
 
 void TestHelp::endTheLoops()
@@ -225,37 +230,85 @@ void TestHelp::endTheLoops()
     QVERIFY(!QDir(helpCopy).exists());
 }
 
-void TestHelp::endTheProgram_data()
+// "12 +", F1, back to the calculator, "3 =" gives 15: the help is no
+// window the calculator waits for.
+void TestHelp::backFromTheHelp()
 {
-    QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << SIGTERM;
-    QTest::newRow("SIGHUP") << SIGHUP;
+    Application app;
+    app.start();
+    StandWindow &w = app.stand();
+    w.Command2[1]->click(), w.Command2[2]->click(), w.Command5[0]->click();
+    QTest::keyClick(w.Text1, Qt::Key_F1);
+    QVERIFY(app.helpViewer() && app.helpViewer()->isVisible());
+    QApplication::setActiveWindow(app.helpViewer());
+    QApplication::setActiveWindow(&w);
+    w.Command2[3]->click(), w.Command7->click();
+    QCOMPARE(w.Text1->text() + "|" + w.tape()->text(), "15|12+3 ");
 }
 
-void TestHelp::endTheProgram()
+// A copy whose owner was killed (SIGKILL) and one whose owner runs (this
+// test), then the real program started in that temporary folder, and ended
+// by SIGINT.
+void TestHelp::killedInstancesCopy()
 {
-    QFETCH(int, signal);
     const QString program = QCoreApplication::applicationDirPath() + "/zorvexa";
-    if (!QFile::exists(program))
-        QSKIP("the zorvexa program is not built");
-    QProcess zorvexa;
+    QVERIFY2(QFile::exists(program), "the zorvexa program is not built");
+    QTemporaryDir scratch;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", scratch.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess killed, zorvexa;
+    killed.setProcessEnvironment(environment);
+    killed.start(QCoreApplication::applicationFilePath(), {"--leave-help-copy"});
+    QVERIFY(killed.waitForFinished(20000) && killed.exitStatus() == QProcess::CrashExit);
+    const QStringList leftOver = QDir(scratch.path()).entryList({"zorvexa-help-*"}, QDir::Dirs);
+    QCOMPARE(leftOver.size(), 1);
+    qputenv("TMPDIR", scratch.path().toLocal8Bit());
+    HelpViewer mine;
+    qunsetenv("TMPDIR");
+    QVERIFY(mine.workFolder().startsWith(scratch.path()));
+    zorvexa.setProcessEnvironment(environment);
     zorvexa.start(program, {});
-    QVERIFY(zorvexa.waitForStarted());
-    // Signalled once it catches the signal: its handlers are in place.
-    const auto catches = [&zorvexa, signal] {
-        QFile status(QStringLiteral("/proc/%1/status").arg(zorvexa.processId()));
-        if (status.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : status.readAll().split('\n'))
-                if (line.startsWith("SigCgt:"))
-                    return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1) != 0;
-        return false;
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(catches(), 20000);
-    ::kill(pid_t(zorvexa.processId()), signal);
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(scratch.filePath(leftOver.first())).exists(), 20000);
+    QVERIFY(QDir(mine.workFolder()).exists());
+    ::kill(pid_t(zorvexa.processId()), SIGINT);
     QVERIFY(zorvexa.waitForFinished(10000));
     QCOMPARE(zorvexa.exitStatus(), QProcess::NormalExit);
     QCOMPARE(zorvexa.exitCode(), 0);
 }
 
-QTEST_MAIN(TestHelp)
+// The built pages on the "-" inside a number, the small results, results
+// from the shown decimals, the fraction rule and the keys.
+void TestHelp::pages()
+{
+    HelpViewer viewer;
+    const QList<QPair<QString, QStringList>> says{
+        {"index", {"--5", "0.000000000000001", ".795851", "F1, vissza a számológéphez, 3 = eredménye 15"}},
+        {"egyszeru", {"5-3 és a --5 a „Számjegyeket írjon be!”", "0.000000000000001", ".795851"}},
+        {"bovitett", {"(5-3, --5)", "0.000000000000001", "2617010996188.4"}},
+        {"informatikai", {"1.1-ből a „16” választásakor 1.5 lesz", "0.000000000000001", "tizedes billentyűje itt is"}},
+        {"masodfoku", {"1, Tab, -3, Tab, 2"}},
+        {"billentyuk", {"Mindhárom nézetben pontot ír", "Ctrl+Shift+Q", "Ctrl+Enter"}}};
+    for (const auto &[page, phrases] : says) {
+        QTextDocument document;
+        document.setHtml(
+            QString::fromUtf8(viewer.engine()->fileData("qthelp://hu.zorvexa.help/doc/" + page + ".html")));
+        const QString text = document.toPlainText().simplified();
+        QVERIFY2(!text.contains("értéke 5") && !text.contains("bárhol elfogadja"), qPrintable(page));
+        for (const QString &phrase : phrases)
+            QVERIFY2(text.contains(phrase), qPrintable(page + ": " + phrase));
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--leave-help-copy") {  // the killed instance
+        HelpViewer viewer;
+        std::raise(viewer.isReady() ? SIGKILL : SIGTERM);
+    }
+    TestHelp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_help.moc"

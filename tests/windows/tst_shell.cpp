@@ -173,24 +173,29 @@ void TestShell::tips()
     QCOMPARE(tipsShown(), QStringList(9));
 }
 
-// Névjegy opens the about box modally, centred; OK closes it and the window
-// that opened it is active again, its pending operation dropped.
+// Névjegy opens the about box modally, centred, naming the licence; OK
+// closes it and the window that opened it is active again, its pending
+// operation dropped.
 void TestShell::aboutBox()
 {
     Application app;
     app.start();
     press(app, "1 2 +");
-    QString title;
-    bool centred = false;
+    QString title, licence;
+    bool centred = false, fits = false;
     QTimer::singleShot(0, &app, [&] {
         auto *about = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
         title = about->windowTitle();
         centred = isCentred(*about);
+        licence = about->Label4->text();
+        fits = about->Label4->heightForWidth(about->Label4->width()) <= about->Label4->height() &&
+               about->rect().contains(about->Label4->geometry());
         about->Command1->click();
     });
     app.stand().findChild<QAction *>("nevjegy")->trigger();
     QCOMPARE(title, QString("Névjegy"));
-    QVERIFY(centred);
+    QVERIFY(centred && fits);
+    QCOMPARE(licence, QString("© 2026 Zorvexa.\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."));
     QTRY_COMPARE(QApplication::activeWindow(), &app.stand());
     press(app, "3 =");
     QCOMPARE(app.stand().Text1->text(), QString("3"));
