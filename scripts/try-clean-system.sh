@@ -35,7 +35,7 @@ version=$(dpkg-parsechangelog -S Version)
 arch=$(dpkg --print-architecture)
 roots=()
 
-step() { printf '\n== %s\n' "$*"; }
+step() { printf '\n== %s  (%s)\n' "$*" "$(date +%T)"; }
 fail() { echo "try-clean-system: FAILED: $*" >&2; exit 1; }
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"; }
 as_user() {  # as_user USER COMMAND...: a login-less session of an ordinary user
@@ -128,7 +128,7 @@ echo "packages set up: $(grep -c '^Setting up' "$shots/build-dep.log")"
 
 step "an ordinary user builds the binary package from the source package, tests included"
 in_root useradd --create-home --shell /bin/bash builder
-chown -R builder: "$root/build"
+in_root chown -R builder: /build
 as_user builder sh -c "cd /build && dpkg-source -x $dsc && cd zorvexa-$version &&
   LANG=C.UTF-8 DEB_BUILD_OPTIONS=parallel=2 dpkg-buildpackage -us -uc -b" >"$shots/build.log" 2>&1 ||
   { tail -n 60 "$shots/build.log"; fail "the package build (log: $shots/build.log)"; }
