@@ -34,7 +34,9 @@ for p in "${packages[@]}"; do
 done
 
 # The event driver also runs in the Hungarian locale.
-has_hungarian() { locale -a 2>/dev/null | grep -qix 'hu_HU.utf-\?8'; }
+# grep reads the whole list: with -q it would stop early, and locale -a, cut
+# off (SIGPIPE), would fail the pipeline once the list is long (locales-all).
+has_hungarian() { locale -a 2>/dev/null | grep -ix 'hu_HU.utf-\?8' >/dev/null; }
 
 # The package's own Build-Depends, from debian/control, so the two never drift.
 build_deps_missing() { $build_deps && ! (cd "$(dirname "$0")/.." && dpkg-checkbuilddeps >/dev/null 2>&1); }
