@@ -139,12 +139,13 @@ int handle(int argc, char *argv[], const char *version)
             std::fprintf(stderr, say.extraArgument, argv[i]);
             return 2;
         }
-        // Qt reads its options with one dash or two, the value after "=" or
-        // in the next argument.
+        // Qt reads its options with one dash or two, the value in the next
+        // argument; -style and -stylesheet also take it after "=".
         const std::string option = argument.substr(argument[1] == '-' ? 2 : 1);
         const size_t equals = option.find('=');
+        const std::string name = option.substr(0, equals);
         bool takesValue = false;
-        if (!isQtOption(option.substr(0, equals), takesValue) || (!takesValue && equals != std::string::npos)) {
+        if (!isQtOption(name, takesValue) || (equals != std::string::npos && name != "style" && name != "stylesheet")) {
             std::fprintf(stderr, say.unknownOption, argv[i]);
             return 2;
         }
@@ -152,11 +153,10 @@ int handle(int argc, char *argv[], const char *version)
             std::fprintf(stderr, say.missingValue, argv[i]);
             return 2;
         }
-        if (takesValue) {
-            const std::string value = equals == std::string::npos ? argv[++i] : option.substr(equals + 1);
-            if (option.compare(0, equals, "platform") == 0)
-                platform = value;
-        }
+        if (takesValue && equals == std::string::npos)
+            ++i;
+        if (name == "platform")
+            platform = argv[i];
     }
     if (environment("DISPLAY").empty() && environment("WAYLAND_DISPLAY").empty() && needsDisplayServer(platform)) {
         std::fputs(say.noDisplay, stderr);
