@@ -71,24 +71,26 @@ pictures: build
 install: build
 	@cmake --install $(BUILD_DIR)
 
-# The .deb is built by debhelper from debian/, in a copy of the source tree
-# under $(BUILD_DIR)/deb (dpkg-buildpackage writes its results beside the
-# tree it builds), then moved into $(BUILD_DIR).
+# The source package and the .deb are built by debhelper from debian/, in a
+# copy of the source tree under $(BUILD_DIR)/deb (dpkg-buildpackage writes its
+# results beside the tree it builds), then moved into $(BUILD_DIR).
 PKG_DIR = $(BUILD_DIR)/deb
+PKG_FILES = zorvexa*.deb zorvexa*.changes zorvexa*.buildinfo zorvexa*.dsc zorvexa*.tar.*
 package:
 	@./scripts/install-deps.sh package
-	@rm -rf $(PKG_DIR) && mkdir -p $(PKG_DIR)/src
+	@rm -rf $(PKG_DIR) && mkdir -p $(PKG_DIR)/zorvexa
 	@tar -c --exclude-vcs --exclude='./build*' --exclude='./obj-*' --exclude='*.user' . | \
-	  tar -x -C $(PKG_DIR)/src
-	@cd $(PKG_DIR)/src && dpkg-buildpackage -us -uc -b -j$(JOBS) >../build.log 2>&1 || \
+	  tar -x -C $(PKG_DIR)/zorvexa
+	@cd $(PKG_DIR)/zorvexa && dpkg-buildpackage -us -uc -j$(JOBS) >../build.log 2>&1 || \
 	  { tail -40 ../build.log; echo "make package: failed, see $(PKG_DIR)/build.log"; exit 1; }
-	@rm -f $(BUILD_DIR)/zorvexa*.deb $(BUILD_DIR)/zorvexa*.changes $(BUILD_DIR)/zorvexa*.buildinfo
-	@mv $(PKG_DIR)/zorvexa*.deb $(PKG_DIR)/zorvexa*.changes $(PKG_DIR)/zorvexa*.buildinfo $(BUILD_DIR)/
-	@ls -1 $(BUILD_DIR)/zorvexa*.deb
+	@rm -f $(addprefix $(BUILD_DIR)/,$(PKG_FILES))
+	@mv $(addprefix $(PKG_DIR)/,$(PKG_FILES)) $(BUILD_DIR)/
+	@ls -1 $(BUILD_DIR)/zorvexa*.deb $(BUILD_DIR)/zorvexa*.dsc
 
-# Lintian must report nothing (an override carries its reason), every
-# hardening feature must be found in the binary the .deb ships, and the
-# desktop entry and the AppStream metadata must pass their validators.
+# Lintian must report nothing on the source and the binary packages (an
+# override carries its reason), every hardening feature must be found in the
+# binary the .deb ships, and the desktop entry and the AppStream metadata
+# must pass their validators.
 # Control-flow protection is not among Debian 12's hardening flags
 # (dpkg-buildflags has no such feature before dpkg 1.22), so it is not asked.
 package-check: package

@@ -21,9 +21,10 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi xdotool
 )
 
+build_deps=false
 for group in "$@"; do
   case "$group" in
-    package) packages+=(debhelper devscripts lintian appstream desktop-file-utils) ;;
+    package) packages+=(debhelper devscripts lintian appstream desktop-file-utils); build_deps=true ;;
     icons) packages+=(librsvg2-bin) ;;
     trial) packages+=(debootstrap netpbm) ;;
     oracle) packages+=(python3-mpmath) ;;
@@ -40,14 +41,20 @@ for p in "${packages[@]}"; do
 done
 
 # The event driver also runs in the Hungarian locale.
-has_hungarian() { locale -a 2>/dev/null | grep -qix 'hu_HU.utf-\?8'; }
+# grep reads the whole list: with -q it would stop early, and locale -a, cut
+# off (SIGPIPE), would fail the pipeline once the list is long (locales-all).
+has_hungarian() { locale -a 2>/dev/null | grep -ix 'hu_HU.utf-\?8' >/dev/null; }
 
-if [ ${#missing[@]} -eq 0 ] && has_hungarian; then
+# The package's own Build-Depends, from debian/control, so the two never drift.
+build_deps_missing() { $build_deps && ! (cd "$(dirname "$0")/.." && dpkg-checkbuilddeps >/dev/null 2>&1); }
+
+if [ ${#missing[@]} -eq 0 ] && has_hungarian && ! build_deps_missing; then
   exit 0
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
   [ ${#missing[@]} -gt 0 ] && echo "install-deps: missing packages: ${missing[*]} (run as root, or install them)" >&2
+  build_deps_missing && echo "install-deps: the Build-Depends of debian/control are not all installed (run as root)" >&2
   has_hungarian || echo "install-deps: the hu_HU.UTF-8 locale is missing (run as root: localedef -i hu_HU -f UTF-8 hu_HU.UTF-8)" >&2
   exit 1
 fi
@@ -57,6 +64,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if build_deps_missing; then
+  echo "install-deps: installing the Build-Depends of debian/control"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  (cd "$(dirname "$0")/.." && apt-get build-dep -y -qq --no-install-recommends ./ >/dev/null)
 fi
 
 if ! has_hungarian; then

@@ -1,15 +1,25 @@
 #include "ui/twips.h"
 #include "shell/application.h"
+#include "shell/commandline.h"
 #include "shell/resources.h"
 #include "ui/contraststyle.h"
 
 #include <QApplication>
 
+namespace {
+constexpr const char *kVersion = "1.0.0";
+}
+
 int main(int argc, char *argv[])
 {
+    // --help, --version and a missing display are answered before Qt starts.
+    if (const int code = commandline::handle(argc, argv, kVersion); code >= 0)
+        return code;
+    commandline::watchPlatformStart();
     QApplication qapp(argc, argv);
+    commandline::platformStarted();
     QApplication::setApplicationName(QStringLiteral("Zorvexa"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.Zorvexa"));
     loadResources();
     loadTranslation(QStringLiteral("qtbase_hu"));
