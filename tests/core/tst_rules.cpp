@@ -187,12 +187,15 @@ void TestRules::keys_data()
     row("a division by zero locks all but C", "stand", "5 / 0 =", "", Z + " ", "alarm locked");
     row("C after the lock gives every key back", "stand", "5 / 0 = C", "");
     row("C keeps the pending operation", "stand", "12 + C 3 =", "15", "3 ", "off:+/-");
+    row("a tape of 32 characters is kept", "stand", "t:123456789012345 + t:123456789012345 =", "246913578024690",
+        "123456789012345+123456789012345 ", "off:+/-");
     row("a tape past 32 characters is emptied after =", "stand",
         "t:1234567890.12345 + t:1234567890.12345 =", "2469135780.2469", "", "off:+/-");
     row("exponent form is refused by the check", "stand", "t:99999999 * t:99999999 =", "", "99999999*99999999 ",
         "off:+/-", {D});
     row("the keypad's operators step without the keys", "stand", "5 / 0 = t:6 kp+ t:2 enter", "8", "6+2 ",
         "alarm locked");
+    row("the keypad's minus and divide", "stand", "9 kp- 4 enter kp/ 2 enter", "2.5", "5/2 ", "off:+/-");
     row("activation drops the pending operation", "stand", "12 + act 3 =", "3", "12+3 ", "off:+/-");
     row("M+ stores and lights M, MR recalls", "stand", "5 M+ C MR", "5", "", "M");
     row("MC clears the register and M", "stand", "5 M+ MC MR", "0", "");
