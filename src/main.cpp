@@ -1,10 +1,11 @@
-#include "ui/twips.h"
 #include "shell/application.h"
 #include "shell/commandline.h"
 #include "shell/resources.h"
 #include "ui/contraststyle.h"
+#include "ui/twips.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 constexpr const char *kVersion = "1.0.0";
@@ -23,7 +24,6 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.Zorvexa"));
     loadResources();
     loadTranslation(QStringLiteral("qtbase_hu"));
-    QApplication::setWindowIcon(appIcon());
     // Fusion draws the key colours of the colourful scheme on every desktop;
     // its outlines and focus marks are redrawn to stay visible on every palette.
     QApplication::setStyle(new ContrastStyle);
@@ -32,5 +32,7 @@ int main(int argc, char *argv[])
 
     Application app;
     app.start();
+    // The icon only once the window is up: drawing it would delay the window.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(appIcon()); });
     return qapp.exec();
 }

@@ -134,10 +134,10 @@ void Application::start()
     stand().show();
     stand().activateWindow();
     QApplication::setActiveWindow(&stand());
-    // A killed instance could not remove its help copy. Looked for once the
-    // window is up, so the start is not slowed, and at every start, whether
-    // or not the help is opened in this run.
-    QTimer::singleShot(0, this, [] { helpfiles::removeLeftovers(); });
+    // A killed instance could not remove its help copy. Looked for a moment
+    // after the window is up, so the start is not slowed, and at every start,
+    // whether or not the help is opened in this run.
+    QTimer::singleShot(2000, this, [] { helpfiles::removeLeftovers(); });
 }
 
 void Application::switchView(View from, View to)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QSet>
 #include <QString>
@@ -32,7 +33,11 @@ void loadTranslation(const QString &catalogue)
 QIcon appIcon()
 {
     loadResources();
-    QIcon icon(QStringLiteral(":/icons/zorvexa.svg"));
+    // Drawn from the vector at every size; the pictures per size only where
+    // Qt has no SVG support installed (decoding them all would slow the start).
+    if (QImageReader::supportedImageFormats().contains("svg"))
+        return QIcon(QStringLiteral(":/icons/zorvexa.svg"));
+    QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/zorvexa-%1.png").arg(size), QSize(size, size));
     return icon;
