@@ -118,9 +118,11 @@ mpz_class roundHalfEven(const Number &value)
 
 Number roundTo(const Number &value, int decimals)
 {
-    const Number scale = powerOfTen(decimals);
-    Number rounded(roundHalfEven(value * scale));
-    rounded /= scale;
+    // In whole numbers: num * 10^d / den rounded, over 10^d.
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(decimals));
+    Number rounded(roundHalfEven(Number(value.get_num() * scale, value.get_den())), scale);
+    rounded.canonicalize();
     return rounded;
 }
 

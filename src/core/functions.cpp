@@ -3,6 +3,8 @@
 #include "core/arithmetic.h"
 #include "core/real.h"
 
+#include <algorithm>
+
 namespace scientific {
 namespace {
 
@@ -42,15 +44,29 @@ Number remainder(const Number &x, long m)
 
 // x degrees in radians, x first reduced modulo 360 exactly: every angle gets
 // the answer of its small equivalent.
-Real radians(const Number &x) { return Real(remainder(x, 360) * pi() / 180); }
+Real radians(const Number &x)
+{
+    static const Number perDegree = pi() / 180;
+    return Real(remainder(x, 360) * perDegree);
+}
 
-Number degrees(const Real &radians) { return radians.toExact() * 180 / pi(); }
+Real degrees(Real radians)
+{
+    static const Real perRadian(180 / pi());
+    mpfr_mul(radians.get(), radians.get(), perRadian.get(), MPFR_RNDN);
+    return radians;
+}
 
-// base^exponent for a base that is positive, or negative with a whole exponent.
+// base^exponent for a base that is positive, or negative with a whole
+// exponent. The base's rounding error grows with the exponent (1.000000001
+// to the 30000000000th), so the precision grows with the exponent's bits.
 Real raised(const Number &base, const Number &exponent)
 {
-    Real result(base);
-    const Real power(exponent);
+    const long bits =
+        long(mpz_sizeinbase(exponent.get_num_mpz_t(), 2)) - long(mpz_sizeinbase(exponent.get_den_mpz_t(), 2));
+    const mpfr_prec_t precision = Real::kPrecision + std::max(0L, bits);
+    Real result(base, precision);
+    const Real power(exponent, precision);
     mpfr_pow(result.get(), result.get(), power.get(), MPFR_RNDN);
     return result;
 }
@@ -59,7 +75,7 @@ using Function = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
 
 Real apply(Function f, const Real &x)
 {
-    Real result;
+    Real result(0, mpfr_get_prec(x.get()));
     f(result.get(), x.get(), MPFR_RNDN);
     return result;
 }
@@ -167,7 +183,11 @@ Result decimalLog(const Number &x)
 {
     if (sgn(x) <= 0)
         return refused(Refusal::LogOfNonPositive);
-    return finish(apply(mpfr_log10, Real(x)), 14);
+    // ln x / ln 10: MPFR's own log10 takes twice as long.
+    static const Real ln10 = apply(mpfr_log, Real(10));
+    Real value = apply(mpfr_log, Real(x));
+    mpfr_div(value.get(), value.get(), ln10.get(), MPFR_RNDN);
+    return finish(value, 14);
 }
 
 Result naturalLog(const Number &x)
@@ -218,6 +238,6 @@ Result arcCosine(const Number &x)
 
 Result arcTangent(const Number &x) { return finish(degrees(apply(mpfr_atan, Real(x))), 12); }
 
-Result arcCotangent(const Number &x) { return finish(90 - degrees(apply(mpfr_atan, Real(x))), 12); }
+Result arcCotangent(const Number &x) { return finish(90 - degrees(apply(mpfr_atan, Real(x))).toExact(), 12); }
 
 }  // namespace scientific

@@ -8,8 +8,9 @@
 //
 // The bound: a shown number lies within one unit of its last shown digit of
 // the exact value by these rules. Rational results (the four operations,
-// %, 1/x, n!, Lnko, Lkkt) are exact; the others are computed to 256 bits
-// from the exact operands; then the rules' own roundings (Round to 14 or 12
+// %, 1/x, n!, Lnko, Lkkt) are exact; the others are computed to 128 bits or
+// more (powers: more with a larger exponent) from the exact operands, an
+// error below 1E-30 of the result; then the rules' own roundings (Round to 14 or 12
 // places, kerekit) apply to that value, and the display's Str rounds once to
 // 15 digits.
 namespace scientific {

@@ -8,18 +8,40 @@ namespace numbertext {
 namespace {
 constexpr int kDigits = 15;
 
+mpz_class tenTo(long n)
+{
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(n));
+    return power;
+}
+
+// num * 10^a against den * 10^b, for exponents of either sign, in whole numbers.
+int compareScaled(const mpz_class &num, const mpz_class &den, long exponent)
+{
+    return exponent >= 0 ? cmp(num, den * tenTo(exponent)) : cmp(num * tenTo(-exponent), den);
+}
+
 // |value| as kDigits digits d and the exponent e of its first digit:
-// |value| ~ d.ddd * 10^e, rounded once.
+// |value| ~ d.ddd * 10^e, rounded once, halves to even. Whole numbers only:
+// a key press should not pay for fractions kept in lowest terms.
 std::pair<std::string, long> significant(const exact::Number &magnitude)
 {
+    const mpz_class &num = magnitude.get_num(), &den = magnitude.get_den();
     // The exponent from the sizes, corrected until 10^e <= |value| < 10^(e+1).
-    long e = long(mpz_sizeinbase(magnitude.get_num_mpz_t(), 10)) - long(mpz_sizeinbase(magnitude.get_den_mpz_t(), 10));
-    while (magnitude < exact::powerOfTen(e))
+    long e = long(mpz_sizeinbase(num.get_mpz_t(), 10)) - long(mpz_sizeinbase(den.get_mpz_t(), 10));
+    while (compareScaled(num, den, e) < 0)
         --e;
-    while (magnitude >= exact::powerOfTen(e + 1))
+    while (compareScaled(num, den, e + 1) >= 0)
         ++e;
-    mpz_class digits = exact::roundHalfEven(magnitude * exact::powerOfTen(kDigits - 1 - e));
-    if (digits == exact::powerOfTen(kDigits).get_num()) {
+    const long shift = kDigits - 1 - e;
+    const mpz_class numerator = shift >= 0 ? mpz_class(num * tenTo(shift)) : num;
+    const mpz_class denominator = shift >= 0 ? den : mpz_class(den * tenTo(-shift));
+    mpz_class digits, rest;
+    mpz_fdiv_qr(digits.get_mpz_t(), rest.get_mpz_t(), numerator.get_mpz_t(), denominator.get_mpz_t());
+    const int half = cmp(2 * rest, denominator);
+    if (half > 0 || (half == 0 && mpz_odd_p(digits.get_mpz_t())))
+        ++digits;
+    if (digits == tenTo(kDigits)) {
         // 9.99...95 rounds up to the next power of ten.
         digits /= 10;
         ++e;

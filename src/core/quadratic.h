@@ -22,7 +22,7 @@ struct Solution {
 };
 
 // The roots come from q = -(b + sgn(b)*sqrt(D)) / 2 as q/a and c/q, so the
-// smaller one does not vanish in cancellation; the square root to 256 bits.
+// smaller one does not vanish in cancellation; the square root to 128 bits.
 Solution solve(const exact::Number &a, const exact::Number &b, const exact::Number &c);
 
 }  // namespace quadratic

@@ -24,10 +24,10 @@ exact::Number powerOfTwo(long exponent)
 }
 }  // namespace
 
-Real::Real(const exact::Number &value)
+Real::Real(const exact::Number &value, mpfr_prec_t precision)
 {
     widenRange();
-    mpfr_init2(value_, kPrecision);
+    mpfr_init2(value_, precision);
     mpfr_set_q(value_, value.get_mpq_t(), MPFR_RNDN);
 }
 
@@ -35,7 +35,7 @@ Real::~Real() { mpfr_clear(value_); }
 
 Real::Real(const Real &other)
 {
-    mpfr_init2(value_, kPrecision);
+    mpfr_init2(value_, mpfr_get_prec(other.value_));
     mpfr_set(value_, other.value_, MPFR_RNDN);
 }
 

@@ -5,14 +5,14 @@
 #include <mpfr.h>
 
 // A number beyond the rationals (a logarithm, a power, an angle's sine) in
-// MPFR at 256 bits, about 77 significant digits: every function computes
-// from the exact operands, so its error stays far below half a unit of the
-// 15th digit a display shows.
+// MPFR, at 128 bits (about 38 significant digits) or more: every function
+// computes from the exact operands, so its error stays far below half a unit
+// of the 15th digit a display shows.
 class Real {
 public:
-    static constexpr mpfr_prec_t kPrecision = 256;
+    static constexpr mpfr_prec_t kPrecision = 128;
 
-    explicit Real(const exact::Number &value = exact::Number(0));
+    explicit Real(const exact::Number &value = exact::Number(0), mpfr_prec_t precision = kPrecision);
     ~Real();
     Real(const Real &other);
     Real &operator=(const Real &other);

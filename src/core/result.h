@@ -22,7 +22,7 @@ enum class Refusal {
 };
 
 // The value is exact as far as the rules go: rationals exactly, the other
-// functions to 256 bits, far closer than half a unit of the 15th digit.
+// functions to 128 bits or more, far closer than half a unit of the 15th digit.
 struct Result {
     exact::Number value;
     Refusal refusal = Refusal::None;
