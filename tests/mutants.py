@@ -12,8 +12,11 @@ env = dict(os.environ, QT_QPA_PLATFORM='offscreen', LC_ALL='C.UTF-8')
 
 
 def run(*command, cwd=root, timeout=900):
-    result = subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                            timeout=timeout, text=True)
+    try:
+        result = subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                timeout=timeout, text=True)
+    except subprocess.TimeoutExpired:  # a fault that hangs is caught too
+        return False, ''
     return result.returncode == 0, result.stdout
 
 
