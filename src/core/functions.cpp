@@ -143,23 +143,18 @@ Result root(const Number &radicand, const Number &index)
 
 Result percent(const Number &base, const Number &rate) { return finish(base * rate / 100); }
 
-Result gcd(const Number &a, const Number &b)
+// Lnko and Lkkt: `combine` (mpz_gcd or mpz_lcm) of two whole operands below 2^53.
+Result wholeOperation(const Number &a, const Number &b, void (*combine)(mpz_ptr, mpz_srcptr, mpz_srcptr))
 {
     if (!isWhole(a) || !isWhole(b) || abs(a) >= exactWholeLimit() || abs(b) >= exactWholeLimit())
         return refused(Refusal::WholeNumbersOnly);
-    mpz_class divisor;
-    mpz_gcd(divisor.get_mpz_t(), a.get_num_mpz_t(), b.get_num_mpz_t());
-    return {Number(divisor), Refusal::None};
+    mpz_class combined;
+    combine(combined.get_mpz_t(), a.get_num_mpz_t(), b.get_num_mpz_t());
+    return {Number(combined), Refusal::None};
 }
 
-Result lcm(const Number &a, const Number &b)
-{
-    if (!isWhole(a) || !isWhole(b) || abs(a) >= exactWholeLimit() || abs(b) >= exactWholeLimit())
-        return refused(Refusal::WholeNumbersOnly);
-    mpz_class multiple;
-    mpz_lcm(multiple.get_mpz_t(), a.get_num_mpz_t(), b.get_num_mpz_t());
-    return {Number(multiple), Refusal::None};
-}
+Result gcd(const Number &a, const Number &b) { return wholeOperation(a, b, mpz_gcd); }
+Result lcm(const Number &a, const Number &b) { return wholeOperation(a, b, mpz_lcm); }
 
 Result factorial(const Number &x)
 {

@@ -102,33 +102,23 @@ void LinearSolver::megold()
     using linearsystem::Kind;
     switch (s.kind) {
     case Kind::NoUnknown:
-        tell(kVeryFunny);
+    case Kind::Contradictory:
+        // The window starts afresh after these two.
+        tell(s.kind == Kind::NoUnknown ? kVeryFunny : kContradictoryEquations);
         alaphelyzet();
         break;
     case Kind::EquationContradicts: tell(kContradiction); break;
     case Kind::EquationEmpty: tell(kTwoEquationsNeeded); break;
     case Kind::OnlyY:
-        form.fields[7].clear();
-        form.fields[8] = numbertext::str(s.y);
-        form.again = true;
-        break;
     case Kind::OnlyX:
-        form.fields[7] = numbertext::str(s.x);
-        form.fields[8].clear();
-        form.again = true;
-        break;
     case Kind::Unique:
-        form.fields[7] = numbertext::str(s.x);
-        form.fields[8] = numbertext::str(s.y);
+        form.fields[7] = s.kind == Kind::OnlyY ? QString() : numbertext::str(s.x);
+        form.fields[8] = s.kind == Kind::OnlyX ? QString() : numbertext::str(s.y);
         form.again = true;
         break;
     case Kind::Dependent:
         tell(kIndependentEquationsNeeded);
         form.again = true;
-        break;
-    case Kind::Contradictory:
-        tell(kContradictoryEquations);
-        alaphelyzet();
         break;
     case Kind::TooLarge: tell(kResultTooLarge); break;
     case Kind::TooSmall: tell(kResultTooSmall); break;
