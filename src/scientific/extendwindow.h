@@ -23,6 +23,7 @@ public:
     QPushButton *Command12 = nullptr;          // x,y,z: linear solver
 
     void Form_Activate() override;
+    QLabel *tape() const override { return Label3; }
 
 protected:
     void keyClicked(core::Key key) override;

@@ -16,6 +16,7 @@ public:
     QLabel *Label1;  // tape
 
     void Form_Activate() override;
+    QLabel *tape() const override { return Label1; }
     void Form_DblClick();
 
     bool colourful() const { return rules().panel().colourful; }

@@ -102,12 +102,12 @@ void CalculatorWindow::addDisplay(keypad::Place place, bool keyDown)
 
 QLabel *CalculatorWindow::addTape(const char *name, keypad::Place place)
 {
-    tape_ = new QLabel(client_);
-    tape_->setObjectName(QString::fromLatin1(name));
-    tape_->setGeometry(pixels(place));
+    auto *tape = new QLabel(client_);
+    tape->setObjectName(QString::fromLatin1(name));
+    tape->setGeometry(pixels(place));
     // A double click on the tape is the window's, as anywhere on its face.
-    tape_->setAttribute(Qt::WA_NoMousePropagation);
-    return tape_;
+    tape->setAttribute(Qt::WA_NoMousePropagation);
+    return tape;
 }
 
 void CalculatorWindow::addIndicator(keypad::Place place)
@@ -224,19 +224,19 @@ void CalculatorWindow::apply()
         const QScopedValueRollback<bool> guard(applying_, true);
         if (Text1->text() != panel.display)
             Text1->setText(panel.display);
-        if (tape_) {
-            if (tape_->text() != panel.tape)
-                tape_->setText(panel.tape);
+        if (QLabel *tape = this->tape()) {
+            if (tape->text() != panel.tape)
+                tape->setText(panel.tape);
             if (shownAlarm_ != panel.tapeAlarm) {
-                colors::setForeground(tape_, panel.tapeAlarm ? colors::kWhite : colors::kHighlightedText);
-                colors::setBackground(tape_, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);
+                colors::setForeground(tape, panel.tapeAlarm ? colors::kWhite : colors::kHighlightedText);
+                colors::setBackground(tape, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);
                 shownAlarm_ = panel.tapeAlarm;
                 // The lock is told, not only shown: an alert where the platform
                 // has one, and the refusal as the display's description, which
                 // a screen reader reads on the focused display.
                 Text1->setAccessibleDescription(panel.tapeAlarm ? panel.tape.trimmed() : QString());
                 if (panel.tapeAlarm) {
-                    QAccessibleEvent alert(tape_, QAccessible::Alert);
+                    QAccessibleEvent alert(tape, QAccessible::Alert);
                     QAccessible::updateAccessibility(&alert);
                 }
             }

@@ -37,7 +37,8 @@ public:
     const core::Calculator &rules() const { return *rules_; }
     // The key's button; null for a key the window does not have.
     QPushButton *button(core::Key key) const { return buttons_[size_t(key)]; }
-    QLabel *tape() const { return tape_; }
+    // The tape, under the window's own name for it; none in the informatics view.
+    virtual QLabel *tape() const { return nullptr; }
 
     // Key tips on or off: every control whose table row has a tip.
     void showTips(bool on);
@@ -52,6 +53,7 @@ protected:
     // Building blocks of the window, placed in twips.
     QWidget *client() const { return client_; }
     void addDisplay(keypad::Place place, bool keyDown);
+    // The tape label; the window keeps it under its own name (tape()).
     QLabel *addTape(const char *name, keypad::Place place);
     void addIndicator(keypad::Place place);
     // Lines down the gaps between the key groups, `top` to the bottom row.
@@ -74,7 +76,6 @@ private:
 
     std::unique_ptr<core::Calculator> rules_;
     QWidget *client_ = nullptr;
-    QLabel *tape_ = nullptr;
     std::array<QPushButton *, core::kKeyCount> buttons_{};
     // What the controls show already, so that a press redraws only what it changed.
     core::KeySet shownEnabled_ = core::KeySet().set();  // every button starts enabled
