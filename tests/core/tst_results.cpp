@@ -18,8 +18,9 @@ using core::Key;
 
 namespace {
 
-// The exact value of a shown number ("-.5", " 2", "1.5E-200") and the unit
-// of its last digit; nothing when the text is no number.
+// The exact value of a shown number ("-.5", " 2", "1.5E-200", the table's
+// "7.95851e-1" with its E made upper case) and the unit of its last digit;
+// nothing when the text is no number.
 std::optional<std::pair<mpq_class, mpq_class>> readShown(QString text)
 {
     text = text.trimmed();
@@ -38,15 +39,6 @@ std::optional<std::pair<mpq_class, mpq_class>> readShown(QString text)
     return std::make_pair(m.captured(1).isEmpty() ? value : mpq_class(-value), power(exponent));
 }
 
-mpq_class readExact(const QString &text)
-{
-    const int e = text.indexOf(QLatin1Char('e'));
-    const auto shown =
-        readShown(text.left(e).replace(QLatin1Char('-'), QString()) + QLatin1Char('E') +
-                  (text.mid(e + 1).startsWith(QLatin1Char('-')) ? QString() : QStringLiteral("+")) + text.mid(e + 1));
-    return text.startsWith(QLatin1Char('-')) ? mpq_class(-shown->first) : shown->first;
-}
-
 // Empty when `shown` is the table's text or a number within one unit of its
 // last digit of `exact`; else what is wrong.
 QString judge(const QString &shown, const QString &expected, const QString &exact)
@@ -57,7 +49,7 @@ QString judge(const QString &shown, const QString &expected, const QString &exac
     const bool sameShape =
         shown.startsWith(QLatin1Char(' ')) == expected.startsWith(QLatin1Char(' ')) &&
         shown.trimmed().startsWith(QLatin1String("0.")) == expected.trimmed().startsWith(QLatin1String("0."));
-    if (got && !exact.isEmpty() && sameShape && abs(got->first - readExact(exact)) <= got->second)
+    if (got && !exact.isEmpty() && sameShape && abs(got->first - readShown(QString(exact).replace('e', 'E'))->first) <= got->second)
         return QString();
     return QStringLiteral("shows \"%1\", the table \"%2\"").arg(shown, expected);
 }

@@ -205,6 +205,8 @@ void TestRules::keys_data()
     row("a second double click switches them back", "stand", "dbl dbl", "");
     // The scientific view.
     row("power is pending until =", "extend", "2 ^ 10 =", "1024", "2^ 10 ", "off:+/-");
+    row("the first operand keeps every typed digit", "extend", "t:100000000000000000.5 - t:100000000000000000 =", ".5",
+        "100000000000000000.5-100000000000000000 ", "off:+/-");
     row("a pending function repeats on =", "extend", "2 ^ 3 = =", "256", "2^ 3 8 ", "off:+/-");
     row("root", "extend", "27 root 3 =", "3", "27 (gyök)  3 ", "off:+/-");
     row("odd root of a negative number", "extend", "t:-8 root 3 =", "-2", "-8 (gyök)  3 ", "off:+/-");
