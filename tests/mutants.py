@@ -26,9 +26,10 @@ def failing_tests():
         return None  # the fault does not build: no test could judge it
     failed = set()
     output = run('ctest', '-j2', '-E', 'eventdriver|commandline', cwd=build)[1]
-    for line in output.splitlines():
-        if line.strip().split(' - ')[-1:] and ('(Failed)' in line or '(Timeout)' in line or 'Exception' in line):
-            failed.add(line.split(' - ')[-1].split(' (')[0].strip())
+    # ctest ends with "The following tests FAILED:" and lines "  12 - tst_rules (Failed)".
+    for line in output.split('The following tests FAILED:')[-1].splitlines() if 'FAILED' in output else []:
+        if ' - ' in line:
+            failed.add(line.split(' - ', 1)[1].rsplit(' (', 1)[0].strip())
     driver = str(build / 'zorvexa-eventdriver')
     if not run(driver, '--seed', '1', '--events', '300000')[0]:
         failed.add('eventdriver rules')

@@ -222,6 +222,7 @@ void TestRules::keys_data()
     row("a quotient is snapped and gets a 0", "extend", "1 / 4 =", "0.25", "1/4 ", "off:+/-");
     row("a division by zero keeps the display", "extend", "8 / 0 =", "0", Z + " ", "alarm locked");
     row("n! tape before the result", "extend", "5 n!", "120", "5! ");
+    row("n! of 170 is computed, and is too long to show", "extend", "170 n!", "", "170! ", "", {D});
     row("n! above 170 is refused", "extend", "171 n!", "171", "A maximális érték: 170. ", "alarm locked");
     row("n! of a fraction is refused", "extend", "t:4.5 n!", "4.5", "Csak nemnegatív egész számnak van faktoriálisa! ",
         "alarm locked");
