@@ -1,7 +1,10 @@
-// What the eye gets: outlines and focus marks at 3:1 in the rendered pixels,
-// in a light and two dark desktop palettes; no caption clipped at desktop
-// fonts of 8 to 14 points, also when a theme sets its font again after start;
-// the about box's pictures and the icon drawn for screens at 1, 1.5 and 2.
+// What the eye gets: text at 4.5:1 (3:1 when locked) against the face behind
+// it in a light and a dark palette and in the colourful scheme; outlines and
+// focus marks at 3:1 in the rendered pixels, in a light and two dark desktop
+// palettes; no caption clipped at desktop fonts of 8 to 14 points, also when
+// a theme sets its font again after start; help pages without colours of
+// their own; the about box's pictures and the icon drawn for screens at 1,
+// 1.5 and 2.
 #include "core/module1.h"
 #include "informatics/infoswindow.h"
 #include "scientific/extendwindow.h"
@@ -11,11 +14,19 @@
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "standard/standwindow.h"
+#include "support/messagerecorder.h"
+#include "support/script.h"
 #include "ui/contraststyle.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,13 +74,106 @@ class TestLooks : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setStyle(new ContrastStyle); }
+    void textContrast_data();
+    void textContrast();
     void nonTextContrast_data();
     void nonTextContrast();
     void noCaptionClipped_data();
     void noCaptionClipped();
+    void helpFollowsThePalette();
     void picturesSharp();
     void picturesSharpAtEveryScale();
 };
+
+// Each calculator window unlocked, locked and in inverse mode, the solvers,
+// in a light and a dark palette; the standard window also in its colourful
+// scheme, and with the desktop turned dark after it was built.
+void TestLooks::textContrast_data()
+{
+    QTest::addColumn<QColor>("face");  // window and keys; text white on dark, black on light
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("colourful");
+    QTest::addColumn<bool>("turnsDark");
+    const char *const states[][2] = {{"stand", "1 + 2 = M+"},  {"stand", "M+ 1 / 0 ="}, {"extend", "1 + 2 = M+"},
+                                     {"extend", "M+ 1 / 0 ="}, {"extend", "M+ Inv"},    {"infos", "1 + 2 = M+"},
+                                     {"infos", "M+ 1 / 0 ="},  {"masodf", ""},          {"linear", ""}};
+    for (const char *face : {"#efefef", "#353535"})
+        for (const auto &s : states)
+            for (const bool colourful : {false, true})
+                if (!colourful || s[0] == QLatin1String("stand"))
+                    QTest::addRow("%s %s %s%s", face, s[0], s[1], colourful ? " colourful" : "")
+                        << QColor(face) << s[0] << s[1] << colourful << false;
+    for (const bool colourful : {false, true})
+        QTest::addRow("turns dark%s", colourful ? " colourful" : "")
+            << QColor("#353535") << "stand" << "M+ 1 / 0 =" << colourful << true;
+}
+
+void TestLooks::textContrast()
+{
+    QFETCH(QColor, face);
+    QFETCH(QString, window);
+    QFETCH(QString, script);
+    QFETCH(bool, colourful);
+    QFETCH(bool, turnsDark);
+    QPalette desktop(face, face);
+    const QColor ink = face.lightness() < 128 ? Qt::white : Qt::black;
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        desktop.setColor(role, ink);
+        desktop.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
+    }
+    desktop.setColor(QPalette::Base, face.lightness() < 128 ? QColor(35, 35, 35) : Qt::white);
+    QApplication::setPalette(turnsDark ? QApplication::style()->standardPalette() : desktop);
+    Module1 m;
+    MessageRecorder messages;
+    std::unique_ptr<QWidget> w;
+    if (window == "stand" || window == "extend" || window == "infos") {
+        CalculatorWindow *c = window == "stand"    ? static_cast<CalculatorWindow *>(new StandWindow(m))
+                              : window == "extend" ? static_cast<CalculatorWindow *>(new ExtendWindow(m))
+                                                   : new InfosWindow(m);
+        w.reset(c);
+        c->show();
+        QApplication::setActiveWindow(c);
+        RUN_SCRIPT(*c, m, script);
+    } else {
+        w = window == "masodf" ? std::unique_ptr<QWidget>(new MasodfWindow) : std::make_unique<LinearWindow>(m);
+        w->show();
+    }
+    if (colourful) {
+        QWidget *central = static_cast<QMainWindow *>(w.get())->centralWidget();
+        QTest::mouseDClick(central, Qt::LeftButton);
+        QCOMPARE(central->palette().color(QPalette::Window), QColor(0, 0x80, 0));
+    }
+    if (turnsDark) {
+        QApplication::setPalette(desktop);
+        // Delivered as a running application delivers it (a test runs no event loop).
+        QEvent changed(QEvent::ApplicationPaletteChange);
+        for (QWidget *widget : QApplication::allWidgets())
+            QApplication::sendEvent(widget, &changed);
+        // What has no described colour takes the new desktop's.
+        QCOMPARE(w->findChild<QPushButton *>("Command6")->palette().color(QPalette::Button), face);
+    }
+    QStringList poor;
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        const bool key = qobject_cast<QPushButton *>(c), field = qobject_cast<QLineEdit *>(c);
+        const auto *button = qobject_cast<QAbstractButton *>(c);
+        if (!c->isVisibleTo(w.get()) || (key && button->text().isEmpty()) ||
+            !(field || button || qobject_cast<QLabel *>(c) || qobject_cast<QGroupBox *>(c)))
+            continue;
+        const QPalette::ColorGroup group = c->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QWidget *under = c;  // what shows behind a control that paints no face of its own
+        while (!under->autoFillBackground() && !under->isWindow())
+            under = under->parentWidget();
+        const QPalette &p = c->palette();
+        const QColor text = p.color(group, key ? QPalette::ButtonText : field ? QPalette::Text : c->foregroundRole());
+        const QColor back = key     ? p.color(group, QPalette::Button)
+                            : field ? p.color(group, QPalette::Base)
+                                    : under->palette().color(group, under->backgroundRole());
+        if (ratio(text.rgb(), back.rgb()) < (c->isEnabled() ? 4.5 : 3.0))
+            poor << c->objectName() + " " + text.name() + " on " + back.name();
+    }
+    QVERIFY2(poor.isEmpty(), qPrintable(poor.join("; ")));
+}
 
 void TestLooks::nonTextContrast_data()
 {
@@ -160,6 +264,22 @@ void TestLooks::noCaptionClipped()
         }
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
+}
+
+// No colour of their own: the help viewer's palette colours the pages.
+void TestLooks::helpFollowsThePalette()
+{
+    const QDir folder(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/help"));
+    const QRegularExpression colour(QStringLiteral("color|(?<!&)#[0-9a-f]{3,6}\\b"),
+                                    QRegularExpression::CaseInsensitiveOption);
+    const QStringList pages = folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.css")});
+    QVERIFY(pages.size() > 2);
+    for (const QString &page : pages) {
+        QFile file(folder.filePath(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch found = colour.match(QString::fromUtf8(file.readAll()));
+        QVERIFY2(!found.hasMatch(), qPrintable(page + ": " + found.captured()));
+    }
 }
 
 // Drawn for this process's screen: the pictures and the icon hand the screen
