@@ -167,6 +167,8 @@ void TestRules::keys_data()
     // Entry, all views alike.
     row("digits append", "stand", "1 2 3", "123");
     row("the point key writes a point", "stand", "12 ,", "12.");
+    row("a key fills the display to 30 characters, no further", "stand", "t:12345678901234567890123456789 0 1",
+        "123456789012345678901234567890");
     row("a second point is refused", "stand", "12 , ,", "", "", "", {P});
     row("the sign key writes Str, not trimmed", "stand", "+/- 7", " 07");
     row("the sign key flips a typed fraction", "stand", "t:-.5 +/-", " .5");
@@ -198,6 +200,7 @@ void TestRules::keys_data()
     row("the keypad's minus and divide", "stand", "9 kp- 4 enter kp/ 2 enter", "2.5", "5/2 ", "off:+/-");
     row("activation drops the pending operation", "stand", "12 + act 3 =", "3", "12+3 ", "off:+/-");
     row("M+ stores and lights M, MR recalls", "stand", "5 M+ C MR", "5", "", "M");
+    row("M+ replaces the register", "stand", "5 M+ C 3 M+ C MR", "3", "", "M");
     row("MC clears the register and M", "stand", "5 M+ MC MR", "0", "");
     row("M+ of an empty display stores 0", "stand", "M+ MR", "0", "", "M");
     row("MR writes the display form", "stand", "t:.50 M+ C MR", ".5", "", "M");
