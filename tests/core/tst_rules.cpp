@@ -279,6 +279,7 @@ void TestRules::keys_data()
         "digits:0 off:+/-,+,-,*,/,=,M+,MR,MC");
     row("C keeps the pending operation", "infos", "5 + C 7 =", "12", "", "off:+/-");
     row("= with nothing pending keeps the display", "infos", "C 7 =", "7", "", "off:+/-");
+    row("one operator leaves the base options usable", "infos", "1 +", "", "", "");
     row("a second operator locks the base options", "infos", "1 + +", "", "", "options:off");
     row("= gives the base options back, a second operator keeps the first operand", "infos", "1 + + 2 =", "3", "",
         "off:+/-");
