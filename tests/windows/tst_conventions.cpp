@@ -21,7 +21,7 @@ private slots:
         StandWindow w(m);
         w.show();
         QApplication::setActiveWindow(&w);
-        RUN_SCRIPT(w, m, "1 2 , 5");
+        RUN_SCRIPT(w, "1 2 , 5");
         QApplication::clipboard()->setText("before");
         QTest::keyClick(w.Text1, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12.5"));

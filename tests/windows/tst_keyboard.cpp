@@ -69,7 +69,7 @@ void TestKeyboard::afterABox()
                 if (word == "m:" + option->text())
                     QTest::mouseClick(option, Qt::LeftButton);
             if (!word.startsWith("m:"))
-                RUN_SCRIPT(*w, m, word);
+                RUN_SCRIPT(*w, word);
         }
         QCOMPARE(boxes.value(0), box);
         QVERIFY2(QApplication::focusWidget() == w->Text1, qPrintable(keys));
@@ -89,7 +89,7 @@ void TestKeyboard::paste()
         MessageRecorder recorder;
         Module1 m;
         const auto w = shown(view, m);
-        RUN_SCRIPT(*w, m, "t:" + QString(before).remove('|'));
+        RUN_SCRIPT(*w, "t:" + QString(before).remove('|'));
         w->Text1->setCursorPosition(before.indexOf('|'));
         QApplication::clipboard()->setText(pasted);
         QTest::keyClick(w->Text1, Qt::Key_V, Qt::ControlModifier);
@@ -106,10 +106,10 @@ void TestKeyboard::keypadPointInInformatics()
     Module1 m;
     InfosWindow w(m);
     for (const char *key : {"kp:,", "nk:,", "nk:."}) {
-        RUN_SCRIPT(w, m, QString("CLR t:1 %1 2").arg(key));
+        RUN_SCRIPT(w, QString("CLR t:1 %1 2").arg(key));
         QCOMPARE(w.Text1->text(), "1.2");
     }
-    RUN_SCRIPT(w, m, "CLR kp:+");
+    RUN_SCRIPT(w, "CLR kp:+");
     QCOMPARE(recorder.texts(), QStringList{kDigits});
 }
 

@@ -134,7 +134,7 @@ void TestLooks::textContrast()
         w.reset(c);
         c->show();
         QApplication::setActiveWindow(c);
-        RUN_SCRIPT(*c, m, script);
+        RUN_SCRIPT(*c, script);
     } else {
         w = window == "masodf" ? std::unique_ptr<QWidget>(new MasodfWindow) : std::make_unique<LinearWindow>(m);
         w->show();
