@@ -271,6 +271,8 @@ void TestRules::keys_data()
     row("operations in base sixteen", "infos", "b:16 x:F x:F + 1 =", "100", "", "off:+/- base:16");
     row("a negative result keeps its sign", "infos", "b:2 101 - 111 =", "-10", "", "off:+/- base:2");
     row("a base ten quotient gets a 0", "infos", "1 / 2 =", "0.5", "", "off:+/-");
+    row("base ten writes a product twice, so one too long is told twice", "infos", "t:99999999 * t:99999999 =", "",
+        "", "off:+/-", {D, D});
     row("a quotient outside ten shows its whole part", "infos", "b:2 111 / 10 =", "11", "", "off:+/- base:2");
     row("a division by zero locks digits, operators, memory and =", "infos", "1 / 0 =", Z, "",
         "digits:0 off:+/-,+,-,*,/,=,M+,MR,MC");
