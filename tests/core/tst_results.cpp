@@ -34,7 +34,7 @@ std::optional<std::pair<mpq_class, mpq_class>> readShown(QString text)
         mpz_ui_pow_ui(p.get_mpz_t(), 10, unsigned(std::abs(e)));
         return e >= 0 ? mpq_class(p) : mpq_class(1) / mpq_class(p);
     };
-    mpq_class value(mpz_class((m.captured(2) + m.captured(3)).toStdString()));
+    mpq_class value(mpz_class((m.captured(2) + m.captured(3)).toStdString(), 10));  // base 0 would read "09" as octal
     value *= power(exponent);
     return std::make_pair(m.captured(1).isEmpty() ? value : mpq_class(-value), power(exponent));
 }
@@ -49,7 +49,8 @@ QString judge(const QString &shown, const QString &expected, const QString &exac
     const bool sameShape =
         shown.startsWith(QLatin1Char(' ')) == expected.startsWith(QLatin1Char(' ')) &&
         shown.trimmed().startsWith(QLatin1String("0.")) == expected.trimmed().startsWith(QLatin1String("0."));
-    if (got && !exact.isEmpty() && sameShape && abs(got->first - readShown(QString(exact).replace('e', 'E'))->first) <= got->second)
+    const auto truth = readShown(QString(exact).replace('e', 'E'));
+    if (got && truth && sameShape && abs(got->first - truth->first) <= got->second)
         return QString();
     return QStringLiteral("shows \"%1\", the table \"%2\"").arg(shown, expected);
 }

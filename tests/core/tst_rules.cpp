@@ -185,6 +185,8 @@ void TestRules::keys_data()
     row("= with nothing pending keeps the display", "stand", "7 =", "7", "7 ", "off:+/-");
     row("a digit gives +/- back", "stand", "7 = 1", "71", "7 ");
     row("only a quotient gets a 0 before the point", "stand", "1 / 4 =", "0.25", "1/4 ", "off:+/-");
+    row("a tie at the fifteenth digit goes to the even digit", "stand", "t:123456789012344.5 + 0 =", "123456789012344",
+        "123456789012344.5+0 ", "off:+/-");
     row("a difference keeps .25", "stand", "1 - t:0.75 =", ".25", "1-0.75 ", "off:+/-");
     row("a division by zero locks all but C", "stand", "5 / 0 =", "", Z + " ", "alarm locked");
     row("C after the lock gives every key back", "stand", "5 / 0 = C", "");
