@@ -353,6 +353,7 @@ void TestRules::quadratic_data()
     row("no real root clears the window", "2 0 8", "|", false, {"Nincs valós gyök!"});
     row("an empty coefficient", "1  2", "|", false, {"Minden együtthatót meg kell adnod!"});
     row("only digits", "1.5 2 3", "|", false, {"Az együtthatók csak számok lehetnek!"});
+    row("a sign typed in a field is no digit", "1 +3 2", "|", false, {"Az együtthatók csak számok lehetnek!"});
     row("a = b = 0 with c", "0 0 5", "|", false, {"Nincs megoldás!"});
     row("a = b = c = 0", "0 0 0", "|", false, {"Minden valós szám megoldás!"});
 }
