@@ -258,6 +258,15 @@ void TestKeyMap::clicksLeaveTheDisplayReady()
     }
     QCOMPARE(w.Text1->text(), QString("0.333333333333333"));
     QCOMPARE(w.Text1->cursorPosition(), w.Text1->text().size());
+    // Pi, e and Inv leave the focus where it is: a click does not take it.
+    CalculatorWindow &extend = ready(app, 1);
+    for (QPushButton *key : extend.centralWidget()->findChildren<QPushButton *>())
+        if (key->text() == "Pi" || key->text() == "Inv") {
+            QTest::mouseClick(key, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), extend.Text1);
+        }
+    w.show();
+    QApplication::setActiveWindow(&w);
     for (QPushButton *key : {w.Command5[3], w.Command2[0], w.Command7})
         key->click();
     QStringList usable;
