@@ -61,7 +61,7 @@ void TestKeyboard::afterABox()
         QTimer reader;
         connect(&reader, &QTimer::timeout, [&boxes] {
             if (auto *open = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                boxes << open->text(), open->accept();
+                boxes << open->windowTitle() + ": " + open->text(), open->accept();
         });
         reader.start(5);
         for (const QString &word : keys.split(' ')) {
@@ -71,7 +71,7 @@ void TestKeyboard::afterABox()
             if (!word.startsWith("m:"))
                 RUN_SCRIPT(*w, word);
         }
-        QCOMPARE(boxes.value(0), box);
+        QCOMPARE(boxes.value(0), "Zorvexa: " + box);
         QVERIFY2(QApplication::focusWidget() == w->Text1, qPrintable(keys));
         QCOMPARE(w->Text1->cursorPosition(), w->Text1->text().size());
     }
