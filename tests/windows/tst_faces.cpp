@@ -56,8 +56,10 @@ void TestFaces::colours()
 
     ExtendWindow &extend = app.extend();
     extend.Command10->click();
+    QVERIFY(extend.Command10->isChecked());  // a screen reader hears "pressed"
     QCOMPARE(face(extend.Command10), kInverse);
     extend.Command6->click();
+    QVERIFY(!extend.Command10->isChecked());
     QCOMPARE(face(extend.Command10), buttonFace);
 }
 
@@ -69,10 +71,14 @@ void TestFaces::captions()
     InfosWindow &infos = app.infos();
     QCOMPARE(infos.windowTitle(), QString("Zorvexa - INFORMATIKAI"));
     QCOMPARE(infos.Label1->text(), QString("A számrendszer alapszáma:"));
-    QStringList bases;
-    for (QRadioButton *option : infos.Option1)
+    QStringList bases, spoken;
+    for (QRadioButton *option : infos.Option1) {
         bases << option->text() + (option->isChecked() ? "*" : "");
+        spoken << option->accessibleName().remove(QString::fromUtf8(" számrendszer"));
+    }
     QCOMPARE(bases.join(' '), QString("2 3 4 5 6 7 8 9 10* 16"));
+    // Read out as "2-es számrendszer": the suffix Hungarian gives each number.
+    QCOMPARE(spoken.join(' '), QString("2-es 3-as 4-es 5-ös 6-os 7-es 8-as 9-es 10-es 16-os"));
 }
 
 QTEST_MAIN(TestFaces)

@@ -50,11 +50,11 @@ void TestKeyboard::afterABox()
 {
     const QString fraction = QString::fromUtf8("Törtszámokat nem tudok átváltani! (Egyelőre)");
     const QString tooLarge = QString::fromUtf8("A szám túl nagy az átváltáshoz!");
-    for (const auto &[view, keys, box] :
-         QList<std::tuple<int, QString, QString>>{{0, "t:5x", kDigits},
-                                                  {1, "t:99999999 * t:99999999 =", kDigits},
-                                                  {2, "b:2 t:1.1 m:16", fraction},
-                                                  {2, "b:2 t:" + QString(54, '1') + " m:10", tooLarge}}) {
+    for (const auto &[view, keys, box, base] :
+         QList<std::tuple<int, QString, QString, QString>>{{0, "t:5x", kDigits, ""},
+                                                           {1, "t:99999999 * t:99999999 =", kDigits, ""},
+                                                           {2, "b:2 t:1.1 m:16", fraction, "10"},
+                                                           {2, "b:2 t:" + QString(54, '1') + " m:10", tooLarge, "2"}}) {
         Module1 m;
         const auto w = shown(view, m);
         QStringList boxes;
@@ -72,6 +72,10 @@ void TestKeyboard::afterABox()
                 RUN_SCRIPT(*w, word);
         }
         QCOMPARE(boxes.value(0), "Zorvexa: " + box);
+        QString chosen;  // the base the window shows chosen after the box
+        for (QRadioButton *option : w->findChildren<QRadioButton *>())
+            chosen += option->isChecked() ? option->text() : "";
+        QCOMPARE(chosen, base);
         QVERIFY2(QApplication::focusWidget() == w->Text1, qPrintable(keys));
         QCOMPARE(w->Text1->cursorPosition(), w->Text1->text().size());
     }
@@ -146,6 +150,8 @@ void TestKeyboard::solvers()
     l.Text1[4]->setFocus();
     testkeys::keypad(l.Text1[4], '-');
     QCOMPARE(l.Label1[4]->text() + l.Text1[4]->text(), "-");
+    testkeys::type(l.Text1[4], "+");
+    QCOMPARE(l.Label1[4]->text() + l.Text1[4]->text(), "+");
     QCOMPARE(QApplication::focusWidget(), l.Text1[4]);
     QVERIFY(recorder.shown.isEmpty());
     // Assistive technology: a button named by its sign, with a press action.
