@@ -6,6 +6,7 @@
 #include "scientific/extendwindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
+#include "shell/helpviewer.h"
 #include "shell/optionsdialog.h"
 #include "standard/standwindow.h"
 #include "support/messagerecorder.h"
@@ -122,6 +123,7 @@ void TestShell::activationComesFromAnotherWindow()
 }
 
 // Each window's own Nézet item is checked and stays so; the others are not.
+// Index and Keresés open the help from the standard window only.
 void TestShell::checkMarks()
 {
     Application app;
@@ -135,6 +137,9 @@ void TestShell::checkMarks()
         w.findChild<QAction *>(items[view][view])->trigger();
         QVERIFY(w.findChild<QAction *>(items[view][view])->isChecked());
     }
+    for (const char *item : {"index2", "keres2", "index3", "keres3"})
+        app.window(View(item[5] - '1')).findChild<QAction *>(item)->trigger();  // "index2": the second view
+    QVERIFY(!app.helpViewer() || !app.helpViewer()->isVisible());
 }
 
 // OK with "Tippek megjelenítése" checked gives the keys of all three views
