@@ -5,11 +5,32 @@
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QTimer>
 
 namespace {
 constexpr const char *kVersion = "1.0.0";
-}
+
+// Sets the window icon once the first window has painted: drawing the icon
+// (an SVG) before would delay the window by as much.
+class IconAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                QApplication::setWindowIcon(appIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -32,7 +53,6 @@ int main(int argc, char *argv[])
 
     Application app;
     app.start();
-    // The icon only once the window is up: drawing it would delay the window.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(appIcon()); });
+    app.visibleWindow()->installEventFilter(new IconAfterFirstPaint(&app));
     return qapp.exec();
 }
