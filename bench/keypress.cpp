@@ -9,12 +9,12 @@
 //   zorvexa-bench-keys [PRESSES] [--trace] [--by-key]
 // --trace prints one round of each mix with the display after every key;
 // --by-key adds the figures of each key of the round.
-#include "informatics/infoswindow.h"
-#include "scientific/extendwindow.h"
+#include "infos/infoswindow.h"
+#include "extend/extendwindow.h"
 #include "ui/messages.h"
 #include "shell/application.h"
 #include "shell/resources.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 
 #include "stats.h"
 
@@ -232,16 +232,16 @@ int main(int argc, char *argv[])
         const std::vector<const char *> &keys;
     };
     const WindowRun runs[] = {
-        {"stand", View::Standard, kStandKeys},
-        {"extend", View::Extended, kExtendKeys},
-        {"infos", View::Informatics, kInfosKeys},
+        {"stand", View::Stand, kStandKeys},
+        {"extend", View::Extend, kExtendKeys},
+        {"infos", View::Infos, kInfosKeys},
     };
 
     if (!tracing)
         std::printf("Key press through the real widgets, %ld presses per window (offscreen, after %d unmeasured):\n",
                     presses, kWarmUpPresses);
     bool met = true;
-    View current = View::Standard;
+    View current = View::Stand;
     for (const WindowRun &run : runs) {
         app.switchView(current, run.view);
         current = run.view;
@@ -251,8 +251,8 @@ int main(int argc, char *argv[])
         auto *display = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
         if (tracing) {
             // The tape; the informatics window has none, its memory indicator instead.
-            const char *tapeName = run.view == View::Extended      ? "Label3"
-                                   : run.view == View::Informatics ? "Label2"
+            const char *tapeName = run.view == View::Extend      ? "Label3"
+                                   : run.view == View::Infos ? "Label2"
                                                                    : "Label1";
             auto *tape = window.findChild<QLabel *>(QString::fromLatin1(tapeName));
             trace(window, keys, display, tape);

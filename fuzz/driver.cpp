@@ -4,12 +4,12 @@
 // with its seed. --windows N runs N events through the real windows instead,
 // checking that the controls show what the rules say.
 //   zorvexa-eventdriver [--seed S] [--events N] [--windows N]
-#include "core/informaticscalculator.h"
-#include "core/linearsolver.h"
+#include "core/infosrules.h"
+#include "core/linearrules.h"
 #include "core/module1.h"
-#include "core/quadraticsolver.h"
-#include "core/scientificcalculator.h"
-#include "core/standardcalculator.h"
+#include "core/masodfrules.h"
+#include "core/extendrules.h"
+#include "core/standrules.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -66,10 +66,10 @@ struct Event {
 };
 
 struct Views {
-    Module1 m;
-    core::StandardCalculator stand{m};
-    core::ScientificCalculator extend{m};
-    core::InformaticsCalculator infos{m};
+    core::Module1 m;
+    core::StandRules stand{m};
+    core::ExtendRules extend{m};
+    core::InfosRules infos{m};
     core::Calculator *views[3] = {&stand, &extend, &infos};
     Views()
     {
@@ -149,7 +149,7 @@ QString apply(Views &v, const Event &e)
     case Kind::Activate: c.activate(); break;
     case Kind::DoubleClick: v.stand.doubleClick(); break;
     case Kind::Quadratic: {
-        core::QuadraticSolver s;
+        core::MasodfRules s;
         const QStringList parts = e.text.split(' ');
         for (int i = 0; i < 3; ++i)
             s.form.coefficients[size_t(i)] = parts.value(i).remove('-').left(20);
@@ -161,7 +161,7 @@ QString apply(Views &v, const Event &e)
         break;
     }
     case Kind::Linear: {
-        core::LinearSolver s(v.m);
+        core::LinearRules s(v.m);
         const QStringList parts = e.text.split(' ');
         for (size_t k = 1; k <= 6; ++k)
             s.form.fields[k] = parts.value(int(k) - 1).left(12);

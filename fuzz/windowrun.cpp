@@ -5,9 +5,9 @@
 // Then 3,000 switches of the colour scheme may not make the process grow
 // (every new palette once left a few hundred bytes in the style's cache).
 #include "core/module1.h"
-#include "informatics/infoswindow.h"
+#include "infos/infoswindow.h"
 #include "shell/application.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/typing.h"
 #include "ui/calculatorwindow.h"
@@ -86,10 +86,10 @@ int runWindows(int argc, char **argv, unsigned long long seed, long events)
                 option->click();
         } else {
             const QString item = QStringList{"egysz", "bovit", "info"}.at(pick(3));
-            const View view = qobject_cast<InfosWindow *>(&w)     ? View::Informatics
-                              : &w == &app.window(View::Extended) ? View::Extended
-                                                                  : View::Standard;
-            const QString suffix = view == View::Standard ? "" : view == View::Extended ? "2" : "3";
+            const View view = qobject_cast<InfosWindow *>(&w)     ? View::Infos
+                              : &w == &app.window(View::Extend) ? View::Extend
+                                                                  : View::Stand;
+            const QString suffix = view == View::Stand ? "" : view == View::Extend ? "2" : "3";
             what = "menu " + item + suffix;
             w.findChild<QAction *>(item + suffix)->trigger();
         }
@@ -109,7 +109,7 @@ int runWindows(int argc, char **argv, unsigned long long seed, long events)
 
     for (View view : kViews)
         if (app.isLoaded(view) && app.window(view).isVisible())
-            app.switchView(view, View::Standard);
+            app.switchView(view, View::Stand);
     long before = 0;
     for (int n = 0; n < 3500; ++n) {
         if (n == 500)

@@ -4,8 +4,8 @@
 // With --theme-font the desktop's font (a theme's, say qt6ct's) is followed as
 // Zorvexa follows it at start-up, instead of the 8-point design font; the help
 // window, laid out by Qt, is left out then.
-#include "informatics/infoswindow.h"
-#include "scientific/extendwindow.h"
+#include "infos/infoswindow.h"
+#include "extend/extendwindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/helpviewer.h"
@@ -13,7 +13,7 @@
 #include "shell/resources.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "ui/contraststyle.h"
 #include "ui/twips.h"
 
@@ -65,13 +65,13 @@ int main(int argc, char *argv[])
         key->click();
     ok &= save(stand, folder, "stand");
 
-    app.switchView(View::Standard, View::Extended);
+    app.switchView(View::Stand, View::Extend);
     ExtendWindow &extend = app.extend();
     extend.Text1->setText(QStringLiteral("30"));
     extend.Command8[8]->click();  // sin
     ok &= save(extend, folder, "extend");
 
-    app.switchView(View::Extended, View::Informatics);
+    app.switchView(View::Extend, View::Infos);
     InfosWindow &infos = app.infos();
     infos.Text1->setText(QStringLiteral("255"));
     infos.Option1[9]->setChecked(true);  // base 16

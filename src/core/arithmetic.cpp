@@ -1,6 +1,6 @@
 #include "core/arithmetic.h"
 
-namespace arithmetic {
+namespace core::arithmetic {
 
 std::optional<Result> operate(core::Operation operation, const exact::Number &a, const exact::Number &b)
 {
@@ -22,4 +22,4 @@ std::optional<Result> operate(core::Operation operation, const exact::Number &a,
     return Result{value, Refusal::None};
 }
 
-}  // namespace arithmetic
+}  // namespace core::arithmetic

@@ -24,7 +24,7 @@ void Calculator::press(Key key)
     if (!panel_.enabled.test(size_t(key)))
         return;
     if (isDigit(key)) {
-        digit(digitValue(key));
+        digit(digitOf(key));
         return;
     }
     switch (key) {

@@ -7,9 +7,9 @@
 
 #include <optional>
 
-struct Module1;
-
 namespace core {
+
+struct Module1;
 
 // The rules of one calculator view, free of widgets: what its keys, the
 // keys its display hands over and an edit of its display do to the shared

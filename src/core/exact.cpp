@@ -8,7 +8,7 @@
 #include <limits>
 #include <vector>
 
-namespace exact {
+namespace core::exact {
 
 namespace {
 constexpr long kMantissaBits = 53;
@@ -126,4 +126,4 @@ Number roundTo(const Number &value, int decimals)
     return rounded;
 }
 
-}  // namespace exact
+}  // namespace core::exact

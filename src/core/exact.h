@@ -7,7 +7,7 @@
 // Exact numbers: what the user typed, as a rational, so that every result
 // starts from the decimals the user sees rather than from their nearest
 // doubles; and the one rounding from a result to a double.
-namespace exact {
+namespace core::exact {
 
 using Number = mpq_class;
 
@@ -35,4 +35,4 @@ Number roundTo(const Number &value, int decimals);
 // 10^exponent, exactly.
 Number powerOfTen(long exponent);
 
-}  // namespace exact
+}  // namespace core::exact

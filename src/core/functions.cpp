@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace scientific {
+namespace core::functions {
 namespace {
 
 // Whole values below 2^53: what Lnko and Lkkt take.
@@ -235,4 +235,4 @@ Result arcTangent(const Number &x) { return finish(degrees(apply(mpfr_atan, Real
 
 Result arcCotangent(const Number &x) { return finish(90 - degrees(apply(mpfr_atan, Real(x))).toExact(), 12); }
 
-}  // namespace scientific
+}  // namespace core::functions

@@ -13,7 +13,7 @@
 // error below 1E-30 of the result; then the rules' own roundings (Round to 14 or 12
 // places, kerekit) apply to that value, and the display's Str rounds once to
 // 15 digits.
-namespace scientific {
+namespace core::functions {
 
 using exact::Number;
 
@@ -51,4 +51,4 @@ Result arcCosine(const Number &x);     // 0 .. 180
 Result arcTangent(const Number &x);    // -90 .. 90
 Result arcCotangent(const Number &x);  // 0 .. 180
 
-}  // namespace scientific
+}  // namespace core::functions

@@ -2,7 +2,7 @@
 
 #include "core/module1.h"
 
-namespace inputcheck {
+namespace core::inputcheck {
 namespace {
 // Only blanks are trimmed: a tab or line feed at either end is refused.
 QString trimBlanks(const QString &text)
@@ -43,4 +43,4 @@ void examine(Module1 &state, const QString &text, int base)
     state.hibas = i < n - 1;
 }
 
-}  // namespace inputcheck
+}  // namespace core::inputcheck

@@ -2,10 +2,12 @@
 
 #include <QString>
 
+namespace core {
 struct Module1;
+}
 
 // The input check that runs on every change of a display field.
-namespace inputcheck {
+namespace core::inputcheck {
 
 // The verdict on one text: sets `vizsgalt` (trimmed text + "0" sentinel),
 // adds the points before the first forbidden character to `pontdb`, and sets
@@ -14,4 +16,4 @@ namespace inputcheck {
 // 16) and "-" as the first character of the trimmed text.
 void examine(Module1 &state, const QString &text, int base = 10);
 
-}  // namespace inputcheck
+}  // namespace core::inputcheck

@@ -51,7 +51,7 @@ using KeySet = std::bitset<kKeyCount>;
 
 constexpr Key digitKey(int value) { return Key(int(Key::Digit0) + value); }
 constexpr bool isDigit(Key key) { return key >= Key::Digit0 && key <= Key::DigitF; }
-constexpr int digitValue(Key key) { return int(key) - int(Key::Digit0); }
+constexpr int digitOf(Key key) { return int(key) - int(Key::Digit0); }
 constexpr Key operatorKey(int index) { return Key(int(Key::Add) + index); }
 constexpr Key memoryKey(int index) { return Key(int(Key::MemoryStore) + index); }
 constexpr Key functionKey(int index) { return Key(int(Key::Power) + index); }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace linearsystem {
+namespace core::linearsystem {
 namespace {
 
 // The shared copies of the determinants are doubles: rounded once, held
@@ -72,4 +72,4 @@ Solution solve(const Equation &first, const Equation &second)
     return give(sgn(detx) == 0 && sgn(dety) == 0 ? Kind::Dependent : Kind::Contradictory);
 }
 
-}  // namespace linearsystem
+}  // namespace core::linearsystem

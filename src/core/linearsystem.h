@@ -5,7 +5,7 @@
 // Solving a*x + b*y = c for two equations. Which kind of system it is comes
 // from the typed decimals exactly, so a singular system is never mistaken for
 // a nearly singular one through binary rounding.
-namespace linearsystem {
+namespace core::linearsystem {
 
 struct Equation {
     exact::Number a;  // coefficient of x
@@ -39,4 +39,4 @@ struct Solution {
 
 Solution solve(const Equation &first, const Equation &second);
 
-}  // namespace linearsystem
+}  // namespace core::linearsystem

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace core {
+
 // The state the three calculator views share: one object, owned by the
 // application and handed by reference to every view's rules. Members keep the
 // names the handlers use (docs/glossary.md). A view's load sets what it
@@ -41,3 +43,5 @@ struct Module1 {
     double det = 0, detx = 0, dety = 0;
     bool folytat = false;  // a coefficient field is empty
 };
+
+}  // namespace core

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace numberscan {
+namespace core::numberscan {
 
 int digitValue(QChar c)
 {
@@ -73,4 +73,4 @@ Scan scan(const QString &text, const Options &options)
     return s;
 }
 
-}  // namespace numberscan
+}  // namespace core::numberscan

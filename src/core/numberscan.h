@@ -5,7 +5,7 @@
 // The one reader of number text: how far a text spells a number and what
 // its parts are. The callers turn the parts into a value of their own kind
 // (a double, digits in a base, an exact decimal).
-namespace numberscan {
+namespace core::numberscan {
 
 struct Options {
     // Digit characters that count: 10 for "0"-"9", 16 adds "A"-"F" in either case.
@@ -35,4 +35,4 @@ Scan scan(const QString &text, const Options &options = {});
 // The value of one digit character, or -1 when it is none (in 16 digits).
 int digitValue(QChar c);
 
-}  // namespace numberscan
+}  // namespace core::numberscan

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-namespace numbertext {
+namespace core::numbertext {
 
 namespace {
 constexpr int kDigits = 15;
@@ -84,4 +84,4 @@ QString displayFormLeadingZero(const exact::Number &value)
     return sgn(value) > 0 && form.startsWith(QLatin1Char('.')) ? QLatin1Char('0') + form : form;
 }
 
-}  // namespace numbertext
+}  // namespace core::numbertext

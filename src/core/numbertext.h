@@ -6,7 +6,7 @@
 
 // How a number becomes display text (the Val rule that reads it back is
 // exact::read). "." is the decimal point whatever the locale.
-namespace numbertext {
+namespace core::numbertext {
 
 // Str: "-" or one blank for the sign, then the value rounded once, halves to
 // even, to at most 15 significant digits, no trailing zeros, no "0" before
@@ -20,4 +20,4 @@ QString displayForm(const exact::Number &value);
 // Display form with a "0" before the point when 0 < value < 1 (0.25 -> "0.25").
 QString displayFormLeadingZero(const exact::Number &value);
 
-}  // namespace numbertext
+}  // namespace core::numbertext

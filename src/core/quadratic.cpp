@@ -2,7 +2,7 @@
 
 #include "core/real.h"
 
-namespace quadratic {
+namespace core::quadratic {
 
 namespace {
 Solution checked(Solution s)
@@ -48,4 +48,4 @@ Solution solve(const exact::Number &a, const exact::Number &b, const exact::Numb
     return checked(s);
 }
 
-}  // namespace quadratic
+}  // namespace core::quadratic

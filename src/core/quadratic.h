@@ -3,7 +3,7 @@
 #include "core/exact.h"
 
 // Solving a*x^2 + b*x + c = 0 over the reals, from the exact coefficients.
-namespace quadratic {
+namespace core::quadratic {
 
 enum class Kind {
     TwoRoots,      // a != 0, discriminant >= 0: x1 and x2
@@ -25,4 +25,4 @@ struct Solution {
 // smaller one does not vanish in cancellation; the square root to 128 bits.
 Solution solve(const exact::Number &a, const exact::Number &b, const exact::Number &c);
 
-}  // namespace quadratic
+}  // namespace core::quadratic

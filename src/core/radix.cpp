@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace radix {
+namespace core::radix {
 namespace {
 
 constexpr std::array<int, kOptionCount> kBases{2, 3, 4, 5, 6, 7, 8, 9, 10, 16};
@@ -105,4 +105,4 @@ QString negated(const QString &text, int base)
     return out;
 }
 
-}  // namespace radix
+}  // namespace core::radix

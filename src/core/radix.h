@@ -7,7 +7,7 @@
 // Numbers written in the bases of the informatics view, and the values
 // behind them. Digits are "0"-"9", then "A"-"F" for 10-15; a lower-case
 // "a"-"f" counts as its capital. Output digits are always upper case.
-namespace radix {
+namespace core::radix {
 
 // The base options by index: 0-8 are the bases 2-10, 9 is base 16.
 constexpr int kOptionCount = 10;
@@ -52,4 +52,4 @@ Spelling convert(const QString &text, int fromBase, int toBase);
 // fraction, and give a non-negative number a leading blank as Str does.
 QString negated(const QString &text, int base);
 
-}  // namespace radix
+}  // namespace core::radix

@@ -1,5 +1,7 @@
 #include "core/real.h"
 
+namespace core {
+
 namespace {
 constexpr long kHuge = 1100;   // 2^1100 is past every double
 constexpr long kTiny = -4000;  // 2^-4000 is below every double
@@ -61,3 +63,5 @@ exact::Number Real::toExact() const
     mpfr_get_q(result.get_mpq_t(), value_);
     return result;
 }
+
+}  // namespace core

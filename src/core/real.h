@@ -4,6 +4,8 @@
 
 #include <mpfr.h>
 
+namespace core {
+
 // A number beyond the rationals (a logarithm, a power, an angle's sine) in
 // MPFR, at 128 bits (about 38 significant digits) or more: every function
 // computes from the exact operands, so its error stays far below half a unit
@@ -28,3 +30,5 @@ public:
 private:
     mpfr_t value_;
 };
+
+}  // namespace core

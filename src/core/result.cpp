@@ -3,6 +3,8 @@
 #include "core/numbertext.h"
 #include "core/texts.h"
 
+namespace core {
+
 QString refusalText(Refusal refusal, const exact::Number &x)
 {
     switch (refusal) {
@@ -22,3 +24,5 @@ QString refusalText(Refusal refusal, const exact::Number &x)
     }
     return QString();
 }
+
+}  // namespace core

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace core {
+
 // The outcome of a calculation: the value to show, or why there is none.
 enum class Refusal {
     None,
@@ -32,3 +34,5 @@ struct Result {
 // The text a refusal shows. `x` is the argument the key worked on; the pole
 // messages name it in its display form.
 QString refusalText(Refusal refusal, const exact::Number &x = {});
+
+}  // namespace core

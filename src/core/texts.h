@@ -4,7 +4,7 @@
 
 // The system's own messages, each written once. Windows show them on their
 // tape, in their display or in a message box.
-namespace texts {
+namespace core::texts {
 
 // Calculator windows.
 inline const QString kDigits = QStringLiteral("Számjegyeket írjon be!");
@@ -62,4 +62,4 @@ inline const QString kHelpDamaged = QStringLiteral("A súgó nem nyitható meg: 
 inline const QString kHelpNoWritablePlace =
     QStringLiteral("A súgó nem nyitható meg: az ideiglenes mappába (%1) nem lehet írni.");
 
-}  // namespace texts
+}  // namespace core::texts

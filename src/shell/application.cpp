@@ -1,13 +1,13 @@
 #include "shell/application.h"
 
-#include "informatics/infoswindow.h"
-#include "scientific/extendwindow.h"
+#include "infos/infoswindow.h"
+#include "extend/extendwindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/helpfiles.h"
 #include "shell/helpviewer.h"
 #include "shell/menus.h"
 #include "shell/optionsdialog.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 
 #include "ui/messages.h"
 
@@ -70,7 +70,7 @@ StandWindow &Application::stand()
 {
     if (!stand_) {
         stand_ = std::make_unique<StandWindow>(state_);
-        loaded(stand_.get(), View::Standard);
+        loaded(stand_.get(), View::Stand);
     }
     return *stand_;
 }
@@ -79,7 +79,7 @@ ExtendWindow &Application::extend()
 {
     if (!extend_) {
         extend_ = std::make_unique<ExtendWindow>(state_);
-        loaded(extend_.get(), View::Extended);
+        loaded(extend_.get(), View::Extend);
     }
     return *extend_;
 }
@@ -88,7 +88,7 @@ InfosWindow &Application::infos()
 {
     if (!infos_) {
         infos_ = std::make_unique<InfosWindow>(state_);
-        loaded(infos_.get(), View::Informatics);
+        loaded(infos_.get(), View::Infos);
     }
     return *infos_;
 }
@@ -110,9 +110,9 @@ void Application::loaded(QMainWindow *window, View view)
 CalculatorWindow &Application::window(View view)
 {
     switch (view) {
-    case View::Extended: return extend();
-    case View::Informatics: return infos();
-    case View::Standard: break;
+    case View::Extend: return extend();
+    case View::Infos: return infos();
+    case View::Stand: break;
     }
     return stand();
 }
@@ -120,9 +120,9 @@ CalculatorWindow &Application::window(View view)
 bool Application::isLoaded(View view) const
 {
     switch (view) {
-    case View::Extended: return extend_ != nullptr;
-    case View::Informatics: return infos_ != nullptr;
-    case View::Standard: break;
+    case View::Extend: return extend_ != nullptr;
+    case View::Infos: return infos_ != nullptr;
+    case View::Stand: break;
     }
     return stand_ != nullptr;
 }

@@ -25,7 +25,7 @@ public:
     Application();
     ~Application() override;
 
-    Module1 &state() { return state_; }
+    core::Module1 &state() { return state_; }
 
     StandWindow &stand();
     ExtendWindow &extend();
@@ -73,7 +73,7 @@ private:
     void loaded(QMainWindow *window, View view);
     HelpViewer *help();  // built on first use; null, after a message, without a help file
 
-    Module1 state_;
+    core::Module1 state_;
     std::unique_ptr<StandWindow> stand_;
     std::unique_ptr<ExtendWindow> extend_;
     std::unique_ptr<InfosWindow> infos_;

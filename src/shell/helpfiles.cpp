@@ -26,12 +26,12 @@ bool readable(const QString &path)
 QString message(Problem problem)
 {
     switch (problem) {
-    case Problem::Damaged: return texts::kHelpDamaged;
-    case Problem::NoWritablePlace: return texts::kHelpNoWritablePlace.arg(QDir::toNativeSeparators(QDir::tempPath()));
+    case Problem::Damaged: return core::texts::kHelpDamaged;
+    case Problem::NoWritablePlace: return core::texts::kHelpNoWritablePlace.arg(QDir::toNativeSeparators(QDir::tempPath()));
     case Problem::Missing:
     case Problem::None: break;
     }
-    return texts::kHelpMissing;
+    return core::texts::kHelpMissing;
 }
 
 QString findHelpFolder()

@@ -11,9 +11,9 @@ namespace {
 QString suffixOf(View view)
 {
     switch (view) {
-    case View::Extended: return QStringLiteral("2");
-    case View::Informatics: return QStringLiteral("3");
-    case View::Standard: break;
+    case View::Extend: return QStringLiteral("2");
+    case View::Infos: return QStringLiteral("3");
+    case View::Stand: break;
     }
     return QString();
 }
@@ -40,9 +40,9 @@ void attachMenus(QMainWindow *window, View view, const MenuActions &actions)
         const char *caption;
         const char *name;
     } views[] = {
-        {View::Standard, "&Egyszerű", "egysz"},
-        {View::Extended, "&Bővített", "bovit"},
-        {View::Informatics, "&Informatikai", "info"},
+        {View::Stand, "&Egyszerű", "egysz"},
+        {View::Extend, "&Bővített", "bovit"},
+        {View::Infos, "&Informatikai", "info"},
     };
     for (const auto &item : views) {
         QAction *action = addItem(nezet, QString::fromUtf8(item.caption), QString::fromLatin1(item.name) + suffix);
@@ -68,7 +68,7 @@ void attachMenus(QMainWindow *window, View view, const MenuActions &actions)
     QAction *index = addItem(help, QStringLiteral("&Index"), QStringLiteral("index") + suffix);
     QAction *keres = addItem(help, QStringLiteral("&Keresés"), QStringLiteral("keres") + suffix);
     // Index and Keresés work in the standard window only; elsewhere they do nothing.
-    if (view == View::Standard) {
+    if (view == View::Stand) {
         QObject::connect(index, &QAction::triggered, window, actions.helpContents);
         QObject::connect(keres, &QAction::triggered, window, actions.helpSearch);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
 // The three calculator windows, in the order the shell visits them.
-enum class View { Standard, Extended, Informatics };
+enum class View { Stand, Extend, Infos };
 
-constexpr View kViews[] = {View::Standard, View::Extended, View::Informatics};
+constexpr View kViews[] = {View::Stand, View::Extend, View::Infos};

@@ -30,7 +30,7 @@ const std::array<CoefficientPlace, 7> kPlaces{{
 }};
 }  // namespace
 
-LinearWindow::LinearWindow(Module1 &state, QWidget *parent)
+LinearWindow::LinearWindow(core::Module1 &state, QWidget *parent)
     : SolverWindow(parent, QStringLiteral("linear"), QStringLiteral("Egyenletrendszer-megoldás"), {4590, 3195}),
       rules_(state)
 {
@@ -133,7 +133,7 @@ void LinearWindow::apply(bool solved)
             k <= 6 ? Text1[k]->setText(form.fields[k]) : writeResult(Text1[k], form.fields[k]);
     for (size_t k = 1; k <= 6; ++k)
         Label1[k]->setMinus(form.minus[k]);
-    Command1->setText(form.again ? texts::kAgain : texts::kCompute);
+    Command1->setText(form.again ? core::texts::kAgain : core::texts::kCompute);
     // Only the key moves the focus: a sign set from a field leaves the
     // keyboard in that field.
     if (solved && form.focus > 0)

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "core/linearsolver.h"
+#include "core/linearrules.h"
 #include "solvers/solverwindow.h"
 
+namespace core {
 struct Module1;
+}
 
 // "Egyenletrendszer-megoldás": a1*x + b1*y = c1, a2*x + b2*y = c2 with a
 // sign label before each coefficient. Opened modally, one object per opening,
@@ -13,7 +15,7 @@ struct Module1;
 class LinearWindow : public SolverWindow {
     Q_OBJECT
 public:
-    explicit LinearWindow(Module1 &state, QWidget *parent = nullptr);
+    explicit LinearWindow(core::Module1 &state, QWidget *parent = nullptr);
 
     // Frame1 is index 3 of its control array.
     std::array<QLabel *, 2> Label3;     // "I.", "II."
@@ -33,5 +35,5 @@ private:
     void collect();
     void apply(bool solved);
 
-    core::LinearSolver rules_;
+    core::LinearRules rules_;
 };

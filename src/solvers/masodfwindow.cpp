@@ -110,7 +110,7 @@ void MasodfWindow::collect()
 
 void MasodfWindow::apply()
 {
-    const core::QuadraticForm &form = rules_.form;
+    const core::MasodfForm &form = rules_.form;
     for (size_t i = 0; i < Text1.size(); ++i) {
         if (Text1[i]->text() != form.coefficients[i])
             Text1[i]->setText(form.coefficients[i]);
@@ -119,7 +119,7 @@ void MasodfWindow::apply()
     for (size_t i = 0; i < Text4.size(); ++i)
         if (Text4[i]->text() != form.roots[i])
             writeResult(Text4[i], form.roots[i]);
-    Command1->setText(form.again ? texts::kAgain : texts::kCompute);
+    Command1->setText(form.again ? core::texts::kAgain : core::texts::kCompute);
     for (const core::Message &message : rules_.takeMessages())
         messages::show(message.text, messages::Icon::Exclamation, this);
 }

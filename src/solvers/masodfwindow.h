@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/quadraticsolver.h"
+#include "core/masodfrules.h"
 #include "solvers/solverwindow.h"
 
 // "Másodfokú egyenlet-megoldás": a*x^2 + b*x + c = 0 with unsigned whole
@@ -28,5 +28,5 @@ private:
     void collect();
     void apply();
 
-    core::QuadraticSolver rules_;
+    core::MasodfRules rules_;
 };

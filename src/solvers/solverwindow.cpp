@@ -72,7 +72,7 @@ void SolverWindow::addResultFrame(QRect place)
 
 void SolverWindow::addSolveKey(QRect place)
 {
-    Command1 = new QPushButton(texts::kCompute, this);
+    Command1 = new QPushButton(core::texts::kCompute, this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(pixels(place));
     Command1->setAutoDefault(false);

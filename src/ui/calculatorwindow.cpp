@@ -33,7 +33,7 @@ QString spokenName(core::Key key)
 {
     using core::Key;
     if (core::isDigit(key)) {
-        const int value = core::digitValue(key);
+        const int value = core::digitOf(key);
         return value < 10 ? QString() : QStringLiteral("Számjegy %1").arg(QChar(u'A' + value - 10));
     }
     switch (key) {

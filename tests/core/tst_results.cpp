@@ -2,12 +2,12 @@
 // (made by reference/make-table.py with mpmath from the decimal text): a
 // shown number lies within one unit of its last digit of the table's exact
 // value, a refusal tells the table's message.
-#include "core/informaticscalculator.h"
-#include "core/linearsolver.h"
+#include "core/infosrules.h"
+#include "core/linearrules.h"
 #include "core/module1.h"
-#include "core/quadraticsolver.h"
-#include "core/scientificcalculator.h"
-#include "core/standardcalculator.h"
+#include "core/masodfrules.h"
+#include "core/extendrules.h"
+#include "core/standrules.h"
 
 #include <QFile>
 #include <QTest>
@@ -69,17 +69,17 @@ int optionOf(int base) { return base == 16 ? 9 : base - 2; }
 // informatics division message).
 std::pair<QString, QStringList> calculate(const QString &what, const QStringList &inputs)
 {
-    Module1 m;
+    core::Module1 m;
     const QString view = what.section(QLatin1Char(':'), 0, 0), key = what.section(QLatin1Char(':'), 1);
     std::unique_ptr<core::Calculator> c;
     if (view == QLatin1String("stand"))
-        c = std::make_unique<core::StandardCalculator>(m);
+        c = std::make_unique<core::StandRules>(m);
     else if (view == QLatin1String("extend"))
-        c = std::make_unique<core::ScientificCalculator>(m);
+        c = std::make_unique<core::ExtendRules>(m);
     else
-        c = std::make_unique<core::InformaticsCalculator>(m);
+        c = std::make_unique<core::InfosRules>(m);
     c->load();
-    auto *infos = dynamic_cast<core::InformaticsCalculator *>(c.get());
+    auto *infos = dynamic_cast<core::InfosRules *>(c.get());
     if (infos) {
         const QStringList bases = what.mid(5).split(QRegularExpression(QStringLiteral("[:>]")));
         infos->chooseBase(optionOf(bases[0].toInt()));
@@ -111,7 +111,7 @@ std::pair<QStringList, QStringList> solve(const QString &what, const QStringList
 {
     QStringList shown, told;
     if (what == QLatin1String("masodf")) {
-        core::QuadraticSolver s;
+        core::MasodfRules s;
         for (int i = 0; i < 3; ++i) {
             s.form.coefficients[size_t(i)] = QString(inputs[i]).remove(QLatin1Char('-'));
             s.form.minus[size_t(i)] = inputs[i].startsWith(QLatin1Char('-'));
@@ -121,8 +121,8 @@ std::pair<QStringList, QStringList> solve(const QString &what, const QStringList
         for (const core::Message &message : s.takeMessages())
             told << message.text;
     } else {
-        Module1 m;
-        core::LinearSolver s(m);
+        core::Module1 m;
+        core::LinearRules s(m);
         const int field[] = {1, 2, 5, 3, 4, 6};  // a1 b1 c1 a2 b2 c2
         for (int i = 0; i < 6; ++i) {
             s.form.fields[size_t(field[i])] = QString(inputs[i]).remove(QLatin1Char('-'));

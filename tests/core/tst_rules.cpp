@@ -1,12 +1,12 @@
 // The rules of every key of every view, without windows: a row names what it
 // protects, presses keys on one view's rules and compares what the view then
 // shows and tells.
-#include "core/informaticscalculator.h"
-#include "core/linearsolver.h"
+#include "core/infosrules.h"
+#include "core/linearrules.h"
 #include "core/module1.h"
-#include "core/quadraticsolver.h"
-#include "core/scientificcalculator.h"
-#include "core/standardcalculator.h"
+#include "core/masodfrules.h"
+#include "core/extendrules.h"
+#include "core/standrules.h"
 
 #include <QTest>
 
@@ -43,7 +43,7 @@ const QString kCaptions = QStringLiteral("0123456789ABCDEF");
 QString captionOf(Key key)
 {
     if (core::isDigit(key))
-        return kCaptions.mid(core::digitValue(key), 1);
+        return kCaptions.mid(core::digitOf(key), 1);
     return kKeys.key(key);
 }
 
@@ -58,11 +58,11 @@ void press(core::Calculator &c, const QString &keys)
         else if (word.startsWith(QLatin1String("x:")))
             c.press(core::digitKey(kCaptions.indexOf(word.at(2))));
         else if (word.startsWith(QLatin1String("b:")))
-            static_cast<core::InformaticsCalculator &>(c).chooseBase(word.mid(2) == "16" ? 9 : word.mid(2).toInt() - 2);
+            static_cast<core::InfosRules &>(c).chooseBase(word.mid(2) == "16" ? 9 : word.mid(2).toInt() - 2);
         else if (word == QLatin1String("act"))
             c.activate();
         else if (word == QLatin1String("dbl"))
-            static_cast<core::StandardCalculator &>(c).doubleClick();
+            static_cast<core::StandRules &>(c).doubleClick();
         else if (kDisplayKeys.contains(word))
             c.displayKey(kDisplayKeys.value(word));
         else if (kKeys.contains(word))
@@ -86,7 +86,7 @@ QString stateOf(const core::Calculator &c, const core::KeySet &startKeys)
         words << "M";
     if (p.tapeAlarm)
         words << "alarm";
-    const bool infos = dynamic_cast<const core::InformaticsCalculator *>(&c);
+    const bool infos = dynamic_cast<const core::InfosRules *>(&c);
     const int base = p.baseOption == 9 ? 16 : p.baseOption + 2;
     core::KeySet expected = startKeys;
     if (infos)
@@ -96,7 +96,7 @@ QString stateOf(const core::Calculator &c, const core::KeySet &startKeys)
     clearOnly.set(size_t(Key::Clear));
     if (p.enabled == clearOnly)
         words << "locked";
-    else if (p.enabled == (clearOnly | core::ScientificCalculator::invertibleKeys()))
+    else if (p.enabled == (clearOnly | core::ExtendRules::invertibleKeys()))
         words << "inverse";
     else if (p.enabled != expected) {
         int digits = 0;
@@ -122,13 +122,13 @@ QString stateOf(const core::Calculator &c, const core::KeySet &startKeys)
     return words.join(QLatin1Char(' '));
 }
 
-std::unique_ptr<core::Calculator> make(const QString &view, Module1 &m)
+std::unique_ptr<core::Calculator> make(const QString &view, core::Module1 &m)
 {
     if (view == QLatin1String("stand"))
-        return std::make_unique<core::StandardCalculator>(m);
+        return std::make_unique<core::StandRules>(m);
     if (view == QLatin1String("extend"))
-        return std::make_unique<core::ScientificCalculator>(m);
-    return std::make_unique<core::InformaticsCalculator>(m);
+        return std::make_unique<core::ExtendRules>(m);
+    return std::make_unique<core::InfosRules>(m);
 }
 
 QStringList textsOf(const QList<core::Message> &messages)
@@ -309,7 +309,7 @@ void TestRules::keys()
 {
     QFETCH(QString, view);
     QFETCH(QString, keys);
-    Module1 m;
+    core::Module1 m;
     const std::unique_ptr<core::Calculator> c = make(view, m);
     c->load();
     const core::KeySet startKeys = c->panel().enabled | c->keys();
@@ -323,9 +323,9 @@ void TestRules::keys()
 // One register, one indicator: what one view stores or clears, every view shows.
 void TestRules::oneMemoryIndicator()
 {
-    Module1 m;
-    core::StandardCalculator stand(m);
-    core::ScientificCalculator extend(m);
+    core::Module1 m;
+    core::StandRules stand(m);
+    core::ExtendRules extend(m);
     stand.load();
     extend.load();
     press(stand, "5 M+");
@@ -361,7 +361,7 @@ void TestRules::quadratic_data()
 void TestRules::quadratic()
 {
     QFETCH(QString, coefficients);
-    core::QuadraticSolver s;
+    core::MasodfRules s;
     const QStringList typed = coefficients.split(' ');
     for (int i = 0; i < 3; ++i) {
         s.form.coefficients[size_t(i)] = QString(typed[i]).remove('-');
@@ -405,8 +405,8 @@ void TestRules::linear_data()
 void TestRules::linear()
 {
     QFETCH(QString, system);
-    Module1 m;
-    core::LinearSolver s(m);
+    core::Module1 m;
+    core::LinearRules s(m);
     const QStringList typed = system.split(' ');
     const int field[] = {1, 2, 5, 3, 4, 6};
     for (int i = 0; i < 6; ++i) {

@@ -4,7 +4,7 @@
 #include "core/module1.h"
 #include "shell/aboutdialog.h"
 #include "shell/helpviewer.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
 
@@ -54,7 +54,7 @@ void TestAccessibility::lockIsAnnounced()
     if (bridge)
         QTRY_VERIFY(QAccessible::isActive());
     QAccessible::installUpdateHandler([](QAccessibleEvent *e) { events.append({e->object(), e->type()}); });
-    Module1 m;
+    core::Module1 m;
     MessageRecorder messages;
     StandWindow w(m);
     RUN_SCRIPT(w, "1 / 0 =");

@@ -1,7 +1,7 @@
 // The desktop's conventions: Ctrl+C in a display copies the number shown when
 // nothing is selected, Ctrl+Q quits from every view.
 #include "shell/application.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "support/script.h"
 
 #include <QAction>
@@ -17,7 +17,7 @@ class TestConventions : public QObject {
 private slots:
     void copyTheShownNumber()
     {
-        Module1 m;
+        core::Module1 m;
         StandWindow w(m);
         w.show();
         QApplication::setActiveWindow(&w);
@@ -34,14 +34,14 @@ private slots:
     {
         Application app;
         app.start();
-        for (View view : {View::Standard, View::Extended, View::Informatics}) {
-            app.switchView(View::Standard, view);
+        for (View view : {View::Stand, View::Extend, View::Infos}) {
+            app.switchView(View::Stand, view);
             QMainWindow &window = app.window(view);
             QApplication::setActiveWindow(&window);
             QSignalSpy quits(window.findChildren<QAction *>(QRegularExpression("^quit")).value(0), &QAction::triggered);
             QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
             QCOMPARE(quits.size(), 1);
-            app.switchView(view, View::Standard);
+            app.switchView(view, View::Stand);
         }
     }
 };

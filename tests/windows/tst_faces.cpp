@@ -2,10 +2,10 @@
 // colourful scheme after a double click and back, the tape in its error
 // colours, the memory keys' face, the Inv key's colour; and the captions that
 // are no keys. Flat faces are judged by their rendered pixels.
-#include "informatics/infoswindow.h"
-#include "scientific/extendwindow.h"
+#include "infos/infoswindow.h"
+#include "extend/extendwindow.h"
 #include "shell/application.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "shell/application.h"
 #include "shell/helpfiles.h"
 #include "shell/helpviewer.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/typing.h"
 

@@ -3,12 +3,12 @@
 // writes "." in every display; a solver's signs are typed in their fields or
 // pressed by assistive technology, and its results show their start.
 #include "core/module1.h"
-#include "informatics/infoswindow.h"
-#include "scientific/extendwindow.h"
+#include "infos/infoswindow.h"
+#include "extend/extendwindow.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "solvers/signlabel.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
 #include "support/typing.h"
@@ -25,7 +25,7 @@
 namespace {
 const QString kDigits = QString::fromUtf8("Számjegyeket írjon be!");
 
-std::unique_ptr<CalculatorWindow> shown(int view, Module1 &m)  // 0 stand, 1 extend, 2 infos
+std::unique_ptr<CalculatorWindow> shown(int view, core::Module1 &m)  // 0 stand, 1 extend, 2 infos
 {
     std::unique_ptr<CalculatorWindow> w;
     view == 0 ? w.reset(new StandWindow(m)) : view == 1 ? w.reset(new ExtendWindow(m)) : w.reset(new InfosWindow(m));
@@ -44,7 +44,7 @@ private slots:
     void solvers();
 };
 
-// Real boxes, read and closed by a timer; "m:<base>" clicks that base option
+// core::Real boxes, read and closed by a timer; "m:<base>" clicks that base option
 // with the mouse, which gives it the focus.
 void TestKeyboard::afterABox()
 {
@@ -55,7 +55,7 @@ void TestKeyboard::afterABox()
                                                            {1, "t:99999999 * t:99999999 =", kDigits, ""},
                                                            {2, "b:2 t:1.1 m:16", fraction, "10"},
                                                            {2, "b:2 t:" + QString(54, '1') + " m:10", tooLarge, "2"}}) {
-        Module1 m;
+        core::Module1 m;
         const auto w = shown(view, m);
         QStringList boxes;
         QTimer reader;
@@ -91,7 +91,7 @@ void TestKeyboard::paste()
              {1, "|", "12x" + digits, "", {kDigits}},
              {2, "|", QString(70, '1'), QString(64, '1'), {}}}) {
         MessageRecorder recorder;
-        Module1 m;
+        core::Module1 m;
         const auto w = shown(view, m);
         RUN_SCRIPT(*w, "t:" + QString(before).remove('|'));
         w->Text1->setCursorPosition(before.indexOf('|'));
@@ -107,7 +107,7 @@ void TestKeyboard::paste()
 void TestKeyboard::keypadPointInInformatics()
 {
     MessageRecorder recorder;
-    Module1 m;
+    core::Module1 m;
     InfosWindow w(m);
     for (const char *key : {"kp:,", "nk:,", "nk:."}) {
         RUN_SCRIPT(w, QString("CLR t:1 %1 2").arg(key));
@@ -122,7 +122,7 @@ void TestKeyboard::keypadPointInInformatics()
 void TestKeyboard::solvers()
 {
     MessageRecorder recorder;
-    Module1 m;
+    core::Module1 m;
     MasodfWindow q;
     LinearWindow l(m);
     for (const auto &[w, typed] : {std::pair<QDialog *, QStringList>{&q, {"3", "1", "-1"}},

@@ -4,7 +4,7 @@
 // keypad's keys in the display; Tab walks the keys row by row; the menus
 // open with Alt and F1. And what a click leaves: the focus and the caret in
 // the display, the lock shown on the keys.
-#include "informatics/infoswindow.h"
+#include "infos/infoswindow.h"
 #include "shell/application.h"
 #include "support/messagerecorder.h"
 #include "support/typing.h"

@@ -6,14 +6,14 @@
 // their own; the about box's pictures and the icon drawn for screens at 1,
 // 1.5 and 2.
 #include "core/module1.h"
-#include "informatics/infoswindow.h"
-#include "scientific/extendwindow.h"
+#include "infos/infoswindow.h"
+#include "extend/extendwindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/optionsdialog.h"
 #include "shell/resources.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
 #include "ui/contraststyle.h"
@@ -124,7 +124,7 @@ void TestLooks::textContrast()
     }
     desktop.setColor(QPalette::Base, face.lightness() < 128 ? QColor(35, 35, 35) : Qt::white);
     QApplication::setPalette(turnsDark ? QApplication::style()->standardPalette() : desktop);
-    Module1 m;
+    core::Module1 m;
     MessageRecorder messages;
     std::unique_ptr<QWidget> w;
     if (window == "stand" || window == "extend" || window == "infos") {
@@ -195,7 +195,7 @@ void TestLooks::nonTextContrast()
         palette.setColor(role, QColor(colours[2]));
     palette.setColor(QPalette::Highlight, QColor(colours[3]));
     QApplication::setPalette(palette);
-    Module1 m;
+    core::Module1 m;
     InfosWindow infos(m);
     OptionsDialog options;
     for (QWidget *window : {static_cast<QWidget *>(&infos), static_cast<QWidget *>(&options)}) {
@@ -238,7 +238,7 @@ void TestLooks::noCaptionClipped()
     const QFont font(QStringLiteral("DejaVu Sans"), points);
     QApplication::setFont(font);
     twips::followDesktopFont();  // as at start-up
-    Module1 m;
+    core::Module1 m;
     const std::unique_ptr<QWidget> windows[] = {std::make_unique<StandWindow>(m),  std::make_unique<ExtendWindow>(m),
                                                 std::make_unique<InfosWindow>(m),  std::make_unique<MasodfWindow>(),
                                                 std::make_unique<LinearWindow>(m), std::make_unique<OptionsDialog>(),

@@ -2,13 +2,13 @@
 // what carries over, the memory indicator of each), activation, the menus'
 // check marks, the settings dialog and the key tips, the about box.
 #include "core/module1.h"
-#include "informatics/infoswindow.h"
-#include "scientific/extendwindow.h"
+#include "infos/infoswindow.h"
+#include "extend/extendwindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
 #include "shell/helpviewer.h"
 #include "shell/optionsdialog.h"
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/typing.h"
 
@@ -163,7 +163,7 @@ void TestShell::tips()
     };
     options->Check2->click();
     options->Command1->click();
-    QVERIFY(app.isLoaded(View::Extended) && app.isLoaded(View::Informatics));
+    QVERIFY(app.isLoaded(View::Extend) && app.isLoaded(View::Infos));
     QCOMPARE(tipsShown(), QStringList(9));
     app.showOptions();
     options->Check1->click();

@@ -64,7 +64,7 @@ void TestSolvers::quadratic()
 void TestSolvers::linear()
 {
     MessageRecorder recorder;
-    Module1 m;
+    core::Module1 m;
     LinearWindow w(m);
     w.show();
     QApplication::setActiveWindow(&w);

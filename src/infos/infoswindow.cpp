@@ -1,4 +1,4 @@
-#include "informatics/infoswindow.h"
+#include "infos/infoswindow.h"
 
 #include "core/radix.h"
 #include "ui/centring.h"
@@ -55,8 +55,8 @@ constexpr std::array<const char *, 10> kOptionNames{
     "7-es számrendszer", "8-as számrendszer", "9-es számrendszer", "10-es számrendszer", "16-os számrendszer"};
 }  // namespace
 
-InfosWindow::InfosWindow(Module1 &state)
-    : CalculatorWindow(std::make_unique<core::InformaticsCalculator>(state), 6735, 3855)
+InfosWindow::InfosWindow(core::Module1 &state)
+    : CalculatorWindow(std::make_unique<core::InfosRules>(state), 6735, 3855)
 {
     setObjectName(QStringLiteral("infos"));
     setWindowTitle(QStringLiteral("Zorvexa - INFORMATIKAI"));
@@ -78,15 +78,15 @@ void InfosWindow::addBaseOptions()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twips::rect(240, 360, 6255, 615));
     Frame1->setAccessibleName(Label1->text());
-    for (int i = 0; i < radix::kOptionCount; ++i) {
-        Option1[size_t(i)] = new QRadioButton(QString::number(radix::baseOf(i)), Frame1);
+    for (int i = 0; i < core::radix::kOptionCount; ++i) {
+        Option1[size_t(i)] = new QRadioButton(QString::number(core::radix::baseOf(i)), Frame1);
         Option1[size_t(i)]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         Option1[size_t(i)]->setGeometry(twips::rect(kOptionLefts[size_t(i)], 240, 495, 255));
         Option1[size_t(i)]->setAccessibleName(QString::fromUtf8(kOptionNames[size_t(i)]));
     }
     // Base ten is the design state; selecting it raises no click.
-    Option1[radix::kBaseTenOption]->setChecked(true);
-    for (int i = 0; i < radix::kOptionCount; ++i)
+    Option1[core::radix::kBaseTenOption]->setChecked(true);
+    for (int i = 0; i < core::radix::kOptionCount; ++i)
         connect(Option1[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on && !applying())
                 Option1_Click(i);
@@ -111,7 +111,7 @@ void InfosWindow::Option1_Click(int index)
 
 void InfosWindow::applyOwn(const core::Panel &panel)
 {
-    for (int i = 0; i < radix::kOptionCount; ++i) {
+    for (int i = 0; i < core::radix::kOptionCount; ++i) {
         QRadioButton *option = Option1[size_t(i)];
         if (i == panel.baseOption && !option->isChecked())
             option->setChecked(true);

@@ -1,4 +1,4 @@
-#include "core/informaticscalculator.h"
+#include "core/infosrules.h"
 
 #include "core/module1.h"
 #include "core/numbertext.h"
@@ -12,9 +12,9 @@ KeySet informaticsKeys() { return keyRange(Key::Digit0, Key::MemoryClear); }
 KeySet workingKeys() { return keyRange(Key::Add, Key::Divide) | keyRange(Key::MemoryStore, Key::MemoryClear); }
 }  // namespace
 
-InformaticsCalculator::InformaticsCalculator(Module1 &state) : Calculator(state, informaticsKeys(), kMaxEntry, 0) {}
+InfosRules::InfosRules(Module1 &state) : Calculator(state, informaticsKeys(), kMaxEntry, 0) {}
 
-void InformaticsCalculator::load()
+void InfosRules::load()
 {
     setDigitKeys(radix::kBaseTenOption);
     m.valto = false;
@@ -22,9 +22,9 @@ void InformaticsCalculator::load()
     m.alapkod = radix::kBaseTenOption;
 }
 
-void InformaticsCalculator::activate() { m.muvelet = Operation::None; }
+void InfosRules::activate() { m.muvelet = Operation::None; }
 
-void InformaticsCalculator::chooseBase(int index)
+void InfosRules::chooseBase(int index)
 {
     // Selecting the option already selected changes nothing.
     if (index == panel_.baseOption)
@@ -33,7 +33,7 @@ void InformaticsCalculator::chooseBase(int index)
     option1Click(index);
 }
 
-void InformaticsCalculator::option1Click(int index)
+void InfosRules::option1Click(int index)
 {
     setDigitKeys(index);
     switch (atvalt(index)) {
@@ -54,7 +54,7 @@ void InformaticsCalculator::option1Click(int index)
     }
 }
 
-radix::Status InformaticsCalculator::atvalt(int kod)
+radix::Status InfosRules::atvalt(int kod)
 {
     const QString text = panel_.display;
     if (text.startsWith(texts::kDivisionByZero)) {
@@ -75,7 +75,7 @@ radix::Status InformaticsCalculator::atvalt(int kod)
     return radix::Status::Ok;
 }
 
-std::optional<exact::Number> InformaticsCalculator::readDisplay()
+std::optional<exact::Number> InfosRules::readDisplay()
 {
     const radix::Reading reading = radix::read(panel_.display, radix::baseOf(m.alapkod));
     if (reading.status == radix::Status::Ok)
@@ -84,7 +84,7 @@ std::optional<exact::Number> InformaticsCalculator::readDisplay()
     return std::nullopt;
 }
 
-void InformaticsCalculator::atv2(const exact::Number &value, bool leadingZero)
+void InfosRules::atv2(const exact::Number &value, bool leadingZero)
 {
     if (m.alapkod == radix::kBaseTenOption) {
         if (exact::aboveDoubles(value))
@@ -102,7 +102,7 @@ void InformaticsCalculator::atv2(const exact::Number &value, bool leadingZero)
 
 // Base ten refuses a number it cannot write plainly as the check does; the
 // other bases with their own limit.
-void InformaticsCalculator::showUnwritable()
+void InfosRules::showUnwritable()
 {
     if (m.alapkod == radix::kBaseTenOption)
         tell(texts::kDigits);
@@ -110,7 +110,7 @@ void InformaticsCalculator::showUnwritable()
         tell(texts::kTooLargeToConvert, true);
 }
 
-void InformaticsCalculator::sign()
+void InfosRules::sign()
 {
     // A sign fits before a full display, but not before one that is already
     // longer: the display would grow by one digit and a sign each time.
@@ -119,7 +119,7 @@ void InformaticsCalculator::sign()
         write(flipped);
 }
 
-void InformaticsCalculator::operatorKey(Operation operation)
+void InfosRules::operatorKey(Operation operation)
 {
     const std::optional<exact::Number> value = readDisplay();
     if (!value)
@@ -147,7 +147,7 @@ void InformaticsCalculator::operatorKey(Operation operation)
     }
 }
 
-void InformaticsCalculator::conclude(Operation operation, const std::optional<Result> &result)
+void InfosRules::conclude(Operation operation, const std::optional<Result> &result)
 {
     if (!result) {
         m.muvelet = Operation::None;
@@ -179,17 +179,17 @@ void InformaticsCalculator::conclude(Operation operation, const std::optional<Re
 }
 
 // A result that cannot be written leaves the second operand shown.
-void InformaticsCalculator::showResult(Operation, const exact::Number &value) { atv2(value, true); }
+void InfosRules::showResult(Operation, const exact::Number &value) { atv2(value, true); }
 
-void InformaticsCalculator::showValue(double value) { atv2(exact::ofDouble(value), false); }
+void InfosRules::showValue(double value) { atv2(exact::ofDouble(value), false); }
 
-void InformaticsCalculator::endEvaluation()
+void InfosRules::endEvaluation()
 {
     panel_.baseOptionsEnabled = true;
     m.muveletdb = 0;
 }
 
-void InformaticsCalculator::clear()
+void InfosRules::clear()
 {
     write(QString());
     m.valto = true;
@@ -200,7 +200,7 @@ void InformaticsCalculator::clear()
     panel_.baseOptionsEnabled = true;
 }
 
-void InformaticsCalculator::check()
+void InfosRules::check()
 {
     // While a division by zero is pending its message stands in the display;
     // once something else replaces the message, that is checked again.
@@ -213,14 +213,14 @@ void InformaticsCalculator::check()
 }
 
 // The digit keys below the base usable, the others not; -1 locks them all.
-void InformaticsCalculator::setDigitKeys(int optionIndex)
+void InfosRules::setDigitKeys(int optionIndex)
 {
     const int base = optionIndex < 0 ? 0 : radix::baseOf(optionIndex);
     for (int value = 0; value < 16; ++value)
         setEnabled(digitKey(value), value < base);
 }
 
-void InformaticsCalculator::setWorkingKeysEnabled(bool enabled)
+void InfosRules::setWorkingKeysEnabled(bool enabled)
 {
     setEnabled(workingKeys(), enabled);
     setEnabled(Key::Equals, enabled);

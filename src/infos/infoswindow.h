@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/informaticscalculator.h"
+#include "core/infosrules.h"
 #include "ui/calculatorwindow.h"
 
 #include <array>
@@ -14,7 +14,7 @@ class QRadioButton;
 class InfosWindow : public CalculatorWindow {
     Q_OBJECT
 public:
-    explicit InfosWindow(Module1 &state);
+    explicit InfosWindow(core::Module1 &state);
 
     QLabel *Label1;                          // "A számrendszer alapszáma:"
     QGroupBox *Frame1;                       // holds the base options
@@ -28,5 +28,5 @@ protected:
 
 private:
     void addBaseOptions();
-    core::InformaticsCalculator &informatics() { return static_cast<core::InformaticsCalculator &>(rules()); }
+    core::InfosRules &informatics() { return static_cast<core::InfosRules &>(rules()); }
 };

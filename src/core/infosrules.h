@@ -9,9 +9,9 @@ namespace core {
 // base. The display's text is always in the base `alapkod` names, which
 // follows the selected option; arithmetic is done in base ten. No tape; a
 // division by zero shows its message in the display.
-class InformaticsCalculator : public Calculator {
+class InfosRules : public Calculator {
 public:
-    explicit InformaticsCalculator(Module1 &state);
+    explicit InfosRules(Module1 &state);
 
     // Typing limit of the display: the 53 binary digits of the largest value
     // that converts, a sign, and room to spare.

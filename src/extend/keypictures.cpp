@@ -1,4 +1,4 @@
-#include "scientific/keypictures.h"
+#include "extend/keypictures.h"
 
 #include <QFont>
 #include <QPainter>

@@ -8,7 +8,7 @@
 namespace core {
 
 // What the quadratic solver's window shows.
-struct QuadraticForm {
+struct MasodfForm {
     std::array<QString, 3> coefficients;  // a, b, c as typed
     std::array<bool, 3> minus{};          // the sign label before each reads "-"
     std::array<QString, 2> roots;
@@ -18,9 +18,9 @@ struct QuadraticForm {
 // The rules of the quadratic solver, a*x^2 + b*x + c = 0 with unsigned whole
 // coefficients and a sign label before each. It keeps its own state and
 // shares none.
-class QuadraticSolver {
+class MasodfRules {
 public:
-    QuadraticForm form;  // the window puts the typed coefficients in
+    MasodfForm form;  // the window puts the typed coefficients in
 
     void solve();  // the key: check, compute and show, or clear
     void toggleSign(int index);

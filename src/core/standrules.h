@@ -7,9 +7,9 @@ namespace core {
 // The standard view: the keys every view has, a tape of at most 32
 // characters, a refusal that empties the display too, and the colourful key
 // scheme a double click switches.
-class StandardCalculator : public Calculator {
+class StandRules : public Calculator {
 public:
-    explicit StandardCalculator(Module1 &state);
+    explicit StandRules(Module1 &state);
 
     void load() override;
     void activate() override;

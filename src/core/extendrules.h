@@ -8,9 +8,9 @@ namespace core {
 // them leave an operation pending for "=", eight act on the display at once
 // and six of those have an inverse), Inv, the constants Pi and e, and a tape
 // of at most 80 characters. A refusal keeps the display.
-class ScientificCalculator : public Calculator {
+class ExtendRules : public Calculator {
 public:
-    explicit ScientificCalculator(Module1 &state);
+    explicit ExtendRules(Module1 &state);
 
     void load() override;
     void activate() override;

@@ -1,4 +1,4 @@
-#include "core/standardcalculator.h"
+#include "core/standrules.h"
 
 #include "core/module1.h"
 
@@ -10,23 +10,23 @@ constexpr int kMaxEntry = 30;
 constexpr int kTapeLength = 32;
 }  // namespace
 
-StandardCalculator::StandardCalculator(Module1 &state) : Calculator(state, standardKeys(), kMaxEntry, kTapeLength) {}
+StandRules::StandRules(Module1 &state) : Calculator(state, standardKeys(), kMaxEntry, kTapeLength) {}
 
-void StandardCalculator::load()
+void StandRules::load()
 {
     m.valto = true;
     m.hibas = false;
 }
 
-void StandardCalculator::activate()
+void StandRules::activate()
 {
     m.muvelet = Operation::None;
     m.valto = true;
 }
 
-void StandardCalculator::doubleClick() { panel_.colourful = !panel_.colourful; }
+void StandRules::doubleClick() { panel_.colourful = !panel_.colourful; }
 
-void StandardCalculator::refuse(Refusal refusal, const exact::Number &x)
+void StandRules::refuse(Refusal refusal, const exact::Number &x)
 {
     Calculator::refuse(refusal, x);
     write(QString());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/standardcalculator.h"
+#include "core/standrules.h"
 #include "ui/calculatorwindow.h"
 
 class QLabel;
@@ -11,7 +11,7 @@ class QLabel;
 class StandWindow : public CalculatorWindow {
     Q_OBJECT
 public:
-    explicit StandWindow(Module1 &state);
+    explicit StandWindow(core::Module1 &state);
 
     QLabel *Label1;  // tape
 
@@ -26,6 +26,6 @@ protected:
     void applyOwn(const core::Panel &panel) override;
 
 private:
-    core::StandardCalculator &standard() { return static_cast<core::StandardCalculator &>(rules()); }
+    core::StandRules &standard() { return static_cast<core::StandRules &>(rules()); }
     bool shownColourful_ = false;
 };

@@ -1,6 +1,6 @@
-#include "scientific/extendwindow.h"
+#include "extend/extendwindow.h"
 
-#include "scientific/keypictures.h"
+#include "extend/keypictures.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "ui/centring.h"
@@ -64,8 +64,8 @@ constexpr std::array<int, 5> kLineLefts{727, 1567, 3127, 4687, 6247};
 constexpr unsigned kInverseColour = 0xF09C38;
 }  // namespace
 
-ExtendWindow::ExtendWindow(Module1 &state)
-    : CalculatorWindow(std::make_unique<core::ScientificCalculator>(state), 6975, 3375), m(state)
+ExtendWindow::ExtendWindow(core::Module1 &state)
+    : CalculatorWindow(std::make_unique<core::ExtendRules>(state), 6975, 3375), m(state)
 {
     setObjectName(QStringLiteral("extend"));
     setWindowTitle(QStringLiteral("Zorvexa - BŐVÍTETT"));

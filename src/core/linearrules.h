@@ -4,9 +4,9 @@
 
 #include <array>
 
-struct Module1;
-
 namespace core {
+
+struct Module1;
 
 // What the linear solver's window shows. Fields are numbered as the window's
 // controls: 1 a1, 2 b1, 3 a2, 4 b2, 5 c1, 6 c2, 7 x, 8 y; element 0 is unused.
@@ -19,9 +19,9 @@ struct LinearForm {
 
 // The rules of the linear solver: a1*x + b1*y = c1, a2*x + b2*y = c2. Its
 // values live in the shared state (a1 .. dety, folytat, hibas, pontdb).
-class LinearSolver {
+class LinearRules {
 public:
-    explicit LinearSolver(Module1 &state) : m(state) {}
+    explicit LinearRules(Module1 &state) : m(state) {}
 
     LinearForm form;  // the window puts the typed coefficients in
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/scientificcalculator.h"
+#include "core/extendrules.h"
 #include "ui/calculatorwindow.h"
 
 #include <array>
@@ -13,7 +13,7 @@ class QLabel;
 class ExtendWindow : public CalculatorWindow {
     Q_OBJECT
 public:
-    explicit ExtendWindow(Module1 &state);
+    explicit ExtendWindow(core::Module1 &state);
 
     QLabel *Label3;                            // tape
     std::array<QPushButton *, 13> Command8{};  // function keys
@@ -34,6 +34,6 @@ private:
     void Command11_Click();
     void Command12_Click();
 
-    Module1 &m;
+    core::Module1 &m;
     std::optional<bool> shownInverse_;
 };

@@ -1,4 +1,4 @@
-#include "core/scientificcalculator.h"
+#include "core/extendrules.h"
 
 #include "core/functions.h"
 #include "core/module1.h"
@@ -7,7 +7,7 @@
 namespace core {
 
 namespace {
-using namespace scientific;
+using namespace functions;
 
 // When an immediate key writes its tape line, relative to its result.
 enum class Tape {
@@ -69,11 +69,11 @@ constexpr int kTapeLength = 80;
 KeySet scientificKeys() { return keyRange(Key::Digit0, digitKey(9)) | keyRange(Key::Point, Key::Linear); }
 }  // namespace
 
-ScientificCalculator::ScientificCalculator(Module1 &state) : Calculator(state, scientificKeys(), kMaxEntry, kTapeLength)
+ExtendRules::ExtendRules(Module1 &state) : Calculator(state, scientificKeys(), kMaxEntry, kTapeLength)
 {
 }
 
-KeySet ScientificCalculator::invertibleKeys()
+KeySet ExtendRules::invertibleKeys()
 {
     KeySet keys;
     for (Key key = Key::Power; key <= Key::Ctg; key = Key(int(key) + 1))
@@ -81,27 +81,27 @@ KeySet ScientificCalculator::invertibleKeys()
     return keys;
 }
 
-void ScientificCalculator::load()
+void ExtendRules::load()
 {
     m.valto = true;
     m.inverz = false;
 }
 
-void ScientificCalculator::activate()
+void ExtendRules::activate()
 {
     m.muvelet = Operation::None;
     m.valto = true;
 }
 
-void ScientificCalculator::digit(int value)
+void ExtendRules::digit(int value)
 {
     Calculator::digit(value);
     panel_.tapeAlarm = false;
 }
 
-void ScientificCalculator::clear() { torles(); }
+void ExtendRules::clear() { torles(); }
 
-void ScientificCalculator::torles()
+void ExtendRules::torles()
 {
     clearAll();
     m.eredmeny = 0;
@@ -109,7 +109,7 @@ void ScientificCalculator::torles()
     m.inverz = false;
 }
 
-void ScientificCalculator::ownKey(Key key)
+void ExtendRules::ownKey(Key key)
 {
     if (isFunction(key))
         function(key);
@@ -120,7 +120,7 @@ void ScientificCalculator::ownKey(Key key)
     // The solver keys open their windows; the calculation is not touched.
 }
 
-std::optional<Result> ScientificCalculator::operate(Operation operation, const exact::Number &a,
+std::optional<Result> ExtendRules::operate(Operation operation, const exact::Number &a,
                                                     const exact::Number &b) const
 {
     switch (operation) {
@@ -134,14 +134,14 @@ std::optional<Result> ScientificCalculator::operate(Operation operation, const e
     }
 }
 
-void ScientificCalculator::showResult(Operation operation, const exact::Number &value)
+void ExtendRules::showResult(Operation operation, const exact::Number &value)
 {
     const bool leadingZero =
         operation == Operation::Divide || operation == Operation::Power || operation == Operation::Percent;
     write(leadingZero ? numbertext::displayFormLeadingZero(value) : numbertext::displayForm(value));
 }
 
-void ScientificCalculator::function(Key key)
+void ExtendRules::function(Key key)
 {
     const Meaning &meaning = meaningOf(key);
     const exact::Number x = exact::read(panel_.display);
@@ -180,7 +180,7 @@ void ScientificCalculator::function(Key key)
     m.valto = true;
 }
 
-void ScientificCalculator::constant(Key key)
+void ExtendRules::constant(Key key)
 {
     // Appended to what the display holds; the check judges the whole. Past
     // the entry limit too, but only onto a display within it: with its point
@@ -191,7 +191,7 @@ void ScientificCalculator::constant(Key key)
     write(panel_.display + (key == Key::Pi ? QStringLiteral("3.14159265358979") : QStringLiteral("2.71828182845905")));
 }
 
-void ScientificCalculator::inverse()
+void ExtendRules::inverse()
 {
     m.inverz = !m.inverz;
     if (m.inverz) {

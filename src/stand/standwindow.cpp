@@ -1,4 +1,4 @@
-#include "standard/standwindow.h"
+#include "stand/standwindow.h"
 
 #include "ui/centring.h"
 #include "ui/colors.h"
@@ -38,8 +38,8 @@ const keypad::Key kKeys[] = {
 constexpr std::array<int, 5> kLineLefts{120, 847, 2587, 3247, 3855};
 }  // namespace
 
-StandWindow::StandWindow(Module1 &state)
-    : CalculatorWindow(std::make_unique<core::StandardCalculator>(state), 3975, 3375)
+StandWindow::StandWindow(core::Module1 &state)
+    : CalculatorWindow(std::make_unique<core::StandRules>(state), 3975, 3375)
 {
     setObjectName(QStringLiteral("stand"));
     setWindowTitle(QStringLiteral("Zorvexa - EGYSZERŰ"));

@@ -1,4 +1,4 @@
-#include "core/linearsolver.h"
+#include "core/linearrules.h"
 
 #include "core/inputcheck.h"
 #include "core/linearsystem.h"
@@ -13,13 +13,13 @@ namespace core {
 
 using namespace texts;
 
-QList<Message> LinearSolver::takeMessages() { return std::exchange(messages_, {}); }
+QList<Message> LinearRules::takeMessages() { return std::exchange(messages_, {}); }
 
-void LinearSolver::tell(const QString &message) { messages_.append({message, false}); }
+void LinearRules::tell(const QString &message) { messages_.append({message, false}); }
 
-void LinearSolver::toggleSign(int index) { form.minus[size_t(index)] = !form.minus[size_t(index)]; }
+void LinearRules::toggleSign(int index) { form.minus[size_t(index)] = !form.minus[size_t(index)]; }
 
-void LinearSolver::solve()
+void LinearRules::solve()
 {
     form.focus = 0;
     hianyzik();
@@ -30,7 +30,7 @@ void LinearSolver::solve()
         megold();
 }
 
-void LinearSolver::hianyzik()
+void LinearRules::hianyzik()
 {
     size_t i = 1;
     while (i <= 6 && !form.fields[i].isEmpty())
@@ -42,7 +42,7 @@ void LinearSolver::hianyzik()
     }
 }
 
-void LinearSolver::ellenoriz4()
+void LinearRules::ellenoriz4()
 {
     for (size_t k = 1; k <= 6; ++k) {
         inputcheck::examine(m, form.fields[k]);
@@ -60,7 +60,7 @@ void LinearSolver::ellenoriz4()
     }
 }
 
-void LinearSolver::alaphelyzet()
+void LinearRules::alaphelyzet()
 {
     m.a1 = m.b1 = m.a2 = m.b2 = m.c1 = m.c2 = 0;
     m.det = m.detx = m.dety = 0;
@@ -73,7 +73,7 @@ void LinearSolver::alaphelyzet()
     m.pontdb = 0;
 }
 
-void LinearSolver::megold()
+void LinearRules::megold()
 {
     std::array<exact::Number, 7> typed;
     std::array<double, 7> value{};

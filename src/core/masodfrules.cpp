@@ -1,4 +1,4 @@
-#include "core/quadraticsolver.h"
+#include "core/masodfrules.h"
 
 #include "core/numberscan.h"
 #include "core/numbertext.h"
@@ -9,13 +9,13 @@ namespace core {
 
 using namespace texts;
 
-QList<Message> QuadraticSolver::takeMessages() { return std::exchange(messages_, {}); }
+QList<Message> MasodfRules::takeMessages() { return std::exchange(messages_, {}); }
 
-void QuadraticSolver::warn(const QString &message) { messages_.append({message, true}); }
+void MasodfRules::warn(const QString &message) { messages_.append({message, true}); }
 
-void QuadraticSolver::toggleSign(int index) { form.minus[size_t(index)] = !form.minus[size_t(index)]; }
+void MasodfRules::toggleSign(int index) { form.minus[size_t(index)] = !form.minus[size_t(index)]; }
 
-void QuadraticSolver::solve()
+void MasodfRules::solve()
 {
     if (form.again) {
         torol();
@@ -43,7 +43,7 @@ void QuadraticSolver::solve()
     }
 }
 
-void QuadraticSolver::hv1()
+void MasodfRules::hv1()
 {
     hibajel = 0;
     for (const QString &text : form.coefficients)
@@ -51,7 +51,7 @@ void QuadraticSolver::hv1()
             hibajel = 1;
 }
 
-void QuadraticSolver::hv2()
+void MasodfRules::hv2()
 {
     // Digits only: no blank, sign or point anywhere.
     numberscan::Options digitsOnly;
@@ -63,7 +63,7 @@ void QuadraticSolver::hv2()
     }
 }
 
-void QuadraticSolver::hv3()
+void MasodfRules::hv3()
 {
     a = exact::read(form.coefficients[0]);
     b = exact::read(form.coefficients[1]);
@@ -99,6 +99,6 @@ void QuadraticSolver::hv3()
     }
 }
 
-void QuadraticSolver::torol() { form = QuadraticForm(); }
+void MasodfRules::torol() { form = MasodfForm(); }
 
 }  // namespace core
