@@ -71,12 +71,11 @@ struct Views {
     core::ExtendRules extend{m};
     core::InfosRules infos{m};
     core::Calculator *views[3] = {&stand, &extend, &infos};
-    Views()
-    {
-        for (core::Calculator *view : views)
-            view->load();
-    }
 };
+
+// What typing may fill each view's display up to: 30 characters, 64 in the
+// informatics view (53 binary digits, a sign and room to spare).
+constexpr int kEntryLimits[3] = {30, 30, 64};
 
 QString randomText(std::mt19937_64 &rng, int maxLength)
 {
@@ -103,7 +102,7 @@ Event randomEvent(std::mt19937_64 &rng)
     if (r < 91)
         return {2, Kind::Base, int(rng() % 10), {}};
     if (r < 96)
-        return {view, Kind::Activate, 0, {}};
+        return {view, Kind::Activate, int(rng() % 3), {}};
     if (r < 97)
         return {0, Kind::DoubleClick, 0, {}};
     return {view, r < 99 ? Kind::Quadratic : Kind::Linear, 0, randomText(rng, 60)};
@@ -134,19 +133,18 @@ bool checkedText(const QString &text, int base)
 QString apply(Views &v, const Event &e)
 {
     core::Calculator &c = *v.views[e.view];
-    const int limit = c.maxEntry();
     QStringList told;
     switch (e.kind) {
     case Kind::Press: c.press(Key(e.number)); break;
-    case Kind::Type: c.edited((c.panel().display + e.text).left(qMax(limit, int(c.panel().display.size())))); break;
+    case Kind::Type: c.edited(c.panel().display + e.text); break;
     case Kind::Erase: c.edited(c.panel().display.chopped(qMin(e.number, int(c.panel().display.size())))); break;
-    case Kind::Replace: c.edited(e.text.left(limit)); break;
+    case Kind::Replace: c.edited(e.text); break;
     case Kind::DisplayKey:
         if (e.view != 2)  // the informatics display hands no keys over
             c.displayKey(core::DisplayKey(e.number));
         break;
     case Kind::Base: v.infos.chooseBase(e.number); break;
-    case Kind::Activate: c.activate(); break;
+    case Kind::Activate: c.activated(core::Arrival(e.number)); break;
     case Kind::DoubleClick: v.stand.doubleClick(); break;
     case Kind::Quadratic: {
         core::MasodfRules s;
@@ -181,11 +179,11 @@ QString apply(Views &v, const Event &e)
             return QStringLiteral("an unknown message: \"%1\"").arg(text);
 
     for (int i = 0; i < 3; ++i) {
-        const core::Panel &p = v.views[i]->panel();
+        const core::Panel p = v.views[i]->panel();
         const QString name = QStringList{"stand", "extend", "infos"}[i];
-        // What is typed after the division's message goes unchecked until the
-        // message is replaced.
-        const bool divisionMessage = p.display.startsWith(QStringLiteral("Nullával nem lehet osztani!"));
+        // While a division by zero locks the informatics keys, its message
+        // stands in the display and what is typed after it goes unchecked.
+        const bool divisionMessage = p.divisionLock;
         const int base = i == 2 ? (p.baseOption == 9 ? 16 : p.baseOption + 2) : 10;
         if (!p.enabled.test(size_t(Key::Clear)))
             return name + ": C is locked";
@@ -193,7 +191,7 @@ QString apply(Views &v, const Event &e)
             return name + ": a refusal on the tape, yet keys besides C are usable";
         if (!(i == 2 && divisionMessage) && !checkedText(p.display, base))
             return name + QStringLiteral(": the display holds \"%1\", which its check refuses").arg(p.display);
-        if (p.display.size() > v.views[i]->maxEntry() + 16)
+        if (p.display.size() > kEntryLimits[i] + 16)
             return name + QStringLiteral(": the display holds %1 characters").arg(p.display.size());
         if (p.tape.size() > 200)
             return name + QStringLiteral(": the tape holds %1 characters").arg(p.tape.size());

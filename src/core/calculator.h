@@ -1,100 +1,108 @@
 #pragma once
 
+#include "core/arrival.h"
+#include "core/exact.h"
 #include "core/key.h"
 #include "core/operation.h"
 #include "core/panel.h"
 #include "core/result.h"
 
-#include <optional>
-
 namespace core {
 
 struct Module1;
 
-// The rules of one calculator view, free of widgets: what its keys, the
-// keys its display hands over and an edit of its display do to the shared
-// state, and what the view must show then (panel()) and tell (messages).
-// Writing the display runs its check at once, as a change of the field does.
+// The rules of one calculator view, free of widgets. The window hands over
+// what the user does (a key, a key typed in the display, an edit of the
+// display, an activation) and shows the panel() and the messages that follow.
+// Each view writes out its own key meanings (act) and its own "="; this
+// class holds what the views share: the display and its check, the entry
+// limit, the tape's alarm, the memory register and the key lock.
 class Calculator {
 public:
     virtual ~Calculator() = default;
     Calculator(const Calculator &) = delete;
     Calculator &operator=(const Calculator &) = delete;
 
-    const Panel &panel() const { return panel_; }
-    // "M" in the memory indicator: the one register's state, whichever view
-    // stored or cleared it.
-    bool memoryLit() const;
-    // The keys the view has, and how long a text its keys may build.
-    const KeySet &keys() const { return keys_; }
-    int maxEntry() const { return maxEntry_; }
+    // What the view shows; the memory indicator follows the one register,
+    // whichever view stored or cleared it.
+    Panel panel() const;
     // The message boxes raised since the last call, in order.
     QList<Message> takeMessages();
-
-    virtual void load() = 0;      // once, when the view is built
-    virtual void activate() = 0;  // each time the view becomes the active window
+    // The keys the view has.
+    const KeySet &keys() const { return keys_; }
+    // Whether Enter and the keypad's operators in the display act (Text1_KeyDown).
+    bool takesDisplayKeys() const { return takesDisplayKeys_; }
 
     // A key of the view, clicked or by its shortcut; a locked key does nothing.
     void press(Key key);
-    // Enter and the keypad's operators, whether or not the keys are locked.
+    // Enter or a keypad operator in the display, whether or not the keys are locked.
     void displayKey(DisplayKey key);
-    // The user changed the display's text.
-    void edited(const QString &text);
+    // The user edited the display: `text` is the field's new text, `caret`
+    // the caret after the edit. Typing stops at the entry limit, a paste
+    // puts in what fits, without the blanks and line break around it; then
+    // the check runs (Text1_Change).
+    void edited(const QString &text, int caret);
+    void edited(const QString &text) { edited(text, int(text.size())); }
+    // The window became the active one. True when that ran its Form_Activate.
+    bool activated(Arrival from);
 
 protected:
-    // `keys`: the keys the view has; `maxEntry`: what keys may fill the
-    // display up to; `tapeLength`: the longest tape line kept after "=".
-    Calculator(Module1 &state, KeySet keys, int maxEntry, int tapeLength);
+    // Form_Load: `keys` the view has, `maxEntry` what typing and keys may
+    // fill the display up to.
+    Calculator(Module1 &state, KeySet keys, int maxEntry, bool takesDisplayKeys);
 
-    // Keys whose meaning differs between the views.
-    virtual void memory(Key key);
-    virtual void digit(int value);
-    virtual void sign();
-    virtual void operatorKey(Operation operation);
-    virtual void clear();
-    virtual void ownKey(Key) {}
+    virtual void act(Key key) = 0;      // a usable key
+    virtual void formActivate() = 0;    // the view's part of becoming active
+    virtual void check();               // Text1_Change: the check in base ten
 
-    // "=", the same in every view; the hooks are what differs.
-    void equals();
-    // The display's value; nothing, after a message, when it cannot be read.
-    virtual std::optional<exact::Number> readDisplay();
-    virtual void beginEvaluation();
-    virtual std::optional<Result> operate(Operation operation, const exact::Number &a, const exact::Number &b) const;
-    virtual void conclude(Operation operation, const std::optional<Result> &result);
-    virtual void showResult(Operation operation, const exact::Number &value);
-    // MR: the register written into the display.
-    virtual void showValue(double value);
-    virtual void endEvaluation();
-
-    // The error state: the message on the tape in the error colours, every
-    // key but C locked. `x` is the argument the pole messages name.
-    virtual void refuse(Refusal refusal, const exact::Number &x = {});
-    // The display's text set by the rules: the check runs on it at once.
-    void write(const QString &text);
-    // Appended by a key, when the display stays within the entry limit.
+    // The one way to write the display: the check runs on the new text at
+    // once, as a change of the field does.
+    void setDisplay(const QString &text);
+    // Appended by a key while the display stays within the entry limit.
     void append(const QString &text);
-    // The check of every change of the display (Text1_Change).
-    virtual void check();
+    // A digit key: its digit appended, and the sign key usable again.
+    void appendDigit(Key key);
+    // The check's verdict on the display in `base`: a forbidden character or
+    // a second point is told and empties the display.
     void checkDigits(int base);
     void tell(const QString &text, bool exclamation = false);
-    // An operator: the display's value becomes szam1 and the operation pending.
-    void operatorStep(Operation operation);
-    // szam1, and the exact value "=" starts from.
+    bool hasMessages() const { return !messages_.isEmpty(); }
+
+    // An operator key (stand, extend, the keypad): the display's value
+    // becomes szam1, the operation pending, the tape its line, the display empty.
+    void pend(Operation operation);
+    // szam1, and the exact value "=" starts from: the decimals shown, as long
+    // as szam1 still holds what the display showed.
     void setFirstOperand(const exact::Number &value);
     exact::Number firstOperand() const;
+    // The end of "=" and of a function key: the toggle reset, the tape line
+    // closed, and emptied when longer than `tapeLength`.
+    void closeTapeLine(int tapeLength);
+
+    // The refusal on the tape in the error colours, every key but C locked.
+    // `x` is the argument the pole messages name.
+    void refuseOnTape(Refusal refusal, const exact::Number &x = {});
     // C: display and tape empty, tape colours normal, every key usable.
     void clearAll();
     void lockAllButClear();
     void setEnabled(Key key, bool enabled) { panel_.enabled.set(size_t(key), enabled); }
     void setEnabled(const KeySet &keys, bool enabled);
 
+    // M+ (the register replaced, not added to) and MC.
+    void storeMemory(const exact::Number &value);
+    void clearMemory();
+
+    const QString &display() const { return panel_.display; }
+    int maxEntry() const { return maxEntry_; }
+
     Module1 &m;
     Panel panel_;
-    const KeySet keys_;
-    const int maxEntry_;
 
 private:
-    const int tapeLength_;
+    const KeySet keys_;
+    const int maxEntry_;
+    const bool takesDisplayKeys_;
+    int entryLimit_;  // the longest text an edit may make: the display set by the rules may be longer
     QList<Message> messages_;
 };
 

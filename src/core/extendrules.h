@@ -4,32 +4,22 @@
 
 namespace core {
 
-// The scientific view: besides the common keys, the function keys (five of
-// them leave an operation pending for "=", eight act on the display at once
-// and six of those have an inverse), Inv, the constants Pi and e, and a tape
-// of at most 80 characters. A refusal keeps the display.
+// The scientific view, extend: besides the standard keys, the function keys
+// (five leave an operation pending for "=", eight act on the display at
+// once and six of those have an inverse), Inv, the constants Pi and e, and
+// a tape of at most 80 characters. A refusal keeps the display.
 class ExtendRules : public Calculator {
 public:
-    explicit ExtendRules(Module1 &state);
-
-    void load() override;
-    void activate() override;
-
-    // The keys Inv leaves usable.
-    static KeySet invertibleKeys();
-
-protected:
-    void digit(int value) override;
-    void clear() override;
-    void ownKey(Key key) override;
-    std::optional<Result> operate(Operation operation, const exact::Number &a, const exact::Number &b) const override;
-    void showResult(Operation operation, const exact::Number &value) override;
+    explicit ExtendRules(Module1 &state);  // Form_Load
 
 private:
+    void act(Key key) override;
+    void formActivate() override;
+    void equals();  // szamit1
     void function(Key key);
-    void constant(Key key);
+    void constant(const QString &digits);
     void inverse();
-    void torles();
+    void torles();  // C
 };
 
 }  // namespace core

@@ -17,7 +17,21 @@ QList<Message> LinearRules::takeMessages() { return std::exchange(messages_, {})
 
 void LinearRules::tell(const QString &message) { messages_.append({message, false}); }
 
-void LinearRules::toggleSign(int index) { form.minus[size_t(index)] = !form.minus[size_t(index)]; }
+void LinearRules::toggleSign(int index)
+{
+    form.minus[size_t(index)] = !form.minus[size_t(index)];
+    form.focus = 0;  // the keyboard stays where it is
+}
+
+bool LinearRules::typeSign(int index, const QString &typed)
+{
+    const std::optional<bool> minus = typedSign(typed);
+    if (minus) {
+        form.minus[size_t(index)] = *minus;
+        form.focus = 0;  // the keyboard stays in the field
+    }
+    return minus.has_value();
+}
 
 void LinearRules::solve()
 {

@@ -26,7 +26,10 @@ public:
     LinearForm form;  // the window puts the typed coefficients in
 
     void solve();  // the key: check, then solve or clear
-    void toggleSign(int index);
+    void toggleSign(int index);  // a click on a sign label
+    // A "-" or "+" typed in coefficient field `index` sets its sign instead
+    // of going into the field; false when `typed` is neither.
+    bool typeSign(int index, const QString &typed);
     QList<Message> takeMessages();
 
 private:

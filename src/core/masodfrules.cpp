@@ -13,10 +13,25 @@ QList<Message> MasodfRules::takeMessages() { return std::exchange(messages_, {})
 
 void MasodfRules::warn(const QString &message) { messages_.append({message, true}); }
 
-void MasodfRules::toggleSign(int index) { form.minus[size_t(index)] = !form.minus[size_t(index)]; }
+void MasodfRules::toggleSign(int index)
+{
+    form.minus[size_t(index)] = !form.minus[size_t(index)];
+    form.focus = -1;  // the keyboard stays where it is
+}
+
+bool MasodfRules::typeSign(int index, const QString &typed)
+{
+    const std::optional<bool> minus = typedSign(typed);
+    if (minus) {
+        form.minus[size_t(index)] = *minus;
+        form.focus = -1;  // the keyboard stays in the field
+    }
+    return minus.has_value();
+}
 
 void MasodfRules::solve()
 {
+    form.focus = -1;
     if (form.again) {
         torol();
         return;
@@ -99,6 +114,10 @@ void MasodfRules::hv3()
     }
 }
 
-void MasodfRules::torol() { form = MasodfForm(); }
+void MasodfRules::torol()
+{
+    form = MasodfForm();
+    form.focus = 0;  // typing starts the new equation
+}
 
 }  // namespace core

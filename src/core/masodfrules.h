@@ -13,6 +13,7 @@ struct MasodfForm {
     std::array<bool, 3> minus{};          // the sign label before each reads "-"
     std::array<QString, 2> roots;
     bool again = false;  // the key reads "Újra": the next click clears
+    int focus = -1;      // the coefficient field the key gives the keyboard to; -1 for none
 };
 
 // The rules of the quadratic solver, a*x^2 + b*x + c = 0 with unsigned whole
@@ -23,7 +24,10 @@ public:
     MasodfForm form;  // the window puts the typed coefficients in
 
     void solve();  // the key: check, compute and show, or clear
-    void toggleSign(int index);
+    void toggleSign(int index);  // a click on a sign label
+    // A "-" or "+" typed in coefficient field `index` sets its sign instead
+    // of going into the field; false when `typed` is neither.
+    bool typeSign(int index, const QString &typed);
     QList<Message> takeMessages();
 
 private:

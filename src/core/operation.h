@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/key.h"
+
 #include <QString>
 
 namespace core {
@@ -34,6 +36,12 @@ enum class Operation {
     Ctg,
     ArcCtg,
 };
+
+// The operation of an operator key, Add .. Divide.
+constexpr Operation operationOf(Key key)
+{
+    return Operation(int(Operation::Add) + int(key) - int(Key::Add));
+}
 
 // The tape's text for it: "+" for Add, " (gyök) " for Root, " (sinx) " ...
 QString tagOf(Operation operation);

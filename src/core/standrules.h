@@ -4,19 +4,20 @@
 
 namespace core {
 
-// The standard view: the keys every view has, a tape of at most 32
-// characters, a refusal that empties the display too, and the colourful key
-// scheme a double click switches.
+// The standard view, stand: digits, point, sign, the four operations, "=",
+// C, the memory keys, a tape of at most 32 characters, and the colourful key
+// scheme a double click switches. A refusal empties the display too.
 class StandRules : public Calculator {
 public:
-    explicit StandRules(Module1 &state);
+    explicit StandRules(Module1 &state);  // Form_Load
 
-    void load() override;
-    void activate() override;
+    // Form_DblClick: the colourful key scheme on or off.
     void doubleClick();
 
-protected:
-    void refuse(Refusal refusal, const exact::Number &x = {}) override;
+private:
+    void act(Key key) override;
+    void formActivate() override;
+    void equals();  // szamitas
 };
 
 }  // namespace core

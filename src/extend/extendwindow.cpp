@@ -3,7 +3,6 @@
 #include "extend/keypictures.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
-#include "ui/centring.h"
 #include "ui/colors.h"
 
 #include <QLineEdit>
@@ -70,7 +69,7 @@ ExtendWindow::ExtendWindow(core::Module1 &state)
     setObjectName(QStringLiteral("extend"));
     setWindowTitle(QStringLiteral("Zorvexa - BŐVÍTETT"));
     Label3 = addTape("Label3", {240, 120, 6495, 375});
-    addDisplay({240, 600, 6495, 375}, true);
+    addDisplay({240, 600, 6495, 375});
     addIndicator(square(240, 1320));
     addKeys(kKeys, int(std::size(kKeys)));
     for (int i = 0; i < int(Command8.size()); ++i)
@@ -89,14 +88,7 @@ ExtendWindow::ExtendWindow(core::Module1 &state)
 
     addLines(kLineLefts, 1320);
     Text1->setFocus();
-    load();
-}
-
-void ExtendWindow::Form_Activate()
-{
-    rules().activate();
     apply();
-    centreOnScreen(this);
 }
 
 void ExtendWindow::keyClicked(core::Key key)
@@ -120,7 +112,7 @@ void ExtendWindow::applyOwn(const core::Panel &panel)
 }
 
 // No platform hands activation back after a modal dialog; taking it here
-// runs Form_Activate as a return to this window should.
+// is the return to this window from another of ours.
 void ExtendWindow::Command11_Click()
 {
     MasodfWindow w(this);

@@ -22,11 +22,10 @@ public:
     QPushButton *Command11 = nullptr;          // x1,x2: quadratic solver
     QPushButton *Command12 = nullptr;          // x,y,z: linear solver
 
-    void Form_Activate() override;
     QLabel *tape() const override { return Label3; }
+    void keyClicked(core::Key key) override;
 
 protected:
-    void keyClicked(core::Key key) override;
     void applyOwn(const core::Panel &panel) override;
 
 private:

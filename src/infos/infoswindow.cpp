@@ -1,8 +1,6 @@
 #include "infos/infoswindow.h"
 
 #include "core/radix.h"
-#include "ui/centring.h"
-#include "ui/displayfield.h"
 #include "ui/twips.h"
 
 #include <QGroupBox>
@@ -64,12 +62,12 @@ InfosWindow::InfosWindow(core::Module1 &state)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twips::rect(2160, 120, 2415, 255));
     addBaseOptions();
-    addDisplay({240, 1200, 6255, 375}, false);
+    addDisplay({240, 1200, 6255, 375});
     addIndicator(square(240, 1800));
     addKeys(kKeys, int(std::size(kKeys)));
     addLines(kLineLefts, 1800);
     Text1->setFocus();
-    load();
+    apply();
 }
 
 void InfosWindow::addBaseOptions()
@@ -93,20 +91,10 @@ void InfosWindow::addBaseOptions()
         });
 }
 
-void InfosWindow::Form_Activate()
-{
-    rules().activate();
-    apply();
-    centreOnScreen(this);
-}
-
 void InfosWindow::Option1_Click(int index)
 {
-    const QString before = Text1->text();
-    informatics().chooseBase(index);
+    infos().chooseBase(index);
     apply();
-    if (Text1->text() != before)
-        displayfield::focusAtEnd(Text1);
 }
 
 void InfosWindow::applyOwn(const core::Panel &panel)

@@ -20,7 +20,6 @@ public:
     QGroupBox *Frame1;                       // holds the base options
     std::array<QRadioButton *, 10> Option1;  // bases 2..10, 16
 
-    void Form_Activate() override;
     void Option1_Click(int index);
 
 protected:
@@ -28,5 +27,5 @@ protected:
 
 private:
     void addBaseOptions();
-    core::InfosRules &informatics() { return static_cast<core::InfosRules &>(rules()); }
+    core::InfosRules &infos() { return static_cast<core::InfosRules &>(rules()); }
 };

@@ -3,7 +3,6 @@
 #include "core/texts.h"
 #include "solvers/signlabel.h"
 #include "ui/handcursor.h"
-#include "ui/messages.h"
 #include "ui/twips.h"
 
 #include <QEvent>
@@ -72,9 +71,12 @@ void LinearWindow::buildControls()
         Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
         Text1[k]->setGeometry(twips::rect(place.left, place.top, 735, 285));
         Text1[k]->setAccessibleName(QString::fromUtf8(place.name));
-        takeSignKeys(Text1[k], [this, k](bool minus) {
-            if (rules_.form.minus[size_t(k)] != minus)
-                Label1_Click(k);
+        takeSignKeys(Text1[k], [this, k](const QString &typed) {
+            collect();
+            if (!rules_.typeSign(k, typed))
+                return false;
+            apply();
+            return true;
         });
     }
 
@@ -109,14 +111,14 @@ void LinearWindow::Label1_Click(int index)
 {
     collect();
     rules_.toggleSign(index);
-    apply(false);
+    apply();
 }
 
 void LinearWindow::Command1_Click()
 {
     collect();
     rules_.solve();
-    apply(true);
+    apply();
 }
 
 void LinearWindow::collect()
@@ -125,7 +127,7 @@ void LinearWindow::collect()
         rules_.form.fields[k] = Text1[k]->text();
 }
 
-void LinearWindow::apply(bool solved)
+void LinearWindow::apply()
 {
     const core::LinearForm &form = rules_.form;
     for (size_t k = 1; k <= 8; ++k)
@@ -134,10 +136,7 @@ void LinearWindow::apply(bool solved)
     for (size_t k = 1; k <= 6; ++k)
         Label1[k]->setMinus(form.minus[k]);
     Command1->setText(form.again ? core::texts::kAgain : core::texts::kCompute);
-    // Only the key moves the focus: a sign set from a field leaves the
-    // keyboard in that field.
-    if (solved && form.focus > 0)
+    if (form.focus > 0)
         Text1[size_t(form.focus)]->setFocus();
-    for (const core::Message &message : rules_.takeMessages())
-        messages::show(message.text, messages::Icon::None, this);
+    tell(rules_.takeMessages());
 }

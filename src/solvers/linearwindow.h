@@ -31,9 +31,9 @@ public:
 private:
     void buildControls();
     // What the user typed goes to the rules before they act; what they say
-    // comes back (`solved`: after the key, which may move the focus).
+    // comes back.
     void collect();
-    void apply(bool solved);
+    void apply();
 
     core::LinearRules rules_;
 };

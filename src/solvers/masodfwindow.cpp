@@ -3,7 +3,6 @@
 #include "core/texts.h"
 #include "solvers/signlabel.h"
 #include "ui/handcursor.h"
-#include "ui/messages.h"
 #include "ui/twips.h"
 
 #include <QEvent>
@@ -42,9 +41,12 @@ void MasodfWindow::buildControls()
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         Text1[i]->setGeometry(twips::rect(fieldLeft[i], 360, 615, 285));
         Text1[i]->setAccessibleName(fieldNames[i]);
-        takeSignKeys(Text1[i], [this, i](bool minus) {
-            if (rules_.form.minus[size_t(i)] != minus)
-                Label2_Click(i);
+        takeSignKeys(Text1[i], [this, i](const QString &typed) {
+            collect();
+            if (!rules_.typeSign(i, typed))
+                return false;
+            apply();
+            return true;
         });
     }
     Label1[0] =
@@ -120,6 +122,7 @@ void MasodfWindow::apply()
         if (Text4[i]->text() != form.roots[i])
             writeResult(Text4[i], form.roots[i]);
     Command1->setText(form.again ? core::texts::kAgain : core::texts::kCompute);
-    for (const core::Message &message : rules_.takeMessages())
-        messages::show(message.text, messages::Icon::Exclamation, this);
+    tell(rules_.takeMessages());
+    if (form.focus >= 0)
+        Text1[size_t(form.focus)]->setFocus();
 }

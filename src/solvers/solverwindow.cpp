@@ -2,6 +2,7 @@
 
 #include "core/texts.h"
 #include "ui/centring.h"
+#include "ui/messages.h"
 #include "ui/twips.h"
 
 #include <QGroupBox>
@@ -30,7 +31,9 @@ QRect pixels(QRect twipsPlace)
 // The keyboard's way to the sign labels: the sign is typed where the number is.
 class SignKeys : public QObject {
 public:
-    SignKeys(QLineEdit *field, std::function<void(bool)> setSign) : QObject(field), setSign_(std::move(setSign)) {}
+    SignKeys(QLineEdit *field, std::function<bool(const QString &)> typed) : QObject(field), typed_(std::move(typed))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -38,22 +41,25 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        const QString text = key->text();
-        if ((text != QLatin1String("-") && text != QLatin1String("+")) ||
-            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        if (key->text().isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
-        setSign_(text == QLatin1String("-"));
-        return true;
+        return typed_(key->text());
     }
 
 private:
-    std::function<void(bool)> setSign_;
+    std::function<bool(const QString &)> typed_;
 };
 }  // namespace
 
-void SolverWindow::takeSignKeys(QLineEdit *field, std::function<void(bool minus)> setSign)
+void SolverWindow::takeSignKeys(QLineEdit *field, std::function<bool(const QString &typed)> typed)
 {
-    field->installEventFilter(new SignKeys(field, std::move(setSign)));
+    field->installEventFilter(new SignKeys(field, std::move(typed)));
+}
+
+void SolverWindow::tell(const QList<core::Message> &messages)
+{
+    for (const core::Message &message : messages)
+        messages::show(message.text, message.exclamation ? messages::Icon::Exclamation : messages::Icon::None, this);
 }
 
 void SolverWindow::addCoefficientFrame(const QString &name, QRect place)

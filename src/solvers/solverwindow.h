@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/panel.h"
 #include "ui/formactivate.h"
 
 #include <QDialog>
@@ -33,9 +34,12 @@ protected:
     void addResultFrame(QRect place);
     // Not a default button: Enter in a field does not press it.
     void addSolveKey(QRect place);
-    // "-" or "+" typed in a coefficient field sets the sign in front of it
-    // (`setSign(minus)`); the field itself takes no sign character.
-    static void takeSignKeys(QLineEdit *field, std::function<void(bool minus)> setSign);
+    // What is typed in a coefficient field goes to `typed` first; a text it
+    // takes (the rules' typed sign) never reaches the field. Shortcuts are
+    // not typing.
+    static void takeSignKeys(QLineEdit *field, std::function<bool(const QString &typed)> typed);
+    // The solver's message boxes, each with the icon its rules give.
+    void tell(const QList<core::Message> &messages);
     // Writes a result with the caret at its start: a narrow field then shows
     // the sign and the first digits, not the last ones.
     static void writeResult(QLineEdit *field, const QString &text);

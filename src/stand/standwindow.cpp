@@ -1,6 +1,5 @@
 #include "stand/standwindow.h"
 
-#include "ui/centring.h"
 #include "ui/colors.h"
 
 #include <QLineEdit>
@@ -44,27 +43,19 @@ StandWindow::StandWindow(core::Module1 &state)
     setObjectName(QStringLiteral("stand"));
     setWindowTitle(QStringLiteral("Zorvexa - EGYSZERŰ"));
     Label1 = addTape("Label1", {240, 120, 3495, 375});
-    addDisplay({240, 600, 3495, 375}, true);
+    addDisplay({240, 600, 3495, 375});
     addIndicator(square(240, 1320));
     addKeys(kKeys, int(std::size(kKeys)));
     addLines(kLineLefts, 1320);
     for (QPushButton *key : Command1)
         colors::setBackground(key, colors::kAppWorkspace);
     Text1->setFocus();
-    load();
-}
-
-void StandWindow::Form_Activate()
-{
-    rules().activate();
     apply();
-    Text1->setFocus();
-    centreOnScreen(this);
 }
 
 void StandWindow::Form_DblClick()
 {
-    standard().doubleClick();
+    stand().doubleClick();
     apply();
 }
 

@@ -15,17 +15,14 @@ public:
 
     QLabel *Label1;  // tape
 
-    void Form_Activate() override;
     QLabel *tape() const override { return Label1; }
     void Form_DblClick();
-
-    bool colourful() const { return rules().panel().colourful; }
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void applyOwn(const core::Panel &panel) override;
 
 private:
-    core::StandRules &standard() { return static_cast<core::StandRules &>(rules()); }
+    core::StandRules &stand() { return static_cast<core::StandRules &>(rules()); }
     bool shownColourful_ = false;
 };

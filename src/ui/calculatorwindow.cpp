@@ -1,5 +1,6 @@
 #include "ui/calculatorwindow.h"
 
+#include "ui/centring.h"
 #include "ui/colors.h"
 #include "ui/decoration.h"
 #include "ui/displayfield.h"
@@ -21,10 +22,6 @@ namespace {
 const char *const kTipProperty = "zorvexaTip";
 
 QRect pixels(keypad::Place place) { return twips::rect(place.left, place.top, place.width, place.height); }
-
-// Keys whose press leaves the focus where it is: the constants only append,
-// and Inv changes no text.
-bool keepsFocus(core::Key key) { return key == core::Key::Pi || key == core::Key::E || key == core::Key::Inverse; }
 
 // What a key does, in words, for assistive technology: a caption such as "+"
 // or "M+" says little when read out, and the hexadecimal digit C must not
@@ -86,18 +83,15 @@ bool CalculatorWindow::event(QEvent *event)
     return handled;
 }
 
-void CalculatorWindow::addDisplay(keypad::Place place, bool keyDown)
+void CalculatorWindow::addDisplay(keypad::Place place)
 {
     std::function<void(core::DisplayKey)> onKeyDown;
-    if (keyDown)
+    if (rules_->takesDisplayKeys())
         onKeyDown = [this](core::DisplayKey key) {
             rules_->displayKey(key);
             apply();
-            if (key == core::DisplayKey::Enter)
-                displayfield::focusAtEnd(Text1);
         };
-    Text1 = windowparts::makeDisplay(
-        client_, pixels(place), rules_->maxEntry(), [this] { displayEdited(); }, onKeyDown);
+    Text1 = windowparts::makeDisplay(client_, pixels(place), [this] { displayEdited(); }, onKeyDown);
 }
 
 QLabel *CalculatorWindow::addTape(const char *name, keypad::Place place)
@@ -167,12 +161,6 @@ void CalculatorWindow::addKeys(const keypad::Key *keys, int count)
     orderTabs();
 }
 
-void CalculatorWindow::load()
-{
-    rules_->load();
-    apply();
-}
-
 void CalculatorWindow::orderTabs()
 {
     // The display first, then row by row as the eye reads the keypad.
@@ -205,25 +193,33 @@ void CalculatorWindow::keyClicked(core::Key key)
 {
     rules_->press(key);
     apply();
-    if (!keepsFocus(key))
-        displayfield::focusAtEnd(Text1);
 }
 
 void CalculatorWindow::displayEdited()
 {
     if (applying_)
         return;
-    rules_->edited(Text1->text());
+    rules_->edited(Text1->text(), Text1->cursorPosition());
     apply();
+}
+
+void CalculatorWindow::activated(core::Arrival from)
+{
+    if (!rules_->activated(from))
+        return;
+    apply();
+    centreOnScreen(this);
 }
 
 void CalculatorWindow::apply()
 {
-    const core::Panel &panel = rules_->panel();
+    const core::Panel panel = rules_->panel();
     {
         const QScopedValueRollback<bool> guard(applying_, true);
-        if (Text1->text() != panel.display)
+        if (Text1->text() != panel.display) {
             Text1->setText(panel.display);
+            Text1->setCursorPosition(panel.caret);
+        }
         if (QLabel *tape = this->tape()) {
             if (tape->text() != panel.tape)
                 tape->setText(panel.tape);
@@ -241,7 +237,7 @@ void CalculatorWindow::apply()
                 }
             }
         }
-        const QString indicator = rules_->memoryLit() ? QStringLiteral("M") : QString();
+        const QString indicator = panel.memoryLit ? QStringLiteral("M") : QString();
         if (Label2->text() != indicator)
             Label2->setText(indicator);
         const QString memory = indicator.isEmpty() ? QStringLiteral("üres") : QStringLiteral("tárol értéket");
@@ -255,11 +251,11 @@ void CalculatorWindow::apply()
         shownEnabled_ = panel.enabled;
         applyOwn(panel);
     }
-    const QList<core::Message> told = rules_->takeMessages();
-    for (const core::Message &message : told)
+    for (const core::Message &message : rules_->takeMessages())
         messages::show(message.text, message.exclamation ? messages::Icon::Exclamation : messages::Icon::None, this);
-    // The box had the keyboard, and the control that raised it may be locked
-    // now (a base option): typing goes on in the display.
-    if (!told.isEmpty())
-        displayfield::focusAtEnd(Text1);
+    switch (panel.focus) {
+    case core::Focus::Stay: break;
+    case core::Focus::Display: Text1->setFocus(); break;
+    case core::Focus::DisplayAtEnd: displayfield::focusAtEnd(Text1); break;
+    }
 }

@@ -43,6 +43,9 @@ public:
     // Key tips on or off: every control whose table row has a tip.
     void showTips(bool on);
 
+    // A key clicked: the rules act, the window shows what they say.
+    virtual void keyClicked(core::Key key);
+
 protected:
     // A new desktop palette: described colours again, the rest from it.
     bool event(QEvent *event) override;
@@ -52,20 +55,19 @@ protected:
 
     // Building blocks of the window, placed in twips.
     QWidget *client() const { return client_; }
-    void addDisplay(keypad::Place place, bool keyDown);
+    void addDisplay(keypad::Place place);
     // The tape label; the window keeps it under its own name (tape()).
     QLabel *addTape(const char *name, keypad::Place place);
     void addIndicator(keypad::Place place);
     // Lines down the gaps between the key groups, `top` to the bottom row.
     void addLines(const std::array<int, 5> &lefts, int top);
     void addKeys(const keypad::Key *keys, int count);
-    // Load: the rules' start, shown.
-    void load();
 
-    // A key clicked: the rules act, the window shows what they say and gives
-    // the display the keyboard, caret at the end.
-    virtual void keyClicked(core::Key key);
-    // Makes the controls show the panel, then tells its messages.
+    // The window became the active one: when the rules ran its Form_Activate,
+    // it shows what they say and centres itself.
+    void activated(core::Arrival from) override;
+    // Makes the controls show the panel, tells its messages and puts the
+    // keyboard where the rules say.
     void apply();
     virtual void applyOwn(const core::Panel &) {}
     bool applying() const { return applying_; }

@@ -5,53 +5,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QValidator>
 
 namespace displayfield {
 namespace {
-
-// The limit applies to the user's edits. Text set by code is accepted whole
-// and becomes the limit until the next such text: the field only reverts an
-// invalid edit when the text before it was valid, so a text that the
-// validator called invalid would switch the limit off for every later edit.
-// Undo and redo only bring back texts that were accepted since.
-class EntryLimit : public QValidator {
-public:
-    EntryLimit(int maxEntry, QLineEdit *field)
-        : QValidator(field), field_(field), maxEntry_(maxEntry), allowed_(maxEntry)
-    {
-    }
-    State validate(QString &input, int &pos) const override
-    {
-        // setText() resets the modified flag before the text is validated.
-        if (!field_->isModified()) {
-            allowed_ = qMax(maxEntry_, int(input.size()));
-            accepted_ = input;
-            return Acceptable;
-        }
-        // Too long: a paste or a drop, which ends at the caret. As typing
-        // would, the start of the inserted text goes in, up to the limit;
-        // the text before it was within the limit, so only inserted
-        // characters are cut.
-        const int excess = int(input.size()) - allowed_;
-        if (excess > 0) {
-            if (excess > pos)
-                return Invalid;
-            input.remove(pos - excess, excess);
-            pos -= excess;
-            if (input == accepted_)  // nothing fits: the field stays as it was
-                return Invalid;
-        }
-        accepted_ = input;
-        return Acceptable;
-    }
-
-private:
-    QLineEdit *field_;
-    int maxEntry_;
-    mutable int allowed_;
-    mutable QString accepted_;  // the text before the edit being validated
-};
 
 // Wayland delivers keypad keys without the keypad modifier; the key symbol
 // (an XKB keysym under X11 and Wayland alike) still tells them apart.
@@ -166,10 +122,9 @@ private:
 
 }  // namespace
 
-void setUp(QLineEdit *field, int maxEntry)
+void setUp(QLineEdit *field)
 {
     field->setAccessibleName(QStringLiteral("Kijelző"));
-    field->setValidator(new EntryLimit(maxEntry, field));
     field->installEventFilter(new AltFilter(field));
     field->installEventFilter(new KeypadPoint(field));
     field->installEventFilter(new CopyAll(field));

@@ -9,16 +9,14 @@
 class QLineEdit;
 
 // What the calculator displays have in common: their name for assistive
-// technology, the entry limit, and the keys a window's Text1_KeyDown handles.
+// technology and the keys a window's Text1_KeyDown handles.
 namespace displayfield {
 
 // Names the field "Kijelző", keeps every Alt combination out of it, makes
-// the keypad's decimal key type "." whatever the keyboard layout sends,
-// copies the whole number on Ctrl+C when nothing is selected, and limits
-// typing and pasting to `maxEntry` characters: a longer paste puts in what
-// fits. Text set by code is never cut; after a longer one, typing is
-// limited to its length until the code sets the next text.
-void setUp(QLineEdit *field, int maxEntry);
+// the keypad's decimal key type "." whatever the keyboard layout sends, and
+// copies the whole number on Ctrl+C when nothing is selected. What an edit
+// may put in (the entry limit, a paste) is the rules' to say.
+void setUp(QLineEdit *field);
 
 // Routes Enter/Return and the keypad's operator keys to `keyDown`, keypad
 // keys told by their modifier or their key symbol. The keypad keys are

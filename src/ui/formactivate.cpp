@@ -20,16 +20,24 @@ bool isOutside(const QWidget *window)
 // The application's event filter sees an activation before the window does.
 class Follower : public QObject {
 public:
-    QPointer<const QWidget> last;      // the last window that became active
-    QPointer<const QWidget> arriving;  // set while a window arrives from another
+    QPointer<const QWidget> last;      // the last of our windows that became active
+    QPointer<const QWidget> arriving;  // set while a window arrives from another of ours
+    bool outsideSince = false;         // an outside window was active since `last`
+    bool fromOutside = false;          // the window that became active last came back from one
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::ActivationChange && watched->isWidgetType()) {
             const auto *widget = static_cast<const QWidget *>(watched);
-            if (widget->isWindow() && widget->isActiveWindow() && !isOutside(widget)) {
-                arriving = widget != last ? widget : nullptr;
-                last = widget;
+            if (widget->isWindow() && widget->isActiveWindow()) {
+                if (isOutside(widget)) {
+                    outsideSince = true;
+                } else {
+                    arriving = widget != last ? widget : nullptr;
+                    fromOutside = outsideSince;
+                    outsideSince = false;
+                    last = widget;
+                }
             }
         }
         return false;
@@ -50,12 +58,15 @@ bool follow()
     return follower != nullptr;
 }
 
-bool isReturn(const QWidget *window)
+core::Arrival arrival(const QWidget *window)
 {
-    if (!follower || follower->arriving != window)
-        return false;
-    follower->arriving = nullptr;  // one Form_Activate per arrival
-    return true;
+    if (!follower)
+        return core::Arrival::FromElsewhere;
+    if (follower->arriving == window) {
+        follower->arriving = nullptr;  // one arrival per activation
+        return core::Arrival::FromOurWindow;
+    }
+    return follower->fromOutside ? core::Arrival::FromHelp : core::Arrival::FromElsewhere;
 }
 
 void setOutside(QWidget *window) { window->setProperty(kOutside, true); }

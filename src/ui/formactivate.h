@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/arrival.h"
+
 #include <QEvent>
 #include <QWidget>
 
@@ -12,32 +14,39 @@ namespace activation {
 // Starts following the windows that become active (once per application).
 bool follow();
 
-// True once when `window` is being activated after another window of the
-// application was the active one: dialogs and message boxes count.
-bool isReturn(const QWidget *window);
+// Where the user came from, as `window` becomes the active one: another
+// window of the application (dialogs and message boxes count; told once per
+// arrival), the help, or elsewhere.
+core::Arrival arrival(const QWidget *window);
 
 // Marks a window the calculator does not wait for (the help): going to it
-// and coming back counts as a visit to another program, as do its popups.
+// and coming back counts as a visit elsewhere, as do its popups.
 void setOutside(QWidget *window);
 
 }  // namespace activation
 
-// Gives a window or dialog its Form_Activate: it runs each time the window
-// becomes the active one coming from another window of the application
-// (shown, switched to, returned to after a dialog or message box closed).
+// Tells a window or dialog each time it becomes the active one, and where
+// the user came from. A dialog's Form_Activate runs when the rules say so; a
+// calculator window asks its own rules.
 template <class QtWindow>
 class WithFormActivate : public QtWindow {
 public:
     using QtWindow::QtWindow;
 
-    virtual void Form_Activate() = 0;
+    virtual void Form_Activate() {}
 
 protected:
+    virtual void activated(core::Arrival from)
+    {
+        if (core::runsFormActivate(from))
+            Form_Activate();
+    }
+
     void changeEvent(QEvent *event) override
     {
         QtWindow::changeEvent(event);
-        if (event->type() == QEvent::ActivationChange && this->isActiveWindow() && activation::isReturn(this))
-            Form_Activate();
+        if (event->type() == QEvent::ActivationChange && this->isActiveWindow())
+            activated(activation::arrival(this));
     }
 
 private:

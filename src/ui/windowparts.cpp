@@ -53,13 +53,13 @@ QPushButton *makeKey(QWidget *parent, const QString &caption, const QString &nam
     return key;
 }
 
-QLineEdit *makeDisplay(QWidget *parent, QRect geometry, int maxEntry, std::function<void()> change,
+QLineEdit *makeDisplay(QWidget *parent, QRect geometry, std::function<void()> change,
                        std::function<void(core::DisplayKey)> keyDown)
 {
     auto *display = new QLineEdit(parent);
     display->setObjectName(QStringLiteral("Text1"));
     display->setGeometry(geometry);
-    displayfield::setUp(display, maxEntry);
+    displayfield::setUp(display);
     QObject::connect(display, &QLineEdit::textChanged, display, [change = std::move(change)] { change(); });
     if (keyDown)
         displayfield::onKeyDown(display, std::move(keyDown));

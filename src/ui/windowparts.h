@@ -25,7 +25,7 @@ QPushButton *makeKey(QWidget *parent, const QString &caption, const QString &nam
 
 // The display `Text1`: its change handler runs on every change, typed or set
 // by code; Enter and the keypad operators go to `keyDown` (displayfield.h).
-QLineEdit *makeDisplay(QWidget *parent, QRect geometry, int maxEntry, std::function<void()> change,
+QLineEdit *makeDisplay(QWidget *parent, QRect geometry, std::function<void()> change,
                        std::function<void(core::DisplayKey)> keyDown);
 
 }  // namespace windowparts

@@ -78,7 +78,6 @@ std::pair<QString, QStringList> calculate(const QString &what, const QStringList
         c = std::make_unique<core::ExtendRules>(m);
     else
         c = std::make_unique<core::InfosRules>(m);
-    c->load();
     auto *infos = dynamic_cast<core::InfosRules *>(c.get());
     if (infos) {
         const QStringList bases = what.mid(5).split(QRegularExpression(QStringLiteral("[:>]")));

@@ -49,7 +49,8 @@ QString captionOf(Key key)
 
 // Words for the keys: digits ("12", "x:F" for A-F), captions, "t:<text>" typed
 // at the end of the display, "kp+" .. "enter" in the display, "b:<base>"
-// chosen, "act" (the view becomes active), "dbl" (a double click).
+// chosen, "act" (the view becomes active coming from another of our windows;
+// "act:help" from the help, "act:away" from another program), "dbl" (a double click).
 void press(core::Calculator &c, const QString &keys)
 {
     for (const QString &word : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -60,7 +61,11 @@ void press(core::Calculator &c, const QString &keys)
         else if (word.startsWith(QLatin1String("b:")))
             static_cast<core::InfosRules &>(c).chooseBase(word.mid(2) == "16" ? 9 : word.mid(2).toInt() - 2);
         else if (word == QLatin1String("act"))
-            c.activate();
+            c.activated(core::Arrival::FromOurWindow);
+        else if (word == QLatin1String("act:help"))
+            c.activated(core::Arrival::FromHelp);
+        else if (word == QLatin1String("act:away"))
+            c.activated(core::Arrival::FromElsewhere);
         else if (word == QLatin1String("dbl"))
             static_cast<core::StandRules &>(c).doubleClick();
         else if (kDisplayKeys.contains(word))
@@ -78,11 +83,19 @@ void press(core::Calculator &c, const QString &keys)
 // keys and C usable) or "off:<keys>", "inv" (the Inv key lit), "colourful",
 // "base:<b>", "options:off", "digits:<n>" (informatics digit keys not those
 // of the base).
+// Inv leaves the keys that have an inverse: lg (10^x), ln (e^x) and the four angle keys.
+const core::KeySet kInverseKeys = [] {
+    core::KeySet keys;
+    for (const Key key : {Key::Lg, Key::Ln, Key::Sin, Key::Cos, Key::Tg, Key::Ctg})
+        keys.set(size_t(key));
+    return keys;
+}();
+
 QString stateOf(const core::Calculator &c, const core::KeySet &startKeys)
 {
-    const core::Panel &p = c.panel();
+    const core::Panel p = c.panel();
     QStringList words;
-    if (c.memoryLit())
+    if (p.memoryLit)
         words << "M";
     if (p.tapeAlarm)
         words << "alarm";
@@ -96,7 +109,7 @@ QString stateOf(const core::Calculator &c, const core::KeySet &startKeys)
     clearOnly.set(size_t(Key::Clear));
     if (p.enabled == clearOnly)
         words << "locked";
-    else if (p.enabled == (clearOnly | core::ExtendRules::invertibleKeys()))
+    else if (p.enabled == (clearOnly | kInverseKeys))
         words << "inverse";
     else if (p.enabled != expected) {
         int digits = 0;
@@ -311,7 +324,6 @@ void TestRules::keys()
     QFETCH(QString, keys);
     core::Module1 m;
     const std::unique_ptr<core::Calculator> c = make(view, m);
-    c->load();
     const core::KeySet startKeys = c->panel().enabled | c->keys();
     press(*c, keys);
     QTEST(c->panel().display, "display");
@@ -326,13 +338,11 @@ void TestRules::oneMemoryIndicator()
     core::Module1 m;
     core::StandRules stand(m);
     core::ExtendRules extend(m);
-    stand.load();
-    extend.load();
     press(stand, "5 M+");
-    QVERIFY(extend.memoryLit());
+    QVERIFY(extend.panel().memoryLit);
     press(extend, "MR MC");
     QCOMPARE(extend.panel().display, QString("5"));
-    QVERIFY(!stand.memoryLit());
+    QVERIFY(!stand.panel().memoryLit);
 }
 
 void TestRules::quadratic_data()
