@@ -2,6 +2,8 @@
 
 #include "core/inputcheck.h"
 #include "core/module1.h"
+#include "core/numbertext.h"
+#include "core/radix.h"
 #include "core/texts.h"
 
 namespace core {
@@ -154,6 +156,28 @@ void Calculator::checkDigits(int base)
 }
 
 void Calculator::tell(const QString &text, bool exclamation) { messages_.append({text, exclamation}); }
+
+bool Calculator::sharedKey(Key key)
+{
+    if (isDigit(key)) {
+        appendDigit(key);
+        return true;
+    }
+    switch (key) {
+    case Key::Point: append(QStringLiteral(".")); return true;  // the "," key writes the point
+    // Str of the negated value, untrimmed: a non-negative one keeps its blank.
+    case Key::Sign: setDisplay(radix::negated(display(), 10)); return true;
+    case Key::Add:
+    case Key::Subtract:
+    case Key::Multiply:
+    case Key::Divide: pend(operationOf(key)); return true;
+    // The register is replaced, not added to.
+    case Key::MemoryStore: storeMemory(exact::read(display())); return true;
+    case Key::MemoryRecall: setDisplay(numbertext::displayForm(exact::ofDouble(m.memoria))); return true;
+    case Key::MemoryClear: clearMemory(); return true;
+    default: return false;
+    }
+}
 
 void Calculator::pend(Operation operation)
 {

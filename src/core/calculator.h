@@ -68,6 +68,9 @@ protected:
     void tell(const QString &text, bool exclamation = false);
     bool hasMessages() const { return !messages_.isEmpty(); }
 
+    // The keys stand and extend share: the digits, the point, the sign, the
+    // four operators and the memory keys. False for any other key.
+    bool sharedKey(Key key);
     // An operator key (stand, extend, the keypad): the display's value
     // becomes szam1, the operation pending, the tape its line, the display empty.
     void pend(Operation operation);

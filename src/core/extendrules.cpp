@@ -4,7 +4,6 @@
 #include "core/functions.h"
 #include "core/module1.h"
 #include "core/numbertext.h"
-#include "core/radix.h"
 
 namespace core {
 
@@ -81,27 +80,15 @@ void ExtendRules::formActivate()
 
 void ExtendRules::act(Key key)
 {
-    if (isDigit(key)) {
-        appendDigit(key);
+    if (sharedKey(key))
         return;
-    }
     if (isFunction(key)) {
         function(key);
         return;
     }
     switch (key) {
-    case Key::Point: append(QStringLiteral(".")); break;  // the "," key writes the point
-    // Str of the negated value, untrimmed: a non-negative one keeps its blank.
-    case Key::Sign: setDisplay(radix::negated(display(), 10)); break;
-    case Key::Add:
-    case Key::Subtract:
-    case Key::Multiply:
-    case Key::Divide: pend(operationOf(key)); break;
     case Key::Equals: equals(); break;
     case Key::Clear: torles(); break;
-    case Key::MemoryStore: storeMemory(exact::read(display())); break;
-    case Key::MemoryRecall: setDisplay(numbertext::displayForm(exact::ofDouble(m.memoria))); break;
-    case Key::MemoryClear: clearMemory(); break;
     // The constants and Inv change no text of their own: the keyboard stays.
     case Key::Pi:
         constant(QStringLiteral("3.14159265358979"));

@@ -3,7 +3,6 @@
 #include "core/arithmetic.h"
 #include "core/module1.h"
 #include "core/numbertext.h"
-#include "core/radix.h"
 
 namespace core {
 
@@ -34,23 +33,11 @@ void StandRules::doubleClick()
 
 void StandRules::act(Key key)
 {
-    if (isDigit(key)) {
-        appendDigit(key);
+    if (sharedKey(key))
         return;
-    }
     switch (key) {
-    case Key::Point: append(QStringLiteral(".")); break;  // the "," key writes the point
-    // Str of the negated value, untrimmed: a non-negative one keeps its blank.
-    case Key::Sign: setDisplay(radix::negated(display(), 10)); break;
-    case Key::Add:
-    case Key::Subtract:
-    case Key::Multiply:
-    case Key::Divide: pend(operationOf(key)); break;
     case Key::Equals: equals(); break;
     case Key::Clear: clearAll(); break;
-    case Key::MemoryStore: storeMemory(exact::read(display())); break;
-    case Key::MemoryRecall: setDisplay(numbertext::displayForm(exact::ofDouble(m.memoria))); break;
-    case Key::MemoryClear: clearMemory(); break;
     default: break;  // not a key of this view
     }
 }
