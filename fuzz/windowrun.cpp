@@ -39,8 +39,8 @@ QString shown(CalculatorWindow &w)
     const core::Panel &p = w.rules().panel();
     if (w.Text1->text() != p.display)
         return QStringLiteral("the display shows \"%1\", the rules \"%2\"").arg(w.Text1->text(), p.display);
-    if (w.tape() && w.tape()->text() != p.tape)
-        return QStringLiteral("the tape shows \"%1\", the rules \"%2\"").arg(w.tape()->text(), p.tape);
+    if (w.tape() && w.tape()->accessibleName() != p.tape)
+        return QStringLiteral("the tape reads \"%1\", the rules \"%2\"").arg(w.tape()->accessibleName(), p.tape);
     if ((w.Label2->text() == QLatin1String("M")) != w.rules().panel().memoryLit)
         return QStringLiteral("the memory indicator shows \"%1\"").arg(w.Label2->text());
     for (int k = 0; k < core::kKeyCount; ++k)

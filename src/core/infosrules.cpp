@@ -67,9 +67,15 @@ void InfosRules::chooseBase(int index)
     case radix::Status::Fraction:
         tell(texts::kFraction, true);
         panel_.baseOptionsEnabled = false;
-        // Back to base ten, which writes the display's value in it: a number
-        // never changes its value on a base change.
-        chooseBase(radix::kBaseTenOption);
+        if (isBaseTen(m.alapkod)) {
+            // Already in base ten: the option goes back, the text stays as typed.
+            panel_.baseOption = radix::kBaseTenOption;
+            setDigitKeys(radix::kBaseTenOption);
+        } else {
+            // Back to base ten, which writes the display's value in it: a
+            // number never changes its value on a base change.
+            chooseBase(radix::kBaseTenOption);
+        }
         break;
     case radix::Status::TooLarge:
         tell(texts::kTooLargeToConvert, true);
@@ -94,11 +100,13 @@ radix::Status InfosRules::atvalt(int kod)
         m.alapkod = kod;
         return radix::Status::Ok;
     }
-    const radix::Spelling converted = radix::convert(display(), radix::baseOf(m.alapkod), radix::baseOf(kod));
+    const radix::Spelling converted =
+        radix::convert(display(), radix::baseOf(m.alapkod), radix::baseOf(kod), kMaxEntry);
     if (converted.status != radix::Status::Ok)
         return converted.status;
     m.alapkod = kod;
     setDisplay(converted.text);
+    m.eredmeny = 0;  // a completed conversion leaves no result behind
     return radix::Status::Ok;
 }
 

@@ -1,5 +1,6 @@
 #include "core/numbertext.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -82,6 +83,36 @@ QString displayFormLeadingZero(const exact::Number &value)
 {
     const QString form = displayForm(value);
     return sgn(value) > 0 && form.startsWith(QLatin1Char('.')) ? QLatin1Char('0') + form : form;
+}
+
+QString decimalWithin(const exact::Number &value, int width)
+{
+    const bool negative = sgn(value) < 0;
+    const exact::Number magnitude = abs(value);
+    mpz_class whole;
+    mpz_fdiv_q(whole.get_mpz_t(), magnitude.get_num_mpz_t(), magnitude.get_den_mpz_t());
+    // The decimals that fit after the sign, the whole part and the point.
+    const auto headOf = [negative](const mpz_class &w) {
+        return std::string(negative ? "-" : "") + (negative && w == 0 ? std::string() : w.get_str());
+    };
+    const long room = std::max(0L, long(width) - long(headOf(whole).size()) - 1);
+    const mpz_class scale = tenTo(room);
+    mpz_class decimals = exact::roundHalfEven(exact::Number(magnitude - whole) * scale);
+    if (decimals == scale) {  // 0.999... rounds up to the next whole number
+        ++whole;
+        decimals = 0;
+    }
+    std::string out = headOf(whole);
+    if (decimals != 0) {
+        std::string digits = decimals.get_str();
+        digits.insert(0, size_t(room) - digits.size(), '0');
+        while (digits.back() == '0')
+            digits.pop_back();
+        out += '.' + digits;
+    } else if (negative && whole == 0) {
+        out = "0";  // what rounds to nothing has no sign
+    }
+    return QString::fromLatin1(out.c_str());
 }
 
 }  // namespace core::numbertext

@@ -20,4 +20,10 @@ QString displayForm(const exact::Number &value);
 // Display form with a "0" before the point when 0 < value < 1 (0.25 -> "0.25").
 QString displayFormLeadingZero(const exact::Number &value);
 
+// `value` written out in plain decimals, "-" before a negative one and a
+// "0" before the point of a magnitude below 1, with as many decimals as
+// `width` characters hold: exactly where they suffice, else rounded (halves
+// to even); no trailing zeros.
+QString decimalWithin(const exact::Number &value, int width);
+
 }  // namespace core::numbertext

@@ -73,7 +73,7 @@ Spelling spell(const exact::Number &value, int base)
     return {Status::Ok, digits};
 }
 
-Spelling convert(const QString &text, int fromBase, int toBase)
+Spelling convert(const QString &text, int fromBase, int toBase, int width)
 {
     const Reading r = read(text, fromBase);
     if (r.status != Status::Ok || abs(wholePart(r.value)) > largestWhole())
@@ -82,7 +82,7 @@ Spelling convert(const QString &text, int fromBase, int toBase)
     if (text.contains(QLatin1Char('.')) || r.value.get_den() != 1) {
         if (toBase != 10)
             return {Status::Fraction, QString()};
-        return {Status::Ok, numbertext::displayFormLeadingZero(r.value)};
+        return {Status::Ok, numbertext::decimalWithin(r.value, width)};
     }
     return spell(r.value, toBase);
 }

@@ -41,10 +41,11 @@ Spelling spell(const exact::Number &value, int base);
 
 // The base change of a display text: TooLarge beyond 2^53 - 1; a fraction
 // (a point, or a value that is not whole) is Fraction, except that base ten
-// takes it, in the display form with a "0" before the point (1.1 in base 2
-// is 1.5); else the number written in `toBase`. A blank text reads as 0;
-// whether to convert one at all is the caller's.
-Spelling convert(const QString &text, int fromBase, int toBase);
+// takes it, written out exactly with a "0" before the point as far as
+// `width` characters allow, rounded beyond (1.1 in base 2 is 1.5, 0.1 in
+// base 3 0.333...); else the number written in `toBase`. A blank text reads
+// as 0; whether to convert one at all is the caller's.
+Spelling convert(const QString &text, int fromBase, int toBase, int width);
 
 // The sign key: the number as written, its sign flipped, in the same base.
 // Base ten is the Str rule of -Val. Other bases keep every digit read (no

@@ -221,8 +221,13 @@ void CalculatorWindow::apply()
             Text1->setCursorPosition(panel.caret);
         }
         if (QLabel *tape = this->tape()) {
-            if (tape->text() != panel.tape)
-                tape->setText(panel.tape);
+            if (tape->accessibleName() != panel.tape) {
+                // A line wider than the tape shows its newest part; the whole
+                // line is what the tape is called for assistive technology.
+                tape->setText(
+                    tape->fontMetrics().elidedText(panel.tape, Qt::ElideLeft, tape->contentsRect().width()));
+                tape->setAccessibleName(panel.tape);
+            }
             if (shownAlarm_ != panel.tapeAlarm) {
                 colors::setForeground(tape, panel.tapeAlarm ? colors::kWhite : colors::kHighlightedText);
                 colors::setBackground(tape, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);

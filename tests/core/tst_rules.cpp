@@ -18,6 +18,7 @@ namespace {
 const QString Z = QStringLiteral("Nullával nem lehet osztani!");
 const QString D = QStringLiteral("Számjegyeket írjon be!");
 const QString P = QStringLiteral("A törtekben csak egy tizedespont van!");
+const QString F = QStringLiteral("Törtszámokat nem tudok átváltani! (Egyelőre)");
 
 const QHash<QString, Key> kKeys{{",", Key::Point},        {"+/-", Key::Sign},
                                 {"+", Key::Add},          {"-", Key::Subtract},
@@ -48,7 +49,8 @@ QString captionOf(Key key)
 }
 
 // Words for the keys: digits ("12", "x:F" for A-F), captions, "t:<text>" typed
-// at the end of the display, "kp+" .. "enter" in the display, "b:<base>"
+// at the end of the display, "p:<text>" pasted there ("\n", "\r", "\t" and
+// "~" for a blank), "bs" (Backspace), "kp+" .. "enter" in the display, "b:<base>"
 // chosen, "act" (the view becomes active coming from another of our windows;
 // "act:help" from the help, "act:away" from another program), "dbl" (a double click).
 void press(core::Calculator &c, const QString &keys)
@@ -56,6 +58,14 @@ void press(core::Calculator &c, const QString &keys)
     for (const QString &word : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (word.startsWith(QLatin1String("t:")))
             c.edited(c.panel().display + word.mid(2));
+        else if (word.startsWith(QLatin1String("p:")))
+            c.edited(c.panel().display + QString(word.mid(2))
+                                             .replace(QLatin1String("\\n"), QLatin1String("\n"))
+                                             .replace(QLatin1String("\\r"), QLatin1String("\r"))
+                                             .replace(QLatin1String("\\t"), QLatin1String("\t"))
+                                             .replace(QLatin1Char('~'), QLatin1Char(' ')));
+        else if (word == QLatin1String("bs"))
+            c.edited(c.panel().display.chopped(1));
         else if (word.startsWith(QLatin1String("x:")))
             c.press(core::digitKey(kCaptions.indexOf(word.at(2))));
         else if (word.startsWith(QLatin1String("b:")))
@@ -188,6 +198,13 @@ void TestRules::keys_data()
     row("a letter is refused", "stand", "t:1a", "", "", "", {D});
     row("a minus inside a number is refused", "stand", "t:5-3", "", "", "", {D});
     row("the main keyboard's plus is refused", "extend", "t:1+", "", "", "", {D});
+    row("typing stops at 30 characters", "stand", "t:123456789012345678901234567890 t:1", "123456789012345678901234567890");
+    row("a paste puts in what fits", "stand", "12 p:3456789012345678901234567890123", "123456789012345678901234567890");
+    row("a pasted number loses its line break", "stand", "p:42\\n", "42");
+    row("and the blanks and tabs around it", "extend", "p:~\\t42~\\r\\n", "42");
+    row("a line break inside a paste is refused", "stand", "p:4\\n2", "", "", "", {D});
+    row("only one trailing line break goes", "stand", "p:42\\n\\n", "", "", "", {D});
+    row("a single blank is kept as typed", "stand", "1 p:~", "1 ");
     // The standard view's operations and tape.
     row("= evaluates and writes the tape", "stand", "12 + 3 =", "15", "12+3 ", "off:+/-");
     row("= again repeats with the result", "stand", "12 + 3 = =", "27", "12+3 15 ", "off:+/-");
@@ -316,6 +333,18 @@ void TestRules::keys_data()
     row("the sign key flips the number as written", "infos", "b:2 101 +/-", "-101", "", "base:2");
     row("an operator on an empty display outside ten takes the result", "infos", "b:2 11 + 1 = C + 1 =", "1", "",
         "off:+/- base:2");
+    row("a completed conversion leaves 0 for an operator on an empty display", "infos", "2 + 3 = b:2 bs bs bs + 1 =",
+        "1", "", "off:+/- base:2");
+    row("a refused base change keeps a typed base ten text", "infos", "t:123456789.123456789 b:2",
+        "123456789.123456789", "", "options:off", {F});
+    row("a trailing point stays, and typing goes on after it", "infos", "t:12. b:2 5", "12.5", "", "options:off", {F});
+    row("a fraction without its leading zero stays", "infos", "t:.5 b:16", ".5", "", "options:off", {F});
+    row("every typed decimal stays", "infos", "t:0.1000000000000000000001 b:2", "0.1000000000000000000001", "",
+        "options:off", {F});
+    row("a binary fraction is written in base ten exactly", "infos", "b:2 t:0.0001 b:8", "0.0625", "", "options:off",
+        {F});
+    row("a fraction with no end in base ten fills the display", "infos", "b:3 t:0.1 b:2", "0." + QString(62, '3'), "",
+        "options:off", {F});
 }
 
 void TestRules::keys()

@@ -7,6 +7,7 @@
 #include "shell/application.h"
 #include "stand/standwindow.h"
 #include "support/messagerecorder.h"
+#include "support/script.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,6 +29,7 @@ class TestFaces : public QObject {
 private slots:
     void colours();
     void captions();
+    void longTape();
 };
 
 void TestFaces::colours()
@@ -79,6 +81,24 @@ void TestFaces::captions()
     QCOMPARE(bases.join(' '), QString("2 3 4 5 6 7 8 9 10* 16"));
     // Read out as "2-es számrendszer": the suffix Hungarian gives each number.
     QCOMPARE(spoken.join(' '), QString("2-es 3-as 4-es 5-ös 6-os 7-es 8-as 9-es 10-es 16-os"));
+}
+
+// A tape line wider than the tape shows its end, the newest result, with
+// the start elided; nothing is cut at the right. It is read out whole.
+void TestFaces::longTape()
+{
+    MessageRecorder recorder;
+    core::Module1 m;
+    ExtendWindow w(m);
+    w.show();
+    RUN_SCRIPT(w, "t:1.23456789012345 + t:1.23456789012345 = = =");
+    const QString line = "1.23456789012345+1.23456789012345 2.4691357802469 3.70370367037035 ";
+    QCOMPARE(w.Label3->accessibleName(), line);
+    const QString shown = w.Label3->text();
+    QVERIFY2(shown.startsWith(QChar(0x2026)) && shown.endsWith("3.70370367037035 "), qPrintable(shown));
+    QVERIFY(w.Label3->fontMetrics().horizontalAdvance(shown) <= w.Label3->contentsRect().width());
+    RUN_SCRIPT(w, "CLR 7 + 8 =");
+    QCOMPARE(w.Label3->text(), "7+8 ");
 }
 
 QTEST_MAIN(TestFaces)

@@ -81,15 +81,20 @@ void TestKeyboard::afterABox()
     }
 }
 
-// The start of the pasted text at the caret ("|"), then the display's check.
+// The start of the pasted text at the caret ("|"), without the blanks and
+// line break a copy brings along, then the display's check; the caret
+// stands after what went in.
 void TestKeyboard::paste()
 {
     const QString digits = QString("0123456789").repeated(4);
     for (const auto &[view, before, pasted, after, boxes] :
          QList<std::tuple<int, QString, QString, QString, QStringList>>{
-             {0, "1|2", digits, "1" + digits.left(28) + "2", {}},
-             {1, "|", "12x" + digits, "", {kDigits}},
-             {2, "|", QString(70, '1'), QString(64, '1'), {}}}) {
+             {0, "1|2", digits, "1" + digits.left(28) + "|2", {}},
+             {1, "|", "12x" + digits, "|", {kDigits}},
+             {2, "|", QString(70, '1'), QString(64, '1') + "|", {}},
+             {0, "|", "42\n", "42|", {}},
+             {1, "7|", " 42\t\r\n", "742|", {}},
+             {2, "|", "4\n2", "|", {kDigits}}}) {
         MessageRecorder recorder;
         core::Module1 m;
         const auto w = shown(view, m);
@@ -97,7 +102,8 @@ void TestKeyboard::paste()
         w->Text1->setCursorPosition(before.indexOf('|'));
         QApplication::clipboard()->setText(pasted);
         QTest::keyClick(w->Text1, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w->Text1->text(), after);
+        QCOMPARE(w->Text1->text(), QString(after).remove('|'));
+        QCOMPARE(w->Text1->cursorPosition(), after.indexOf('|'));
         QCOMPARE(recorder.texts(), boxes);
     }
 }
