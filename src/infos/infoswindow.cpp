@@ -104,5 +104,8 @@ void InfosWindow::applyOwn(const core::Panel &panel)
         if (i == panel.baseOption && !option->isChecked())
             option->setChecked(true);
         option->setEnabled(panel.baseOptionsEnabled);
+        // One Tab stop, the chosen base, as in every radio group; the arrow
+        // keys then choose the next base.
+        option->setFocusPolicy(i == panel.baseOption ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }

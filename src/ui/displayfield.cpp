@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace displayfield {
 namespace {
@@ -63,6 +64,16 @@ private:
     QLineEdit *field_;
 };
 
+// The number shown, without the blank Str leaves before a positive one.
+QString shownNumber(const QLineEdit *field) { return field->text().trimmed(); }
+
+// An empty display leaves the clipboard alone.
+void copyShownNumber(const QLineEdit *field)
+{
+    if (!shownNumber(field).isEmpty())
+        QGuiApplication::clipboard()->setText(shownNumber(field));
+}
+
 // Copy with nothing selected copies the whole number shown, as calculators
 // do; with a selection the field copies that, as every field does.
 class CopyAll : public QObject {
@@ -75,14 +86,33 @@ protected:
         if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy) ||
             field_->hasSelectedText())
             return false;
-        if (!field_->text().isEmpty())  // an empty display leaves the clipboard alone
-            QGuiApplication::clipboard()->setText(field_->text());
+        copyShownNumber(field_);
         return true;
     }
 
 private:
     QLineEdit *field_;
 };
+
+// The field's own menu, whose "Másolás" copies what Ctrl+C copies: usable
+// whenever there is a number to copy, not only a selection.
+void showMenu(QLineEdit *field, QPoint at)
+{
+    QMenu *menu = field->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Its copy item is the one that names the copy keys.
+    const QString copyKeys = QLatin1Char('\t') + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+    QAction *copy = nullptr;
+    for (QAction *action : menu->actions())
+        if (action->text().endsWith(copyKeys))
+            copy = action;
+    if (copy && !field->hasSelectedText()) {
+        copy->disconnect();
+        copy->setEnabled(!shownNumber(field).isEmpty());
+        QObject::connect(copy, &QAction::triggered, field, [field] { copyShownNumber(field); });
+    }
+    menu->popup(field->mapToGlobal(at));
+}
 
 class KeyDownFilter : public QObject {
 public:
@@ -128,6 +158,8 @@ void setUp(QLineEdit *field)
     field->installEventFilter(new AltFilter(field));
     field->installEventFilter(new KeypadPoint(field));
     field->installEventFilter(new CopyAll(field));
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(field, &QWidget::customContextMenuRequested, field, [field](QPoint at) { showMenu(field, at); });
 }
 
 void onKeyDown(QLineEdit *field, std::function<void(core::DisplayKey)> keyDown)

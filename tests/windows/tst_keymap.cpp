@@ -7,6 +7,7 @@
 #include "infos/infoswindow.h"
 #include "shell/application.h"
 #include "support/messagerecorder.h"
+#include "support/script.h"
 #include "support/typing.h"
 
 #include <QAction>
@@ -94,6 +95,7 @@ private slots:
     void keypad();
     void tabWalksTheRows_data() { addViewRows(); }
     void tabWalksTheRows();
+    void baseOptionsAreOneStop();
     void menus_data() { addViewRows(); }
     void menus();
     void clicksLeaveTheDisplayReady();
@@ -216,6 +218,35 @@ void TestKeyMap::tabWalksTheRows()
     QTest::keyClick(w.Command2[7], Qt::Key_Space);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(QApplication::focusWidget(), w.Text1);  // typing goes on in the display
+}
+
+// Tab enters the base options on the chosen base and leaves them at the
+// next Tab; the arrow keys choose, converting the display as a click does.
+void TestKeyMap::baseOptionsAreOneStop()
+{
+    Application app;
+    MessageRecorder messages;
+    CalculatorWindow &w = ready(app, 2);  // base 16
+    const auto options = w.findChildren<QRadioButton *>();
+    const auto option = [&w](int base) {
+        return w.findChild<QRadioButton *>(QStringLiteral("Option1_%1").arg(base == 16 ? 9 : base - 2));
+    };
+    RUN_SCRIPT(w, "F F");
+    QTest::keyClick(w.Text1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), option(16));
+    QTest::keyClick(option(16), Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), option(10));
+    QVERIFY(option(10)->isChecked());
+    QCOMPARE(w.Text1->text(), QString("255"));
+    QTest::keyClick(option(10), Qt::Key_Left);
+    QVERIFY(option(9)->isChecked());
+    QCOMPARE(w.Text1->text(), QString("313"));
+    QTest::keyClick(option(9), Qt::Key_Tab);
+    QVERIFY2(!options.contains(QApplication::focusWidget()), qPrintable(QApplication::focusWidget()->objectName()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), option(9));
+    QTest::keyClick(option(9), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.Text1);
 }
 
 // Alt+N opens the Nézet menu, Alt+S the Súgó menu, F1 the contents; no Alt

@@ -49,16 +49,41 @@ void TestSolvers::quadratic()
     QTest::mouseClick(w.Label2[1], Qt::LeftButton);
     QTest::keyClick(w.Text1[2], Qt::Key_Return);  // not a default button
     QCOMPARE(w.Command1->text(), QString("Számítás"));
+    // A shortcut in a field is no sign: Ctrl+- leaves the sign alone.
+    QTest::keyClick(w.Text1[2], Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(w.Label2[2]->text(), QString("+"));
     w.Command1->click();
     QCOMPARE(w.Text4[0]->text() + "|" + w.Text4[1]->text() + "|" + w.Command1->text(), QString("2|1|Újra"));
-    w.Command1->click();
+    // "Újra" from the keyboard: the keyboard goes to the first field, so the
+    // next equation is typed at once.
+    w.Command1->setFocus();
+    QTest::keyClick(w.Command1, Qt::Key_Space);
     QCOMPARE(w.Text1[0]->text() + w.Text4[0]->text() + w.Label2[1]->text() + w.Command1->text(), QString("+Számítás"));
-    testkeys::type(w.Text1[0], "2");
-    w.Command1->click();
+    QCOMPARE(QApplication::focusWidget(), w.Text1[0]);
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    QCOMPARE(w.Text1[0]->text(), QString("2"));
+    w.Command1->setFocus();
+    QTest::keyClick(w.Command1, Qt::Key_Space);
     QCOMPARE(recorder.shown.size(), 1);
     QCOMPARE(recorder.shown[0].text, QString("Minden együtthatót meg kell adnod!"));
     QCOMPARE(recorder.shown[0].icon, messages::Icon::Exclamation);
     QCOMPARE(w.Text1[0]->text(), QString());
+    // The message cleared the equation: typing starts it again.
+    QCOMPARE(QApplication::focusWidget(), w.Text1[0]);
+    // So does a message of the solution; shown roots keep the keyboard on the key.
+    for (int i = 0; i < 3; ++i)
+        testkeys::type(w.Text1[size_t(i)], QStringList{"2", "0", "8"}[i]);
+    w.Command1->setFocus();
+    QTest::keyClick(w.Command1, Qt::Key_Space);
+    QCOMPARE(recorder.texts().last(), QString("Nincs valós gyök!"));
+    QCOMPARE(recorder.shown.last().icon, messages::Icon::Exclamation);
+    QCOMPARE(QApplication::focusWidget(), w.Text1[0]);
+    for (int i = 0; i < 3; ++i)
+        testkeys::type(w.Text1[size_t(i)], QStringList{"1", "0", "0"}[i]);
+    w.Command1->setFocus();
+    QTest::keyClick(w.Command1, Qt::Key_Space);
+    QCOMPARE(w.Command1->text(), QString("Újra"));
+    QCOMPARE(QApplication::focusWidget(), w.Command1);
 }
 
 void TestSolvers::linear()
