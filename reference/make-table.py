@@ -411,8 +411,27 @@ def cotangents():
         lambda: closeby(F(90 + 180 * ri(-3, 3)), ri(14, 27), 10 ** R.uniform(-14, -3)),
         lambda: num(ri(6, 8), ri(1, 6)), big])
 
+def huge_quadratics():
+    """Coefficients of 300 digits and more, up to roots beyond a double either way."""
+    for t in ('1' + '0' * 331 + ' 0 -1' + '0' * 331, '3' + '0' * 332 + ' 1' + '0' * 333 + ' -2' + '0' * 332,
+              '1' + '0' * 340 + ' 1' + '0' * 340 + ' -1' + '0' * 340):
+        add('masodf', t.split())
+    huge = lambda lo, hi: (lambda n: R.randrange(10 ** (n - 1), 10**n) * sign())(ri(lo, hi))
+    small = lambda: (lambda p, q, u, v: [p * u, -(p * v + q * u), q * v])(ri(-9, 9) or 1, ri(-99, 99), ri(-9, 9) or 2,
+                                                                          ri(-99, 99))
+    section('masodf', 150, lambda: [huge(300, 420) for _ in 'abc'], [
+        lambda: [huge(300, 420) for _ in 'abc'], lambda: [huge(300, 420), huge(300, 420), huge(1, 40)],
+        lambda: (lambda k: [k * v for v in small()])(huge(300, 420)),
+        lambda: (lambda k: [k, 0, -k * ri(1, 99) ** 2])(10 ** ri(300, 420) * sign()),
+        lambda: [huge(1, 30), sign() * 10 ** ri(309, 420) + ri(-9, 9), huge(1, 30)],
+        lambda: [1, sign() * (int(DMAX) + R.randrange(-10**293, 10**293)), ri(-9, 9)],
+        lambda: [huge(616, 900), rc((0, ri(-9, 9), huge(300, 320))), huge(1, 3)],
+        lambda: [10**616 + ri(-99, 99), 0, -ri(1, 9)], lambda: [huge(300, 420), huge(1, 4), huge(600, 800)],
+        lambda: [huge(1000, 2000) for _ in 'abc']])
+
 cases()
 cotangents()
+huge_quadratics()
 sys.stdout.reconfigure(encoding='utf-8', newline='\n')
 print('# What Zorvexa must show, written by reference/make-table.py (exact fractions, mpmath at 60 digits).\n'
       '# Regenerate: /usr/bin/python3 reference/make-table.py > reference/results.tsv\n'
