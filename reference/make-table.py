@@ -137,10 +137,12 @@ def one(key, x):
         a = M(fmod(x, 360) * PI / 180)
         if key != 'ctg':
             return show({'sin': mp.sin, 'cos': mp.cos, 'tg': mp.tan}[key](a), 14)
-        # The cotangent is rounded to 14 places like the other three, so the
-        # 15-digit Pi leaves no 1.6E-15 at 90 degrees.
+        if abs(fmod(x, 180)) == 90:
+            return show(F(0))       # a zero, though the 15-digit Pi leaves 1.6E-15 there
+        # 1 / Round(tan, 14), the quotient itself not rounded; where the rounded
+        # tangent is 0 (next to a pole) the true one.
         t = Q(mp.tan(a))
-        return show(1 / round(t, 14) if round(t, 14) else 1 / t, 14)
+        return show(1 / round(t, 14) if round(t, 14) else 1 / t)
     if key in ('arcsin', 'arccos') and abs(x) > 1:
         return msg('Egy szög %s -1 és 1 közötti érték lehet!' % ('sinusa' if key == 'arcsin' else 'cosinusa'))
     deg = {'arcsin': mp.asin, 'arccos': mp.acos}.get(key, mp.atan)(M(x)) * 180 / M(PI)
@@ -392,7 +394,44 @@ def cases():
         lambda: ['0.' + '0' * ri(1, 200) + '1', 0, '1' + '0' * ri(100, 200), 0, 1, dec()],
         lambda: [dec(), '1' + '0' * ri(200, 420), dec(), 1, 0, dec()]] + [lambda: scaled(rc((0, 1, 2, 2)))] * 3)
 
+# Added later, each after every row above so that those stay as they were.
+
+def cotangents():
+    """The cotangent next to its zeros (90, and the 15-digit Pi's own pole of the tangent just past it) and poles."""
+    for t in ('85.805', '680866.427', '89.9999999', '90.00000000001', '90', '-270', '450.0', '0.0000001',
+              '90.0000000000000927755', '90.00000000000009277547', '89.99999999999990722', '90.000000000000185551'):
+        add('extend:ctg', [t])
+    pole = F(float(90 * mp.pi / M(PI) - 90))        # 9.28E-14: tan(x * Pi / 180) has its pole at 90 + pole
+    closeby = lambda w, d, span: txt(round((w + sign() * F(R.uniform(0, span))) * 10**d), d)
+    section('extend:ctg', 120, lambda: num(ri(1, 3), ri(0, 3)), [
+        lambda: near(90 * (2 * ri(-20, 20) + 1), ri(1, 28)), lambda: near(180 * ri(-20, 20), ri(1, 28)),
+        lambda: near(90 * (2 * R.randrange(10 ** ri(1, 12)) + 1) * sign(), ri(1, 14)),
+        lambda: near(180 * R.randrange(10 ** ri(1, 12)) * sign(), ri(1, 14)),
+        lambda: closeby(90 + 180 * ri(-3, 3) + pole, ri(15, 27), 2e-13),
+        lambda: closeby(F(90 + 180 * ri(-3, 3)), ri(14, 27), 10 ** R.uniform(-14, -3)),
+        lambda: num(ri(6, 8), ri(1, 6)), big])
+
+def huge_quadratics():
+    """Coefficients of 300 digits and more, up to roots beyond a double either way."""
+    for t in ('1' + '0' * 331 + ' 0 -1' + '0' * 331, '3' + '0' * 332 + ' 1' + '0' * 333 + ' -2' + '0' * 332,
+              '1' + '0' * 340 + ' 1' + '0' * 340 + ' -1' + '0' * 340):
+        add('masodf', t.split())
+    huge = lambda lo, hi: (lambda n: R.randrange(10 ** (n - 1), 10**n) * sign())(ri(lo, hi))
+    small = lambda: (lambda p, q, u, v: [p * u, -(p * v + q * u), q * v])(ri(-9, 9) or 1, ri(-99, 99), ri(-9, 9) or 2,
+                                                                          ri(-99, 99))
+    section('masodf', 150, lambda: [huge(300, 420) for _ in 'abc'], [
+        lambda: [huge(300, 420) for _ in 'abc'], lambda: [huge(300, 420), huge(300, 420), huge(1, 40)],
+        lambda: (lambda k: [k * v for v in small()])(huge(300, 420)),
+        lambda: (lambda k: [k, 0, -k * ri(1, 99) ** 2])(10 ** ri(300, 420) * sign()),
+        lambda: [huge(1, 30), sign() * 10 ** ri(309, 420) + ri(-9, 9), huge(1, 30)],
+        lambda: [1, sign() * (int(DMAX) + R.randrange(-10**293, 10**293)), ri(-9, 9)],
+        lambda: [huge(616, 900), rc((0, ri(-9, 9), huge(300, 320))), huge(1, 3)],
+        lambda: [10**616 + ri(-99, 99), 0, -ri(1, 9)], lambda: [huge(300, 420), huge(1, 4), huge(600, 800)],
+        lambda: [huge(1000, 2000) for _ in 'abc']])
+
 cases()
+cotangents()
+huge_quadratics()
 sys.stdout.reconfigure(encoding='utf-8', newline='\n')
 print('# What Zorvexa must show, written by reference/make-table.py (exact fractions, mpmath at 60 digits).\n'
       '# Regenerate: /usr/bin/python3 reference/make-table.py > reference/results.tsv\n'

@@ -207,14 +207,17 @@ Result tangent(const Number &x)
 
 Result cotangent(const Number &x)
 {
-    if (sgn(remainder(x, 180)) == 0)
+    const Number reduced = remainder(x, 180);
+    if (sgn(reduced) == 0)
         return refused(Refusal::CotangentPole);
+    // A zero of the cotangent, though the 15-digit Pi leaves 1.6E-15 there.
+    if (abs(reduced) == 90)
+        return finish(Number(0));
     const Number tangentValue = apply(mpfr_tan, radians(x)).toExact();
     const Number rounded = exact::roundTo(tangentValue, 14);
     // Near (not at) a multiple of 180 the rounded tangent is 0; the true one
-    // still gives the cotangent. Rounded to 14 places like the other three,
-    // so the 15-digit Pi leaves no 1.6E-15 at 90 degrees.
-    return finish(1 / (sgn(rounded) != 0 ? rounded : tangentValue), 14);
+    // still gives the cotangent. The quotient itself is not rounded.
+    return finish(1 / (sgn(rounded) != 0 ? rounded : tangentValue));
 }
 
 Result arcSine(const Number &x)

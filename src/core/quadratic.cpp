@@ -34,8 +34,9 @@ Solution solve(const exact::Number &a, const exact::Number &b, const exact::Numb
     }
     Real root(discriminant);
     mpfr_sqrt(root.get(), root.get(), MPFR_RNDN);
-    // q carries -sqrt(D) when b >= 0 and +sqrt(D) when b < 0.
-    const exact::Number sqrtD = root.toExact();
+    // q carries -sqrt(D) when b >= 0 and +sqrt(D) when b < 0. sqrt(D) is as
+    // large as the coefficients, of any length: only the roots are judged.
+    const exact::Number sqrtD = root.exactValue();
     const exact::Number q = -(b + (sgn(b) < 0 ? -sqrtD : sqrtD)) / 2;
     if (sgn(q) == 0) {
         // b == 0 and D == 0, so c == 0: a double root at zero.

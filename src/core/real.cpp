@@ -59,6 +59,11 @@ exact::Number Real::toExact() const
         return underflow ? (mpfr_signbit(value_) ? -1 : 1) * powerOfTwo(kTiny) : exact::Number(0);
     if (mpfr_get_exp(value_) < kTiny)
         return sign * powerOfTwo(kTiny);
+    return exactValue();
+}
+
+exact::Number Real::exactValue() const
+{
     exact::Number result;
     mpfr_get_q(result.get_mpq_t(), value_);
     return result;

@@ -26,6 +26,10 @@ public:
     // it, a tiny non-zero value stays tiny and non-zero (2^+-4000 at most),
     // whatever MPFR's range made of it; the flags are cleared.
     exact::Number toExact() const;
+    // The value as an exact number however large or small: for an
+    // intermediate (a square root the roots are then divided by), which no
+    // range judges.
+    exact::Number exactValue() const;
 
 private:
     mpfr_t value_;

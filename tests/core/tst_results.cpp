@@ -1,7 +1,7 @@
 // Every shown result against the independent table reference/results.tsv
 // (made by reference/make-table.py with mpmath from the decimal text): a
-// shown number lies within one unit of its last digit of the table's exact
-// value, a refusal tells the table's message.
+// shown number lies within one unit of its fifteenth significant digit of the
+// table's exact value, a refusal tells the table's message.
 #include "core/infosrules.h"
 #include "core/linearrules.h"
 #include "core/module1.h"
@@ -19,7 +19,9 @@ using core::Key;
 namespace {
 
 // The exact value of a shown number ("-.5", " 2", "1.5E-200", the table's
-// "7.95851e-1" with its E made upper case) and the unit of its last digit;
+// "7.95851e-1" with its E made upper case) and the unit of its fifteenth
+// significant digit (a display writes 15 and drops only trailing zeros, so
+// "0.07334767308502" claims 0.0733476730850200 and 0 claims 0 exactly);
 // nothing when the text is no number.
 std::optional<std::pair<mpq_class, mpq_class>> readShown(QString text)
 {
@@ -28,19 +30,22 @@ std::optional<std::pair<mpq_class, mpq_class>> readShown(QString text)
     const QRegularExpressionMatch m = number.match(text);
     if (!m.hasMatch() || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
         return std::nullopt;
+    const QString digits = m.captured(2) + m.captured(3);
+    const int significant = int(digits.size() - digits.indexOf(QRegularExpression(QStringLiteral("[1-9]|$"))));
     const int exponent = m.captured(4).toInt() - int(m.captured(3).size());
     const auto power = [](int e) {
         mpz_class p;
         mpz_ui_pow_ui(p.get_mpz_t(), 10, unsigned(std::abs(e)));
         return e >= 0 ? mpq_class(p) : mpq_class(1) / mpq_class(p);
     };
-    mpq_class value(mpz_class((m.captured(2) + m.captured(3)).toStdString(), 10));  // base 0 would read "09" as octal
+    mpq_class value(mpz_class(digits.toStdString(), 10));  // base 0 would read "09" as octal
     value *= power(exponent);
-    return std::make_pair(m.captured(1).isEmpty() ? value : mpq_class(-value), power(exponent));
+    const mpq_class unit = significant == 0 ? mpq_class(0) : power(exponent - std::max(0, 15 - significant));
+    return std::make_pair(m.captured(1).isEmpty() ? value : mpq_class(-value), unit);
 }
 
 // Empty when `shown` is the table's text or a number within one unit of its
-// last digit of `exact`; else what is wrong.
+// fifteenth significant digit of `exact`; else what is wrong.
 QString judge(const QString &shown, const QString &expected, const QString &exact)
 {
     if (shown == expected)

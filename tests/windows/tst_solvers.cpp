@@ -1,7 +1,8 @@
 // The two solver windows as a user fills them: typed coefficients and sign
 // labels go to the rules, the results and the key's caption come back, the
 // messages are boxes with the right icon, the focus goes to the first empty
-// field; Tab walks the fields in order and Enter in a field solves nothing.
+// field; Tab walks the fields in order and Enter in a field solves nothing;
+// a coefficient hundreds of digits long is taken whole.
 #include "core/module1.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
@@ -70,7 +71,16 @@ void TestSolvers::quadratic()
     QCOMPARE(w.Text1[0]->text(), QString());
     // The message cleared the equation: typing starts it again.
     QCOMPARE(QApplication::focusWidget(), w.Text1[0]);
-    // So does a message of the solution; shown roots keep the keyboard on the key.
+    // Coefficients of 341 digits, far past a double, typed whole: the roots are those of x² + x - 1.
+    const QString huge = "1" + QString(340, '0');
+    for (int i = 0; i < 3; ++i)
+        testkeys::type(w.Text1[size_t(i)], huge);
+    QTest::mouseClick(w.Label2[2], Qt::LeftButton);
+    w.Command1->click();
+    QCOMPARE(w.Text4[0]->text() + "|" + w.Text4[1]->text(), QString(".618033988749895|-1.61803398874989"));
+    QCOMPARE(recorder.shown.size(), 1);
+    w.Command1->click();  // Újra
+    // A message of the solution clears it too; shown roots keep the keyboard on the key.
     for (int i = 0; i < 3; ++i)
         testkeys::type(w.Text1[size_t(i)], QStringList{"2", "0", "8"}[i]);
     w.Command1->setFocus();
