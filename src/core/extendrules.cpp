@@ -47,7 +47,7 @@ const Meaning kMeanings[] = {
     pendingKey(Operation::Percent),
     {Operation::None, {Operation::Ctg, cotangent}, {Operation::ArcCtg, arcCotangent}},
 };
-static_assert(std::size(kMeanings) == size_t(functionIndex(Key::Ctg) + 1));
+static_assert(std::size(kMeanings) == size_t(functionIndex(Key::Ctg)) + 1);
 
 const Meaning &meaningOf(Key key) { return kMeanings[functionIndex(key)]; }
 

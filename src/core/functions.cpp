@@ -97,7 +97,7 @@ const Number &e()
 Number kerekit(const Number &value)
 {
     static const Number distance(1, 100000000);
-    const Number whole(exact::roundHalfEven(value));
+    Number whole(exact::roundHalfEven(value));
     if (abs(value - whole) < distance && (sgn(whole) != 0 || sgn(value) == 0))
         return whole;
     return value;

@@ -91,7 +91,7 @@ void LinearWindow::buildControls()
         result->setAccessibleName(i == 0 ? QStringLiteral("Eredmény: x") : QStringLiteral("Eredmény: y"));
         // Only the window writes the results.
         result->setReadOnly(true);
-        Text1[size_t(7 + i)] = result;
+        Text1[size_t(i) + 7] = result;
     }
 
     for (int k = 1; k < 8; ++k)
