@@ -10,6 +10,7 @@
 
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 using core::Key;
@@ -18,7 +19,9 @@ namespace {
 const QString Z = QStringLiteral("Nullával nem lehet osztani!");
 const QString D = QStringLiteral("Számjegyeket írjon be!");
 const QString P = QStringLiteral("A törtekben csak egy tizedespont van!");
-const QString F = QStringLiteral("Törtszámokat nem tudok átváltani! (Egyelőre)");
+// Boxes with the exclamation icon are written after "! ".
+const QString F = QStringLiteral("! Törtszámokat nem tudok átváltani! (Egyelőre)");
+const QString L = QStringLiteral("! A szám túl nagy az átváltáshoz!");
 
 const QHash<QString, Key> kKeys{{",", Key::Point},        {"+/-", Key::Sign},
                                 {"+", Key::Add},          {"-", Key::Subtract},
@@ -154,11 +157,12 @@ std::unique_ptr<core::Calculator> make(const QString &view, core::Module1 &m)
     return std::make_unique<core::InfosRules>(m);
 }
 
+// A message box's text, after "! " when it bears the exclamation icon.
 QStringList textsOf(const QList<core::Message> &messages)
 {
     QStringList texts;
     for (const core::Message &message : messages)
-        texts << message.text;
+        texts << (message.exclamation ? "! " : "") + message.text;
     return texts;
 }
 }  // namespace
@@ -183,7 +187,7 @@ void TestRules::keys_data()
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QStringList>("messages");
-    const auto row = [](const char *name, const char *view, const char *keys, const QString &display,
+    const auto row = [](const char *name, const char *view, const QString &keys, const QString &display,
                         const QString &tape = {}, const char *state = "", const QStringList &messages = {}) {
         QTest::newRow(name) << view << keys << display << tape << state << messages;
     };
@@ -205,6 +209,7 @@ void TestRules::keys_data()
     row("a line break inside a paste is refused", "stand", "p:4\\n2", "", "", "", {D});
     row("only one trailing line break goes", "stand", "p:42\\n\\n", "", "", "", {D});
     row("a single blank is kept as typed", "stand", "1 p:~", "1 ");
+    row("a tab is no blank", "stand", "5 p:\\t", "", "", "", {D});
     // The standard view's operations and tape.
     row("= evaluates and writes the tape", "stand", "12 + 3 =", "15", "12+3 ", "off:+/-");
     row("= again repeats with the result", "stand", "12 + 3 = =", "27", "12+3 15 ", "off:+/-");
@@ -231,6 +236,10 @@ void TestRules::keys_data()
         "alarm locked");
     row("the keypad's minus and divide", "stand", "9 kp- 4 enter kp/ 2 enter", "2.5", "5/2 ", "off:+/-");
     row("activation drops the pending operation", "stand", "12 + act 3 =", "3", "12+3 ", "off:+/-");
+    row("so does a switch to another view and back", "stand", "12 + @infos @stand 3 =", "3", "12+3 ", "off:+/-");
+    row("a return from the help keeps it", "stand", "12 + act:help 3 =", "15", "12+3 ", "off:+/-");
+    row("and a return from another program", "extend", "12 + act:away 3 =", "15", "12+3 ", "off:+/-");
+    row("a second operator goes on the same tape line", "stand", "12 + 3 +", "", "12++");
     row("M+ stores and lights M, MR recalls", "stand", "5 M+ C MR", "5", "", "M");
     row("M+ replaces the register", "stand", "5 M+ C 3 M+ C MR", "3", "", "M");
     row("MC clears the register and M", "stand", "5 M+ MC MR", "0", "");
@@ -318,16 +327,16 @@ void TestRules::keys_data()
     row("= gives the base options back, a second operator keeps the first operand", "infos", "1 + + 2 =", "3", "",
         "off:+/-");
     row("a refused fraction goes back to ten with its value", "infos", "b:2 1 , 1 b:16", "1.5", "", "options:off",
-        {QStringLiteral("Törtszámokat nem tudok átváltani! (Egyelőre)")});
+        {F});
     row("so the fraction counts as its value", "infos", "b:2 1 , 1 b:16 * 2 =", "3", "", "off:+/-",
-        {QStringLiteral("Törtszámokat nem tudok átváltani! (Egyelőre)")});
+        {F});
     row("choosing ten converts a fraction", "infos", "b:8 t:7.4 b:10", "7.5");
     row("a base ten fraction stays and is told once", "infos", "2 , 5 b:2", "2.5", "", "options:off",
-        {QStringLiteral("Törtszámokat nem tudok átváltani! (Egyelőre)")});
+        {F});
     row("a number beyond 2^53 does not convert", "infos",
         "b:2 t:111111111111111111111111111111111111111111111111111111 b:10",
         "111111111111111111111111111111111111111111111111111111", "", "base:2",
-        {QStringLiteral("A szám túl nagy az átváltáshoz!")});
+        {L});
     row("memory is read and written in the display's base", "infos", "b:16 x:1 x:F M+ C b:2 MR", "11111", "",
         "M base:2");
     row("the sign key flips the number as written", "infos", "b:2 101 +/-", "-101", "", "base:2");
@@ -345,20 +354,42 @@ void TestRules::keys_data()
         {F});
     row("a fraction with no end in base ten fills the display", "infos", "b:3 t:0.1 b:2", "0." + QString(62, '3'), "",
         "options:off", {F});
+    row("a binary fraction below one gets its 0", "infos", "b:2 t:0.1 b:8", "0.5", "", "options:off", {F});
+    row("lower-case hexadecimal digits count", "infos", "b:16 t:ff + 1 =", "100", "", "off:+/- base:16");
+    row("the sign fits before a full display", "infos", "b:2 t:" + QString(64, '1') + " +/-", "-" + QString(64, '1'),
+        "", "base:2");
+    row("C in the scientific view leaves 0 for the informatics view", "extend", "2 + 3 = C @infos b:2 + 1 =", "1", "",
+        "off:+/- base:2");
 }
 
 void TestRules::keys()
 {
     QFETCH(QString, view);
     QFETCH(QString, keys);
+    // "@extend" switches to that view as the Nézet menu does: loaded when
+    // first named, then active; the row judges the view it ends in.
     core::Module1 m;
-    const std::unique_ptr<core::Calculator> c = make(view, m);
-    const core::KeySet startKeys = c->panel().enabled | c->keys();
-    press(*c, keys);
+    std::map<QString, std::unique_ptr<core::Calculator>> views;
+    std::map<QString, core::KeySet> startKeys;
+    QStringList told;
+    core::Calculator *c = nullptr;
+    for (const QString &segment : QString("@" + view + " " + keys).split('@', Qt::SkipEmptyParts)) {
+        const QString name = segment.section(' ', 0, 0);
+        if (!views.count(name)) {
+            views[name] = make(name, m);
+            startKeys[name] = views[name]->panel().enabled | views[name]->keys();
+        }
+        if (c)
+            told << textsOf(c->takeMessages());
+        c = views[name].get();
+        c->activated(core::Arrival::FromOurWindow);
+        press(*c, segment.section(' ', 1));
+        view = name;
+    }
     QTEST(c->panel().display, "display");
     QTEST(c->panel().tape, "tape");
-    QTEST(stateOf(*c, startKeys), "state");
-    QTEST(textsOf(c->takeMessages()), "messages");
+    QTEST(stateOf(*c, startKeys[view]), "state");
+    QTEST(told << textsOf(c->takeMessages()), "messages");
 }
 
 // One register, one indicator: what one view stores or clears, every view shows.
@@ -384,17 +415,16 @@ void TestRules::quadratic_data()
                         const QStringList &messages = {}) {
         QTest::newRow(name) << coefficients << roots << again << messages;
     };
-    const QString excl = QStringLiteral("!");
     row("two roots, the larger first for a positive a", "1 -3 2", "2|1", true);
     row("a negative a takes the smaller first", "-1 0 4", "-2|2", true);
     row("a double root", "1 2 1", "-1|-1", true);
     row("a = 0 solves the linear equation", "000 4 2", "-.5|", true);
-    row("no real root clears the window", "2 0 8", "|", false, {"Nincs valós gyök!"});
-    row("an empty coefficient", "1  2", "|", false, {"Minden együtthatót meg kell adnod!"});
-    row("only digits", "1.5 2 3", "|", false, {"Az együtthatók csak számok lehetnek!"});
-    row("a sign typed in a field is no digit", "1 +3 2", "|", false, {"Az együtthatók csak számok lehetnek!"});
-    row("a = b = 0 with c", "0 0 5", "|", false, {"Nincs megoldás!"});
-    row("a = b = c = 0", "0 0 0", "|", false, {"Minden valós szám megoldás!"});
+    row("no real root clears the window", "2 0 8", "|", false, {"! Nincs valós gyök!"});
+    row("an empty coefficient", "1  2", "|", false, {"! Minden együtthatót meg kell adnod!"});
+    row("only digits", "1.5 2 3", "|", false, {"! Az együtthatók csak számok lehetnek!"});
+    row("a sign typed in a field is no digit", "1 +3 2", "|", false, {"! Az együtthatók csak számok lehetnek!"});
+    row("a = b = 0 with c", "0 0 5", "|", false, {"! Nincs megoldás!"});
+    row("a = b = c = 0", "0 0 0", "|", false, {"! Minden valós szám megoldás!"});
 }
 
 void TestRules::quadratic()
@@ -423,12 +453,18 @@ void TestRules::linear_data()
     QTest::addColumn<QString>("then");    // again, kept, cleared
     QTest::addColumn<int>("focus");
     QTest::addColumn<QStringList>("messages");
-    const auto row = [](const char *name, const char *system, const char *result, const char *then, int focus,
+    const auto row = [](const char *name, const QString &system, const char *result, const char *then, int focus,
                         const QStringList &messages = {}) {
         QTest::newRow(name) << system << result << then << focus << messages;
     };
     const QString two = QStringLiteral("Két egyenletre van szükség!\n(Így végtelen sok megoldás van)");
     row("a unique solution, Str not trimmed", "1 1 3 1 -1 1", " 2| 1", "again", 0);
+    // x + y = 10^400 + 10^-400, x - y = 10^-400 - 10^400: x = 10^-400, y = 10^400.
+    const QString big = "1" + QString(400, '0') + "." + QString(399, '0') + "1";
+    const QString nines = QString(400, '9') + "." + QString(400, '9');
+    row("too large wins over too small", "1 1 " + big + " 1 -1 -" + nines, "|", "kept", 0, {"Az eredmény túl nagy!"});
+    row("too small alone is told", "1 1 " + big.mid(1) + " 1 -1 " + big.mid(1), "|", "kept", 0,
+        {"Az eredmény túl kicsi!"});
     row("the typed decimals decide dependence", "0.1 4.7 1 0.3 14.1 3", "|", "again", 0,
         {"Két egymástól lineárisan független\n egyenletre van szükség!"});
     row("x absent from both", "0 2 4 0 3 6", "| 2", "again", 0);
