@@ -59,6 +59,7 @@ private slots:
     void checkMarks();
     void tips();
     void aboutBox();
+    void solverReturn();
 };
 
 // A script, the windows loaded in order (the one shown at the end in
@@ -204,6 +205,28 @@ void TestShell::aboutBox()
     QTRY_COMPARE(QApplication::activeWindow(), &app.stand());
     press(app, "3 =");
     QCOMPARE(app.stand().Text1->text(), QString("3"));
+}
+
+// Closing a solver returns to the scientific window, which becomes active
+// again: its pending operation is dropped, as after any dialog.
+void TestShell::solverReturn()
+{
+    Application app;
+    app.start();
+    press(app, "m:bovit");
+    for (const QString solver : {"x1,x2", "x,y,z"}) {
+        press(app, "C 1 2 +");
+        QString opened;
+        QTimer::singleShot(0, &app, [&opened] {
+            opened = QApplication::activeModalWidget()->objectName();
+            QApplication::activeModalWidget()->close();
+        });
+        press(app, solver);
+        QCOMPARE(opened, QString(solver == "x1,x2" ? "masodf" : "linear"));
+        QTRY_COMPARE(QApplication::activeWindow(), &app.extend());
+        press(app, "3 =");
+        QCOMPARE(app.extend().Text1->text(), QString("3"));
+    }
 }
 
 QTEST_MAIN(TestShell)
