@@ -5,6 +5,7 @@
 #   install-deps.sh icons      also redraw the icons (scripts/make-icons.sh)
 #   install-deps.sh trial      also try the package on a clean system (scripts/try-clean-system.sh)
 #   install-deps.sh oracle     also regenerate the reference table (reference/make-table.py)
+#   install-deps.sh style      also check the format and run clang-tidy (scripts/check-style.sh)
 #   install-deps.sh pictures   also redraw the about box's pictures and the pictures at
 #                              several desktop fonts (scripts/draw-pictures.py, font-pictures.sh)
 set -euo pipefail
@@ -29,8 +30,9 @@ for group in "$@"; do
     icons) packages+=(librsvg2-bin) ;;
     trial) packages+=(debootstrap netpbm) ;;
     oracle) packages+=(python3-mpmath) ;;
+    style) packages+=(clang-format clang-tidy) ;;
     pictures) packages+=(python3-pil qt6ct) ;;
-    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle, pictures)" >&2; exit 2 ;;
+    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle, style, pictures)" >&2; exit 2 ;;
   esac
 done
 
