@@ -2,10 +2,11 @@
 
 #include <QProxyStyle>
 
-// Fusion, whose outlines of fields, radio buttons and check boxes and whose
+// Fusion, whose keys, outlines of fields, radio buttons and check boxes and
 // focus marks are drawn from the palette at 3:1 against what surrounds them:
 // Fusion's own shades of the window colour all but vanish in dark palettes
-// (1.15:1 for a field's frame) and stay under 3:1 in light ones.
+// (1.15:1 for a field's frame) and on black, and stay under 3:1 in light
+// ones. Keys show their face colour as given, unshaded.
 class ContrastStyle : public QProxyStyle {
     Q_OBJECT
 public:

@@ -1,10 +1,10 @@
 // What the eye gets: text at 4.5:1 (3:1 when locked) against the face behind
-// it in a light and a dark palette and in the colourful scheme; outlines and
-// focus marks at 3:1 in the rendered pixels, in a light and two dark desktop
-// palettes; no caption clipped at desktop fonts of 8 to 14 points, also when
-// a theme sets its font again after start; help pages without colours of
-// their own; the about box's pictures and the icon drawn for screens at 1,
-// 1.5 and 2.
+// it in a light and a dark palette and in the colourful scheme; key edges,
+// outlines, focus marks and locked captions at 3:1 in the rendered pixels, in
+// a light, three dark and a high-contrast desktop palette; no caption clipped
+// at desktop fonts of 8 to 14 points, also when a theme sets its font again
+// after start; help pages without colours of their own; the about box's
+// pictures and the icon drawn for screens at 1, 1.5 and 2.
 #include "core/module1.h"
 #include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
@@ -24,16 +24,18 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QMainWindow>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 
@@ -70,6 +72,40 @@ static QRect part(QWidget *w, QStyle::SubElement radio, QStyle::SubElement check
                                       &option, w);
 }
 
+// How far the key's edge stands out from what is just outside it, on its
+// weakest side: on each side's middle, the stronger of its outer two pixels
+// against the pixel two beyond the key.
+static double edgeAllRound(const QImage &shot, QRect key)
+{
+    const QPoint middle = key.center();
+    const struct {
+        QPoint edge, outward;
+    } sides[] = {{{middle.x(), key.top()}, {0, -1}},
+                 {{middle.x(), key.bottom()}, {0, 1}},
+                 {{key.left(), middle.y()}, {-1, 0}},
+                 {{key.right(), middle.y()}, {1, 0}}};
+    double weakest = 21;
+    for (const auto &side : sides) {
+        const QRgb outside = shot.pixel(side.edge + 2 * side.outward);
+        weakest = std::min(weakest, std::max(ratio(shot.pixel(side.edge), outside),
+                                             ratio(shot.pixel(side.edge - side.outward), outside)));
+    }
+    return weakest;
+}
+
+// A desktop palette from window, button, base, text, disabled text and highlight colours.
+static QPalette desktopPalette(const QStringList &colours)
+{
+    QPalette palette{QColor(colours[1]), QColor(colours[0])};
+    palette.setColor(QPalette::Base, QColor(colours[2]));
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, QColor(colours[3]));
+        palette.setColor(QPalette::Disabled, role, QColor(colours[4]));
+    }
+    palette.setColor(QPalette::Highlight, QColor(colours[5]));
+    return palette;
+}
+
 class TestLooks : public QObject {
     Q_OBJECT
 private slots:
@@ -78,6 +114,8 @@ private slots:
     void textContrast();
     void nonTextContrast_data();
     void nonTextContrast();
+    void keyEdges_data() { nonTextContrast_data(); }
+    void keyEdges();
     void noCaptionClipped_data();
     void noCaptionClipped();
     void helpFollowsThePalette();
@@ -177,10 +215,13 @@ void TestLooks::textContrast()
 
 void TestLooks::nonTextContrast_data()
 {
-    QTest::addColumn<QStringList>("colours");  // window, base, text, highlight
-    QTest::newRow("light") << QStringList{"#efefef", "#ffffff", "#000000", "#308cc6"};
-    QTest::newRow("GNOME dark") << QStringList{"#353535", "#2d2d2d", "#eeeeec", "#15539e"};
-    QTest::newRow("KDE dark") << QStringList{"#31363b", "#232629", "#eff0f1", "#3daee9"};
+    QTest::addColumn<QStringList>("colours");  // window, button, base, text, disabled text, highlight
+    QTest::newRow("light") << QStringList{"#efefef", "#efefef", "#ffffff", "#000000", "#bebebe", "#308cc6"};
+    QTest::newRow("GNOME dark") << QStringList{"#353535", "#353535", "#2d2d2d", "#eeeeec", "#919190", "#15539e"};
+    QTest::newRow("KDE dark") << QStringList{"#31363b", "#31363b", "#232629", "#eff0f1", "#6e7175", "#3daee9"};
+    // qt6ct's "darker": keys lighter than the window.
+    QTest::newRow("darker keys") << QStringList{"#222020", "#424245", "#3d3d3d", "#ffffff", "#808080", "#12608a"};
+    QTest::newRow("high contrast") << QStringList{"#000000", "#000000", "#000000", "#ffffff", "#3ff23f", "#1aebff"};
 }
 
 // Each field's frame, unchecked radio button and check box against the face
@@ -189,21 +230,20 @@ void TestLooks::nonTextContrast_data()
 void TestLooks::nonTextContrast()
 {
     QFETCH(QStringList, colours);
-    QPalette palette{QColor(colours[0]), QColor(colours[0])};
-    palette.setColor(QPalette::Base, QColor(colours[1]));
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        palette.setColor(role, QColor(colours[2]));
-    palette.setColor(QPalette::Highlight, QColor(colours[3]));
-    QApplication::setPalette(palette);
+    QApplication::setPalette(desktopPalette(colours));
     core::Module1 m;
     InfosWindow infos(m);
     OptionsDialog options;
-    for (QWidget *window : {static_cast<QWidget *>(&infos), static_cast<QWidget *>(&options)}) {
+    MasodfWindow masodf;
+    for (QWidget *window :
+         {static_cast<QWidget *>(&infos), static_cast<QWidget *>(&options), static_cast<QWidget *>(&masodf)}) {
         window->show();
         QApplication::setActiveWindow(window);
         window->setAttribute(Qt::WA_KeyboardFocusChange);  // as after a Tab
         for (QWidget *w : window->findChildren<QWidget *>()) {
-            const bool field = qobject_cast<QLineEdit *>(w), key = w->objectName() == "Command6";
+            // C in the calculator, OK and the solver's Számítás in the dialogs.
+            const bool field = qobject_cast<QLineEdit *>(w),
+                       key = w->objectName() == (window == &infos ? "Command6" : "Command1");
             if (!field && !key && !qobject_cast<QCheckBox *>(w) && w->objectName() != "Option1_0")
                 continue;
             w->clearFocus();
@@ -220,6 +260,78 @@ void TestLooks::nonTextContrast()
             QVERIFY2(focus >= 3, qPrintable(w->objectName() + " focus " + QString::number(focus)));
         }
     }
+}
+
+// Every key of every window and of a message box, also in the colourful
+// scheme, with Inv lit and locked by a refusal: its edge against the window
+// around it, and a locked key's caption against its face.
+void TestLooks::keyEdges()
+{
+    QFETCH(QStringList, colours);
+    QApplication::setPalette(desktopPalette(colours));
+    QStringList poor;
+    const auto judge = [&poor](QWidget *window, const QString &state) {
+        window->show();
+        const QImage shot = window->grab().toImage();
+        int keys = 0;
+        for (QPushButton *key : window->findChildren<QPushButton *>()) {
+            if (!key->isVisibleTo(window) || key->isFlat())
+                continue;
+            ++keys;
+            const QRect area(key->mapTo(window, QPoint(0, 0)), key->size());
+            const double edge = edgeAllRound(shot, area);
+            if (edge < 3)
+                poor << state + " " + key->objectName() + " edge " + QString::number(edge, 'f', 2);
+            if (key->isEnabled() || key->text().isEmpty())
+                continue;
+            const QRect caption =
+                part(key, QStyle::SE_PushButtonContents, QStyle::SE_PushButtonContents, QStyle::SE_PushButtonContents)
+                    .translated(area.topLeft());
+            const double ink = strongest(shot, caption, QImage(), shot.pixel(area.topLeft() + QPoint(3, 3)), false);
+            if (ink < 3)
+                poor << state + " " + key->objectName() + " locked caption " + QString::number(ink, 'f', 2);
+        }
+        if (keys == 0)
+            poor << state + " has no keys";
+    };
+    {
+        MessageRecorder messages;
+        core::Module1 m;
+        StandWindow stand(m);
+        judge(&stand, "stand");
+        QTest::mouseDClick(stand.centralWidget(), Qt::LeftButton);
+        judge(&stand, "stand colourful");
+        RUN_SCRIPT(stand, "1 / 0 =");
+        judge(&stand, "stand colourful locked");
+        ExtendWindow extend(m);
+        extend.show();
+        RUN_SCRIPT(extend, "M+ Inv");
+        judge(&extend, "extend Inv");
+        InfosWindow infos(m);
+        infos.show();
+        RUN_SCRIPT(infos, "1 / 0 =");
+        judge(&infos, "infos locked");
+        MasodfWindow masodf;
+        judge(&masodf, "masodf");
+        LinearWindow linear(m);
+        judge(&linear, "linear");
+        OptionsDialog options;
+        judge(&options, "options");
+        AboutDialog about;
+        judge(&about, "about");
+    }
+    bool boxSeen = false;
+    QTimer::singleShot(0, this, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible()) {
+                boxSeen = true;
+                judge(box, "message box");
+                box->close();
+            }
+    });
+    messages::show(QStringLiteral("Nullával nem lehet osztani!"), messages::Icon::Exclamation);
+    QVERIFY(boxSeen);
+    QVERIFY2(poor.isEmpty(), qPrintable(poor.join("; ")));
 }
 
 void TestLooks::noCaptionClipped_data()
