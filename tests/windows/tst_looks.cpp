@@ -3,8 +3,9 @@
 // outlines, focus marks and locked captions at 3:1 in the rendered pixels, in
 // a light, three dark and a high-contrast desktop palette; no caption clipped
 // at desktop fonts of 8 to 14 points, also when a theme sets its font again
-// after start; help pages without colours of their own; the about box's
-// pictures and the icon drawn for screens at 1, 1.5 and 2.
+// after start, and the key pictures grown with the captions and in their
+// colours; help pages without colours of their own; the about box's pictures and the icon drawn
+// for screens at 1, 1.5 and 2.
 #include "core/module1.h"
 #include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
@@ -93,6 +94,20 @@ static double edgeAllRound(const QImage &shot, QRect key)
     return weakest;
 }
 
+// The ink of a key's caption or picture: the pixels inside its edge that
+// differ from its face, which shows at the key's top left corner.
+static QRect inkOf(QPushButton *key)
+{
+    const QImage shot = key->grab().toImage();
+    const QRgb face = shot.pixel(4, 4);
+    QRect ink;
+    for (int y = 4; y < shot.height() - 4; ++y)
+        for (int x = 4; x < shot.width() - 4; ++x)
+            if (ratio(shot.pixel(x, y), face) >= 1.5)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 // A desktop palette from window, button, base, text, disabled text and highlight colours.
 static QPalette desktopPalette(const QStringList &colours)
 {
@@ -118,6 +133,7 @@ private slots:
     void keyEdges();
     void noCaptionClipped_data();
     void noCaptionClipped();
+    void keyPictures();
     void helpFollowsThePalette();
     void picturesSharp();
     void picturesSharpAtEveryScale();
@@ -376,6 +392,53 @@ void TestLooks::noCaptionClipped()
         }
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
+}
+
+// The power and root keys' pictures grow with the desktop font as much as
+// the captions beside them do and fit on their keys; drawn in the key's
+// text colour, they stay readable when the desktop turns dark.
+void TestLooks::keyPictures()
+{
+    core::Module1 m;
+    QSizeF grown[2][3];  // 9 then 14 points: the caption "sin x", the power and the root picture
+    for (const int points : {9, 14}) {
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+        twips::followDesktopFont();
+        ExtendWindow extend(m);
+        extend.show();
+        const int row = points == 9 ? 0 : 1;
+        QPushButton *const keys[] = {extend.Command8[8], extend.Command8[0], extend.Command8[1]};
+        for (int i = 0; i < 3; ++i) {
+            const QRect ink = inkOf(keys[i]);
+            QVERIFY2(!ink.isEmpty(), qPrintable(keys[i]->objectName()));
+            QVERIFY2(keys[i]->rect().adjusted(3, 3, -3, -3).contains(ink), qPrintable(keys[i]->objectName()));
+            grown[row][i] = ink.size();
+        }
+        QPalette dark(QColor("#353535"), QColor("#353535"));
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            dark.setColor(role, QColor("#eeeeec"));
+        QApplication::setPalette(dark);
+        QEvent changed(QEvent::ApplicationPaletteChange);  // as a running application delivers it
+        for (QWidget *widget : QApplication::allWidgets())
+            QApplication::sendEvent(widget, &changed);
+        for (QPushButton *key : {extend.Command8[0], extend.Command8[1]}) {
+            const QImage shot = key->grab().toImage();
+            const double ink = strongest(shot, shot.rect().adjusted(4, 4, -4, -4), QImage(), shot.pixel(4, 4), false);
+            QVERIFY2(ink >= 4.5, qPrintable(key->objectName() + " on dark " + QString::number(ink)));
+        }
+    }
+    // Growth by the side of the ink's area: a glyph's height alone moves by
+    // whole pixels of hinting.
+    const auto growth = [&grown](int i) {
+        return std::sqrt(grown[1][i].width() * grown[1][i].height() / (grown[0][i].width() * grown[0][i].height()));
+    };
+    const double caption = growth(0);
+    QVERIFY2(caption > 1.4, qPrintable(QString::number(caption)));  // 14 / 9 points, give or take hinting
+    for (int i : {1, 2})
+        QVERIFY2(
+            std::abs(growth(i) / caption - 1) < 0.15,
+            qPrintable(QStringLiteral("picture %1: %2 against the caption's %3").arg(i).arg(growth(i)).arg(caption)));
 }
 
 // No colour of their own: the help viewer's palette colours the pages.
