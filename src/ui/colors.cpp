@@ -53,23 +53,6 @@ void applyPalette(QWidget *widget, const QPalette &palette)
     widget->setPalette(palette);
 }
 
-// A disabled caption: the readable colour moved towards the face as far as
-// it stays clearly legible, so it still looks dimmed.
-QColor dimmedOn(const QColor &face, const QColor &current)
-{
-    if (contrast(current, face) >= kDimmedReadable)
-        return current;
-    const QColor text = readableOn(face);
-    QColor best = text;
-    for (int step = 1; step < 20; ++step) {
-        const QColor mixed = mix(text, face, step / 20.0);
-        if (contrast(mixed, face) < kDimmedReadable)
-            break;
-        best = mixed;
-    }
-    return best;
-}
-
 }  // namespace
 
 QColor mix(const QColor &from, const QColor &to, double t)
@@ -140,6 +123,21 @@ QColor readableOn(const QColor &face, const QColor &preferred)
         return preferred;
     const QColor black(Qt::black), white(Qt::white);
     return contrast(black, face) >= contrast(white, face) ? black : white;
+}
+
+QColor dimmedOn(const QColor &face, const QColor &current)
+{
+    if (contrast(current, face) >= kDimmedReadable)
+        return current;
+    const QColor text = readableOn(face);
+    QColor best = text;
+    for (int step = 1; step < 20; ++step) {
+        const QColor mixed = mix(text, face, step / 20.0);
+        if (contrast(mixed, face) < kDimmedReadable)
+            break;
+        best = mixed;
+    }
+    return best;
 }
 
 QColor edgeOn(const QColor &outside, const QColor &inside, const QColor &ink)

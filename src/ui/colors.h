@@ -36,6 +36,11 @@ double contrast(const QColor &a, const QColor &b);
 // black or white, whichever contrasts more.
 QColor readableOn(const QColor &face, const QColor &preferred = QColor());
 
+// A disabled caption's colour on `face`: `current` where it reaches 4:1,
+// else the readable colour moved towards the face as far as it does, so it
+// still looks dimmed while its antialiased strokes keep 3:1 on the screen.
+QColor dimmedOn(const QColor &face, const QColor &current);
+
 // The outline of a key, field, radio button or check box: `ink` moved
 // towards `outside` as far as it stays at 3:1 against both `outside` and
 // `inside`; where no mix does, black or white, whichever stays at 3:1

@@ -63,8 +63,10 @@ void ContrastStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
     case PE_IndicatorCheckBox: {
         const bool radio = element == PE_IndicatorRadioButton;
         const QColor outside = faceOf(option, widget);
-        const QColor ink =
-            palette.color(option->state & State_Enabled ? QPalette::Active : QPalette::Disabled, QPalette::Text);
+        // A locked option's mark is dimmed as its caption is, and as legible.
+        const QColor ink = option->state & State_Enabled
+                               ? palette.color(QPalette::Active, QPalette::Text)
+                               : colors::dimmedOn(base, palette.color(QPalette::Disabled, QPalette::Text));
         const QColor edge = colors::edgeOn(outside, base, ink);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, true);
@@ -150,6 +152,22 @@ void ContrastStyle::drawControl(ControlElement element, const QStyleOption *opti
     painter->setPen(QPen(colors::focusOn(face, option->palette.highlight().color()), 1));
     painter->drawRect(QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5));
     painter->restore();
+}
+
+void ContrastStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette, bool enabled,
+                                 const QString &text, QPalette::ColorRole textRole) const
+{
+    if (enabled || textRole == QPalette::NoRole) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    const QPalette::ColorRole face = textRole == QPalette::ButtonText ? QPalette::Button
+                                     : textRole == QPalette::Text     ? QPalette::Base
+                                                                      : QPalette::Window;
+    QPalette fitted = palette;
+    fitted.setColor(palette.currentColorGroup(), textRole,
+                    colors::dimmedOn(palette.color(face), palette.color(textRole)));
+    QProxyStyle::drawItemText(painter, rect, flags, fitted, enabled, text, textRole);
 }
 
 int ContrastStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const

@@ -280,7 +280,7 @@ void TestLooks::nonTextContrast()
 
 // Every key of every window and of a message box, also in the colourful
 // scheme, with Inv lit and locked by a refusal: its edge against the window
-// around it, and a locked key's caption against its face.
+// around it; and a locked key's or option's caption against its face.
 void TestLooks::keyEdges()
 {
     QFETCH(QStringList, colours);
@@ -290,22 +290,38 @@ void TestLooks::keyEdges()
         window->show();
         const QImage shot = window->grab().toImage();
         int keys = 0;
-        for (QPushButton *key : window->findChildren<QPushButton *>()) {
-            if (!key->isVisibleTo(window) || key->isFlat())
+        for (QAbstractButton *control : window->findChildren<QAbstractButton *>()) {
+            const auto *key = qobject_cast<QPushButton *>(control);
+            if (!control->isVisibleTo(window) || (key && key->isFlat()))
                 continue;
-            ++keys;
-            const QRect area(key->mapTo(window, QPoint(0, 0)), key->size());
-            const double edge = edgeAllRound(shot, area);
-            if (edge < 3)
-                poor << state + " " + key->objectName() + " edge " + QString::number(edge, 'f', 2);
-            if (key->isEnabled() || key->text().isEmpty())
+            const QRect area(control->mapTo(window, QPoint(0, 0)), control->size());
+            if (key) {
+                ++keys;
+                const double edge = edgeAllRound(shot, area);
+                if (edge < 3)
+                    poor << state + " " + key->objectName() + " edge " + QString::number(edge, 'f', 2);
+            }
+            if (control->isEnabled() || control->text().isEmpty())
                 continue;
-            const QRect caption =
-                part(key, QStyle::SE_PushButtonContents, QStyle::SE_PushButtonContents, QStyle::SE_PushButtonContents)
-                    .translated(area.topLeft());
-            const double ink = strongest(shot, caption, QImage(), shot.pixel(area.topLeft() + QPoint(3, 3)), false);
+            // The face the caption is written on: inside a key's edge, or at
+            // the corner of an option's caption.
+            const QRect caption = part(control, QStyle::SE_RadioButtonContents, QStyle::SE_CheckBoxContents,
+                                       QStyle::SE_PushButtonContents)
+                                      .translated(area.topLeft());
+            const QRgb face = shot.pixel(key ? area.topLeft() + QPoint(3, 3) : caption.topLeft());
+            const double ink = strongest(shot, caption, QImage(), face, false);
             if (ink < 3)
-                poor << state + " " + key->objectName() + " locked caption " + QString::number(ink, 'f', 2);
+                poor << state + " " + control->objectName() + " locked caption " + QString::number(ink, 'f', 2);
+            if (!qobject_cast<QRadioButton *>(control) || !control->isChecked())
+                continue;
+            // The chosen one of locked options: its mark against the circle's inside.
+            const QRect circle = part(control, QStyle::SE_RadioButtonIndicator, {}, {}).translated(area.topLeft());
+            const QRect mark =
+                circle.adjusted(circle.width() / 3, circle.height() / 3, -circle.width() / 3, -circle.height() / 3);
+            const double dot =
+                strongest(shot, mark, QImage(), shot.pixel(circle.left() + 2, circle.center().y()), false);
+            if (dot < 3)
+                poor << state + " " + control->objectName() + " locked mark " + QString::number(dot, 'f', 2);
         }
         if (keys == 0)
             poor << state + " has no keys";
@@ -327,6 +343,11 @@ void TestLooks::keyEdges()
         infos.show();
         RUN_SCRIPT(infos, "1 / 0 =");
         judge(&infos, "infos locked");
+        InfosWindow pending(m);  // a second operation pending: the base options locked
+        pending.show();
+        RUN_SCRIPT(pending, "1 + 2 +");
+        QVERIFY(!pending.Option1[0]->isEnabled());
+        judge(&pending, "infos options locked");
         MasodfWindow masodf;
         judge(&masodf, "masodf");
         LinearWindow linear(m);
