@@ -10,7 +10,8 @@ namespace keypictures {
 QIcon power(const QWidget *key);  // x to the n-th: "xⁿ"
 QIcon root(const QWidget *key);   // n-th root of x: "ⁿ√x"
 
-// The size the pictures are drawn at, in device-independent pixels.
+// The size to show them at, in device-independent pixels: larger with a
+// larger desktop font, as the captions are.
 QSize size();
 
 }  // namespace keypictures

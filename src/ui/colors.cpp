@@ -17,15 +17,10 @@ const char *const kFaceProperty = "zorvexaFace";
 const char *const kTextProperty = "zorvexaText";
 
 constexpr double kReadable = 4.5;
-constexpr double kDimmedReadable = 3.2;  // a little above the 3:1 floor
-constexpr double kVisibleEdge = 3.2;     // outlines and focus marks, the same margin
-
-QColor mix(const QColor &from, const QColor &to, double t)
-{
-    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
-                            float(from.greenF() + (to.greenF() - from.greenF()) * t),
-                            float(from.blueF() + (to.blueF() - from.blueF()) * t));
-}
+// A disabled caption's colour: its strokes, antialiased, come out up to a
+// fifth fainter on the screen, and must still reach 3:1 there.
+constexpr double kDimmedReadable = 4.0;
+constexpr double kVisibleEdge = 3.2;  // outlines and focus marks, a little above the 3:1 floor
 
 double luminance(const QColor &c)
 {
@@ -58,24 +53,14 @@ void applyPalette(QWidget *widget, const QPalette &palette)
     widget->setPalette(palette);
 }
 
-// A disabled caption: the readable colour moved towards the face as far as
-// it stays clearly legible, so it still looks dimmed.
-QColor dimmedOn(const QColor &face, const QColor &current)
-{
-    if (contrast(current, face) >= kDimmedReadable)
-        return current;
-    const QColor text = readableOn(face);
-    QColor best = text;
-    for (int step = 1; step < 10; ++step) {
-        const QColor mixed = mix(text, face, step / 10.0);
-        if (contrast(mixed, face) < kDimmedReadable)
-            break;
-        best = mixed;
-    }
-    return best;
-}
-
 }  // namespace
+
+QColor mix(const QColor &from, const QColor &to, double t)
+{
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * t),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * t));
+}
 
 QColor toColor(unsigned value)
 {
@@ -140,6 +125,21 @@ QColor readableOn(const QColor &face, const QColor &preferred)
     return contrast(black, face) >= contrast(white, face) ? black : white;
 }
 
+QColor dimmedOn(const QColor &face, const QColor &current)
+{
+    if (contrast(current, face) >= kDimmedReadable)
+        return current;
+    const QColor text = readableOn(face);
+    QColor best = text;
+    for (int step = 1; step < 20; ++step) {
+        const QColor mixed = mix(text, face, step / 20.0);
+        if (contrast(mixed, face) < kDimmedReadable)
+            break;
+        best = mixed;
+    }
+    return best;
+}
+
 QColor edgeOn(const QColor &outside, const QColor &inside, const QColor &ink)
 {
     const auto visible = [&](const QColor &c) { return std::min(contrast(c, outside), contrast(c, inside)); };
@@ -148,13 +148,19 @@ QColor edgeOn(const QColor &outside, const QColor &inside, const QColor &ink)
         if (visible(mixed) >= kVisibleEdge)
             return mixed;
     }
+    // Against the outside first: that is where the control's shape shows.
     const QColor black(Qt::black), white(Qt::white);
-    return visible(black) >= visible(white) ? black : white;
+    const QColor better = visible(black) >= visible(white) ? black : white;
+    const QColor other = better == black ? white : black;
+    return contrast(better, outside) >= kVisibleEdge || contrast(other, outside) < kVisibleEdge ? better : other;
 }
 
-QColor focusOn(const QColor &face, const QColor &preferred)
+QColor focusOn(const QColor &face, const QColor &preferred, const QColor &inside)
 {
-    if (contrast(preferred, face) >= kVisibleEdge)
+    const auto visible = [&](const QColor &c) {
+        return std::min(contrast(c, face), inside.isValid() ? contrast(c, inside) : kVisibleEdge);
+    };
+    if (visible(preferred) >= kVisibleEdge)
         return preferred;
     // Away from the face: darker on a light face, lighter on a dark one.
     const bool darker = contrast(Qt::black, face) >= contrast(Qt::white, face);
@@ -164,7 +170,7 @@ QColor focusOn(const QColor &face, const QColor &preferred)
     for (int step = 1; step <= 20; ++step) {
         const float lightness = darker ? l * (1 - step / 20.0f) : l + (1 - l) * step / 20.0f;
         const QColor candidate = QColor::fromHslF(h, s, lightness);
-        if (contrast(candidate, face) >= kVisibleEdge)
+        if (visible(candidate) >= kVisibleEdge)
             return candidate;
     }
     return readableOn(face);

@@ -26,6 +26,12 @@ QColor faceOf(const QStyleOption *option, const QWidget *widget)
     return option->palette.color(widget ? widget->backgroundRole() : QPalette::Window);
 }
 
+// Focus moved by the keyboard: the only focus Fusion marks.
+bool keyFocus(const QStyleOption *option)
+{
+    return option->state & QStyle::State_HasFocus && option->state & QStyle::State_KeyboardFocusChange;
+}
+
 }  // namespace
 
 ContrastStyle::ContrastStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -44,7 +50,7 @@ void ContrastStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->setBrush(Qt::NoBrush);
-        painter->setPen(QPen(focus ? colors::focusOn(outside, palette.highlight().color())
+        painter->setPen(QPen(focus ? colors::focusOn(outside, palette.highlight().color(), base)
                                    : colors::edgeOn(outside, base, palette.text().color()),
                              1));
         painter->drawRect(box);
@@ -57,8 +63,10 @@ void ContrastStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
     case PE_IndicatorCheckBox: {
         const bool radio = element == PE_IndicatorRadioButton;
         const QColor outside = faceOf(option, widget);
-        const QColor ink =
-            palette.color(option->state & State_Enabled ? QPalette::Active : QPalette::Disabled, QPalette::Text);
+        // A locked option's mark is dimmed as its caption is, and as legible.
+        const QColor ink = option->state & State_Enabled
+                               ? palette.color(QPalette::Active, QPalette::Text)
+                               : colors::dimmedOn(base, palette.color(QPalette::Disabled, QPalette::Text));
         const QColor edge = colors::edgeOn(outside, base, ink);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, true);
@@ -88,6 +96,29 @@ void ContrastStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
         painter->restore();
         return;
     }
+    case PE_PanelButtonCommand: {
+        // A key: its own face (a described colour shows as given) inside an
+        // edge at 3:1 against the window around it. Fusion's edge is a shade
+        // of the window colour (2:1 in light palettes, invisible on black).
+        const auto *key = qstyleoption_cast<const QStyleOptionButton *>(option);
+        const bool pressed = option->state & State_Sunken;
+        if (key && key->features & QStyleOptionButton::Flat && !pressed && !(option->state & State_On))
+            break;
+        const bool isDefault =
+            key && key->features & QStyleOptionButton::DefaultButton && option->state & State_Enabled;
+        const QColor outside = outsideOf(option, widget), ink = palette.color(QPalette::Active, QPalette::ButtonText);
+        const QColor face = pressed ? colors::mix(palette.button().color(), ink, 0.12) : palette.button().color();
+        // The default key and the focused one: the highlight, as Fusion marks them.
+        const QColor edge = isDefault || keyFocus(option) ? colors::focusOn(outside, palette.highlight().color(), face)
+                                                          : colors::edgeOn(outside, face, ink);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(QPen(edge, 1));
+        painter->setBrush(face);
+        painter->drawRoundedRect(box, 2, 2);
+        painter->restore();
+        return;
+    }
     case PE_FrameFocusRect:
         // As Fusion: shown once the keyboard has moved the focus.
         if (option->state & State_KeyboardFocusChange) {
@@ -108,11 +139,10 @@ void ContrastStyle::drawControl(ControlElement element, const QStyleOption *opti
                                 const QWidget *widget) const
 {
     QProxyStyle::drawControl(element, option, painter, widget);
-    // Fusion marks a focused key only by a blue outline, too faint on most
-    // faces: a ring inside the edge, seen against the key's own face.
+    // A key focused from the keyboard: besides its edge, a ring inside it,
+    // seen against the key's own face (a flat key's: what is around it).
     const auto *key = qstyleoption_cast<const QStyleOptionButton *>(option);
-    if (element != CE_PushButton || !key || !(option->state & State_HasFocus) ||
-        !(option->state & State_KeyboardFocusChange))
+    if (element != CE_PushButton || !key || !keyFocus(option))
         return;
     const QColor face =
         key->features & QStyleOptionButton::Flat ? outsideOf(option, widget) : option->palette.button().color();
@@ -122,6 +152,22 @@ void ContrastStyle::drawControl(ControlElement element, const QStyleOption *opti
     painter->setPen(QPen(colors::focusOn(face, option->palette.highlight().color()), 1));
     painter->drawRect(QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5));
     painter->restore();
+}
+
+void ContrastStyle::drawItemText(QPainter *painter, const QRect &rect, int flags, const QPalette &palette, bool enabled,
+                                 const QString &text, QPalette::ColorRole textRole) const
+{
+    if (enabled || textRole == QPalette::NoRole) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    const QPalette::ColorRole face = textRole == QPalette::ButtonText ? QPalette::Button
+                                     : textRole == QPalette::Text     ? QPalette::Base
+                                                                      : QPalette::Window;
+    QPalette fitted = palette;
+    fitted.setColor(palette.currentColorGroup(), textRole,
+                    colors::dimmedOn(palette.color(face), palette.color(textRole)));
+    QProxyStyle::drawItemText(painter, rect, flags, fitted, enabled, text, textRole);
 }
 
 int ContrastStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const

@@ -1,13 +1,14 @@
 // What the windows look like in their described colours: the standard view's
 // colourful scheme after a double click and back, the tape in its error
 // colours, the memory keys' face, the Inv key's colour; and the captions that
-// are no keys. Flat faces are judged by their rendered pixels.
-#include "infos/infoswindow.h"
+// are no keys. Faces are judged by their rendered pixels too.
 #include "extend/extendwindow.h"
+#include "infos/infoswindow.h"
 #include "shell/application.h"
 #include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
+#include "ui/contraststyle.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,6 +28,7 @@ const QColor kDesktop(0x3A, 0x6E, 0xA5), kWorkspace(0xAB, 0xAB, 0xAB), kInverse(
 class TestFaces : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QApplication::setStyle(new ContrastStyle); }  // as the program draws
     void colours();
     void captions();
     void longTape();
@@ -47,6 +49,10 @@ void TestFaces::colours()
         QCOMPARE(face(stand.Command5[0]), colourful ? kYellow : buttonFace);
         QCOMPARE(face(stand.Command6), buttonFace);
         QCOMPARE(face(stand.Command1[1]), kWorkspace);
+        // On the screen as well: the keys show their colours unshaded.
+        QCOMPARE(pixel(stand.Command2[5]), colourful ? kRed : buttonFace);
+        QCOMPARE(pixel(stand.Command5[0]), colourful ? kYellow : buttonFace);
+        QCOMPARE(pixel(stand.Command1[1]), kWorkspace);
     }
     const QColor normalTape = pixel(stand.Label1);
     for (QPushButton *key : {stand.Command2[1], stand.Command5[3], stand.Command2[0], stand.Command7})
@@ -60,6 +66,7 @@ void TestFaces::colours()
     extend.Command10->click();
     QVERIFY(extend.Command10->isChecked());  // a screen reader hears "pressed"
     QCOMPARE(face(extend.Command10), kInverse);
+    QCOMPARE(pixel(extend.Command10), kInverse);
     extend.Command6->click();
     QVERIFY(!extend.Command10->isChecked());
     QCOMPARE(face(extend.Command10), buttonFace);

@@ -1,10 +1,11 @@
 // What the eye gets: text at 4.5:1 (3:1 when locked) against the face behind
-// it in a light and a dark palette and in the colourful scheme; outlines and
-// focus marks at 3:1 in the rendered pixels, in a light and two dark desktop
-// palettes; no caption clipped at desktop fonts of 8 to 14 points, also when
-// a theme sets its font again after start; help pages without colours of
-// their own; the about box's pictures and the icon drawn for screens at 1,
-// 1.5 and 2.
+// it in a light and a dark palette and in the colourful scheme; key edges,
+// outlines, focus marks and locked captions at 3:1 in the rendered pixels, in
+// a light, three dark and a high-contrast desktop palette; no caption clipped
+// at desktop fonts of 8 to 14 points, also when a theme sets its font again
+// after start, and the key pictures grown with the captions and in their
+// colours; help pages without colours of their own; the about box's pictures and the icon drawn
+// for screens at 1, 1.5 and 2.
 #include "core/module1.h"
 #include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
@@ -24,16 +25,18 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QMainWindow>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 
@@ -70,6 +73,54 @@ static QRect part(QWidget *w, QStyle::SubElement radio, QStyle::SubElement check
                                       &option, w);
 }
 
+// How far the key's edge stands out from what is just outside it, on its
+// weakest side: on each side's middle, the stronger of its outer two pixels
+// against the pixel two beyond the key.
+static double edgeAllRound(const QImage &shot, QRect key)
+{
+    const QPoint middle = key.center();
+    const struct {
+        QPoint edge, outward;
+    } sides[] = {{{middle.x(), key.top()}, {0, -1}},
+                 {{middle.x(), key.bottom()}, {0, 1}},
+                 {{key.left(), middle.y()}, {-1, 0}},
+                 {{key.right(), middle.y()}, {1, 0}}};
+    double weakest = 21;
+    for (const auto &side : sides) {
+        const QRgb outside = shot.pixel(side.edge + 2 * side.outward);
+        weakest = std::min(weakest, std::max(ratio(shot.pixel(side.edge), outside),
+                                             ratio(shot.pixel(side.edge - side.outward), outside)));
+    }
+    return weakest;
+}
+
+// The ink of a key's caption or picture: the pixels inside its edge that
+// differ from its face, which shows at the key's top left corner.
+static QRect inkOf(QPushButton *key)
+{
+    const QImage shot = key->grab().toImage();
+    const QRgb face = shot.pixel(4, 4);
+    QRect ink;
+    for (int y = 4; y < shot.height() - 4; ++y)
+        for (int x = 4; x < shot.width() - 4; ++x)
+            if (ratio(shot.pixel(x, y), face) >= 1.5)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// A desktop palette from window, button, base, text, disabled text and highlight colours.
+static QPalette desktopPalette(const QStringList &colours)
+{
+    QPalette palette{QColor(colours[1]), QColor(colours[0])};
+    palette.setColor(QPalette::Base, QColor(colours[2]));
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, QColor(colours[3]));
+        palette.setColor(QPalette::Disabled, role, QColor(colours[4]));
+    }
+    palette.setColor(QPalette::Highlight, QColor(colours[5]));
+    return palette;
+}
+
 class TestLooks : public QObject {
     Q_OBJECT
 private slots:
@@ -78,8 +129,11 @@ private slots:
     void textContrast();
     void nonTextContrast_data();
     void nonTextContrast();
+    void keyEdges_data() { nonTextContrast_data(); }
+    void keyEdges();
     void noCaptionClipped_data();
     void noCaptionClipped();
+    void keyPictures();
     void helpFollowsThePalette();
     void picturesSharp();
     void picturesSharpAtEveryScale();
@@ -177,10 +231,13 @@ void TestLooks::textContrast()
 
 void TestLooks::nonTextContrast_data()
 {
-    QTest::addColumn<QStringList>("colours");  // window, base, text, highlight
-    QTest::newRow("light") << QStringList{"#efefef", "#ffffff", "#000000", "#308cc6"};
-    QTest::newRow("GNOME dark") << QStringList{"#353535", "#2d2d2d", "#eeeeec", "#15539e"};
-    QTest::newRow("KDE dark") << QStringList{"#31363b", "#232629", "#eff0f1", "#3daee9"};
+    QTest::addColumn<QStringList>("colours");  // window, button, base, text, disabled text, highlight
+    QTest::newRow("light") << QStringList{"#efefef", "#efefef", "#ffffff", "#000000", "#bebebe", "#308cc6"};
+    QTest::newRow("GNOME dark") << QStringList{"#353535", "#353535", "#2d2d2d", "#eeeeec", "#919190", "#15539e"};
+    QTest::newRow("KDE dark") << QStringList{"#31363b", "#31363b", "#232629", "#eff0f1", "#6e7175", "#3daee9"};
+    // qt6ct's "darker": keys lighter than the window.
+    QTest::newRow("darker keys") << QStringList{"#222020", "#424245", "#3d3d3d", "#ffffff", "#808080", "#12608a"};
+    QTest::newRow("high contrast") << QStringList{"#000000", "#000000", "#000000", "#ffffff", "#3ff23f", "#1aebff"};
 }
 
 // Each field's frame, unchecked radio button and check box against the face
@@ -189,21 +246,20 @@ void TestLooks::nonTextContrast_data()
 void TestLooks::nonTextContrast()
 {
     QFETCH(QStringList, colours);
-    QPalette palette{QColor(colours[0]), QColor(colours[0])};
-    palette.setColor(QPalette::Base, QColor(colours[1]));
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        palette.setColor(role, QColor(colours[2]));
-    palette.setColor(QPalette::Highlight, QColor(colours[3]));
-    QApplication::setPalette(palette);
+    QApplication::setPalette(desktopPalette(colours));
     core::Module1 m;
     InfosWindow infos(m);
     OptionsDialog options;
-    for (QWidget *window : {static_cast<QWidget *>(&infos), static_cast<QWidget *>(&options)}) {
+    MasodfWindow masodf;
+    for (QWidget *window :
+         {static_cast<QWidget *>(&infos), static_cast<QWidget *>(&options), static_cast<QWidget *>(&masodf)}) {
         window->show();
         QApplication::setActiveWindow(window);
         window->setAttribute(Qt::WA_KeyboardFocusChange);  // as after a Tab
         for (QWidget *w : window->findChildren<QWidget *>()) {
-            const bool field = qobject_cast<QLineEdit *>(w), key = w->objectName() == "Command6";
+            // C in the calculator, OK and the solver's Számítás in the dialogs.
+            const bool field = qobject_cast<QLineEdit *>(w),
+                       key = w->objectName() == (window == &infos ? "Command6" : "Command1");
             if (!field && !key && !qobject_cast<QCheckBox *>(w) && w->objectName() != "Option1_0")
                 continue;
             w->clearFocus();
@@ -220,6 +276,99 @@ void TestLooks::nonTextContrast()
             QVERIFY2(focus >= 3, qPrintable(w->objectName() + " focus " + QString::number(focus)));
         }
     }
+}
+
+// Every key of every window and of a message box, also in the colourful
+// scheme, with Inv lit and locked by a refusal: its edge against the window
+// around it; and a locked key's or option's caption against its face.
+void TestLooks::keyEdges()
+{
+    QFETCH(QStringList, colours);
+    QApplication::setPalette(desktopPalette(colours));
+    QStringList poor;
+    const auto judge = [&poor](QWidget *window, const QString &state) {
+        window->show();
+        const QImage shot = window->grab().toImage();
+        int keys = 0;
+        for (QAbstractButton *control : window->findChildren<QAbstractButton *>()) {
+            const auto *key = qobject_cast<QPushButton *>(control);
+            if (!control->isVisibleTo(window) || (key && key->isFlat()))
+                continue;
+            const QRect area(control->mapTo(window, QPoint(0, 0)), control->size());
+            if (key) {
+                ++keys;
+                const double edge = edgeAllRound(shot, area);
+                if (edge < 3)
+                    poor << state + " " + key->objectName() + " edge " + QString::number(edge, 'f', 2);
+            }
+            if (control->isEnabled() || control->text().isEmpty())
+                continue;
+            // The face the caption is written on: inside a key's edge, or at
+            // the corner of an option's caption.
+            const QRect caption = part(control, QStyle::SE_RadioButtonContents, QStyle::SE_CheckBoxContents,
+                                       QStyle::SE_PushButtonContents)
+                                      .translated(area.topLeft());
+            const QRgb face = shot.pixel(key ? area.topLeft() + QPoint(3, 3) : caption.topLeft());
+            const double ink = strongest(shot, caption, QImage(), face, false);
+            if (ink < 3)
+                poor << state + " " + control->objectName() + " locked caption " + QString::number(ink, 'f', 2);
+            if (!qobject_cast<QRadioButton *>(control) || !control->isChecked())
+                continue;
+            // The chosen one of locked options: its mark against the circle's inside.
+            const QRect circle = part(control, QStyle::SE_RadioButtonIndicator, {}, {}).translated(area.topLeft());
+            const QRect mark =
+                circle.adjusted(circle.width() / 3, circle.height() / 3, -circle.width() / 3, -circle.height() / 3);
+            const double dot =
+                strongest(shot, mark, QImage(), shot.pixel(circle.left() + 2, circle.center().y()), false);
+            if (dot < 3)
+                poor << state + " " + control->objectName() + " locked mark " + QString::number(dot, 'f', 2);
+        }
+        if (keys == 0)
+            poor << state + " has no keys";
+    };
+    {
+        MessageRecorder messages;
+        core::Module1 m;
+        StandWindow stand(m);
+        judge(&stand, "stand");
+        QTest::mouseDClick(stand.centralWidget(), Qt::LeftButton);
+        judge(&stand, "stand colourful");
+        RUN_SCRIPT(stand, "1 / 0 =");
+        judge(&stand, "stand colourful locked");
+        ExtendWindow extend(m);
+        extend.show();
+        RUN_SCRIPT(extend, "M+ Inv");
+        judge(&extend, "extend Inv");
+        InfosWindow infos(m);
+        infos.show();
+        RUN_SCRIPT(infos, "1 / 0 =");
+        judge(&infos, "infos locked");
+        InfosWindow pending(m);  // a second operation pending: the base options locked
+        pending.show();
+        RUN_SCRIPT(pending, "1 + 2 +");
+        QVERIFY(!pending.Option1[0]->isEnabled());
+        judge(&pending, "infos options locked");
+        MasodfWindow masodf;
+        judge(&masodf, "masodf");
+        LinearWindow linear(m);
+        judge(&linear, "linear");
+        OptionsDialog options;
+        judge(&options, "options");
+        AboutDialog about;
+        judge(&about, "about");
+    }
+    bool boxSeen = false;
+    QTimer::singleShot(0, this, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible()) {
+                boxSeen = true;
+                judge(box, "message box");
+                box->close();
+            }
+    });
+    messages::show(QStringLiteral("Nullával nem lehet osztani!"), messages::Icon::Exclamation);
+    QVERIFY(boxSeen);
+    QVERIFY2(poor.isEmpty(), qPrintable(poor.join("; ")));
 }
 
 void TestLooks::noCaptionClipped_data()
@@ -264,6 +413,53 @@ void TestLooks::noCaptionClipped()
         }
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
+}
+
+// The power and root keys' pictures grow with the desktop font as much as
+// the captions beside them do and fit on their keys; drawn in the key's
+// text colour, they stay readable when the desktop turns dark.
+void TestLooks::keyPictures()
+{
+    core::Module1 m;
+    QSizeF grown[2][3];  // 9 then 14 points: the caption "sin x", the power and the root picture
+    for (const int points : {9, 14}) {
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+        twips::followDesktopFont();
+        ExtendWindow extend(m);
+        extend.show();
+        const int row = points == 9 ? 0 : 1;
+        QPushButton *const keys[] = {extend.Command8[8], extend.Command8[0], extend.Command8[1]};
+        for (int i = 0; i < 3; ++i) {
+            const QRect ink = inkOf(keys[i]);
+            QVERIFY2(!ink.isEmpty(), qPrintable(keys[i]->objectName()));
+            QVERIFY2(keys[i]->rect().adjusted(3, 3, -3, -3).contains(ink), qPrintable(keys[i]->objectName()));
+            grown[row][i] = ink.size();
+        }
+        QPalette dark(QColor("#353535"), QColor("#353535"));
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            dark.setColor(role, QColor("#eeeeec"));
+        QApplication::setPalette(dark);
+        QEvent changed(QEvent::ApplicationPaletteChange);  // as a running application delivers it
+        for (QWidget *widget : QApplication::allWidgets())
+            QApplication::sendEvent(widget, &changed);
+        for (QPushButton *key : {extend.Command8[0], extend.Command8[1]}) {
+            const QImage shot = key->grab().toImage();
+            const double ink = strongest(shot, shot.rect().adjusted(4, 4, -4, -4), QImage(), shot.pixel(4, 4), false);
+            QVERIFY2(ink >= 4.5, qPrintable(key->objectName() + " on dark " + QString::number(ink)));
+        }
+    }
+    // Growth by the side of the ink's area: a glyph's height alone moves by
+    // whole pixels of hinting.
+    const auto growth = [&grown](int i) {
+        return std::sqrt(grown[1][i].width() * grown[1][i].height() / (grown[0][i].width() * grown[0][i].height()));
+    };
+    const double caption = growth(0);
+    QVERIFY2(caption > 1.4, qPrintable(QString::number(caption)));  // 14 / 9 points, give or take hinting
+    for (int i : {1, 2})
+        QVERIFY2(
+            std::abs(growth(i) / caption - 1) < 0.15,
+            qPrintable(QStringLiteral("picture %1: %2 against the caption's %3").arg(i).arg(growth(i)).arg(caption)));
 }
 
 // No colour of their own: the help viewer's palette colours the pages.
