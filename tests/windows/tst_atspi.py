@@ -143,7 +143,19 @@ audit("Másodfokú egyenlet-megoldás", "dialog")
 keys("Escape", "ctrl+shift+x")
 audit("Egyenletrendszer-megoldás", "dialog")
 keys("Escape", "F1")
-audit("Zorvexa súgó", "frame", decorated=False)
+help, named = audit("Zorvexa súgó", "frame", decorated=False)
+page = named.get("Súgóoldal")
+check(page and page.getRoleName() == "document frame", f"the help page is a {page and page.getRoleName()}")
+check(page and "magyar nyelvű asztali számológép" in page.queryText().getText(0, -1), "the help page's text")
+keys("ctrl+Tab")  # the search
+arrows = sorted((n for n in nodes(help) if n.getRoleName() == "push button" and n.name.endswith("találati oldal")
+                 and has(n, pyatspi.STATE_SHOWING)), key=lambda n: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x)
+pager = [n.name for n in arrows]
+check(pager == ["Első találati oldal", "Előző találati oldal", "Következő találati oldal", "Utolsó találati oldal"],
+      f"the result pages' arrows, left to right: {pager}")
+words = next((n for n in nodes(help) if n.name == "Keresett szavak" and n.getRoleName() == "text"), None)
+clear = [n.name for n in nodes(words) if n.getRoleName() == "push button"] if words else []
+check(clear == ["Keresett szavak törlése"], f"the search words' clear key: {clear}")
 keys("Escape")  # and with no window manager, the keyboard back by hand
 subprocess.run(["xdotool", "search", "--name", "BŐVÍTETT", "windowfocus"], check=True)
 keys("alt+s", "n")
