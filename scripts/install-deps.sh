@@ -7,6 +7,8 @@
 #   install-deps.sh oracle     also regenerate the reference table (reference/make-table.py)
 #   install-deps.sh pictures   also redraw the about box's pictures and the pictures at
 #                              several desktop fonts (scripts/draw-pictures.py, font-pictures.sh)
+#   install-deps.sh speech     also hear the calculator through a real screen reader (Orca,
+#                              under openbox: tests/windows/tst_orca.py)
 set -euo pipefail
 
 packages=(
@@ -30,7 +32,8 @@ for group in "$@"; do
     trial) packages+=(debootstrap netpbm) ;;
     oracle) packages+=(python3-mpmath) ;;
     pictures) packages+=(python3-pil qt6ct) ;;
-    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle, pictures)" >&2; exit 2 ;;
+    speech) packages+=(orca openbox) ;;
+    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle, pictures, speech)" >&2; exit 2 ;;
   esac
 done
 
