@@ -205,7 +205,7 @@ void CalculatorWindow::rulesActed()
 {
     // A key pressed with Space, a shortcut or the mouse echoes nothing on
     // the display, and the keyboard's return to it is not always read out.
-    const QScopedValueRollback<bool> speak(speakDisplay_, true);
+    const QScopedValueRollback<bool> tell(telling_, true);
     apply();
 }
 
@@ -234,9 +234,8 @@ void CalculatorWindow::apply()
         if (Text1->text() != panel.display) {
             Text1->setText(panel.display);
             Text1->setCursorPosition(panel.caret);
-            if (speakDisplay_)
-                news << (panel.display.trimmed().isEmpty() ? Text1->accessibleName() + QStringLiteral(": üres")
-                                                           : panel.display.trimmed());
+            news << (panel.display.trimmed().isEmpty() ? Text1->accessibleName() + QStringLiteral(": üres")
+                                                       : panel.display.trimmed());
         }
         if (QLabel *tape = this->tape()) {
             if (tape->text() != panel.tape)
@@ -246,7 +245,7 @@ void CalculatorWindow::apply()
                 colors::setBackground(tape, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);
                 // The refusal is told instead of the emptied display, and stays the
                 // display's description for a screen reader's look at it.
-                if (panel.tapeAlarm && shownAlarm_.has_value())
+                if (panel.tapeAlarm)
                     news = QStringList{panel.tape.trimmed()};
                 shownAlarm_ = panel.tapeAlarm;
                 Text1->setAccessibleDescription(panel.tapeAlarm ? panel.tape.trimmed() : QString());
@@ -257,11 +256,11 @@ void CalculatorWindow::apply()
             Label2->setText(indicator);
         if (Label2->accessibleDescription() != memoryState(panel.memoryLit))
             Label2->setAccessibleDescription(memoryState(panel.memoryLit));
-        if (shownMemory_ && *shownMemory_ != panel.memoryLit)
+        if (shownMemory_ != panel.memoryLit)
             news << QStringLiteral("%1: %2").arg(Label2->accessibleName(), memoryState(panel.memoryLit));
         shownMemory_ = panel.memoryLit;
         if (QPushButton *inverse = button(core::Key::Inverse)) {
-            if (shownInverse_ && *shownInverse_ != panel.inverseLit)
+            if (shownInverse_ != panel.inverseLit)
                 news << inverse->accessibleName() + (panel.inverseLit ? QStringLiteral(" be") : QStringLiteral(" ki"));
             shownInverse_ = panel.inverseLit;
         }
@@ -282,5 +281,7 @@ void CalculatorWindow::apply()
     }
     // Last, so that it follows the keyboard's move, which a screen reader may
     // read out too; one sentence, as a second announcement cuts the first short.
-    announcer_->say(news.join(QStringLiteral(", ")));
+    // The window's arrival and typing in the display are told by the screen reader.
+    if (telling_)
+        announcer_->say(news.join(QStringLiteral(", ")));
 }

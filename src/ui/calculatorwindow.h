@@ -68,8 +68,8 @@ protected:
     // it shows what they say and centres itself.
     void activated(core::Arrival from) override;
     // Makes the controls show the panel, tells its messages and puts the
-    // keyboard where the rules say; then tells a screen reader what changed
-    // that it would not read out by itself.
+    // keyboard where the rules say; after a key, tells a screen reader what
+    // changed that it would not read out by itself.
     void apply();
     virtual void applyOwn(const core::Panel &) {}
     bool applying() const { return applying_; }
@@ -89,6 +89,6 @@ private:
     std::optional<bool> shownMemory_;
     std::optional<bool> shownInverse_;
     Announcer *announcer_ = nullptr;
-    bool speakDisplay_ = false;  // a key acted: the new value is told, not only shown
+    bool telling_ = false;  // a key acted: what it changed is told, not only shown
     bool applying_ = false;
 };

@@ -66,7 +66,8 @@ void TestAccessibility::changesAreAnnounced_data()
     // typing into the display tells nothing, a screen reader echoes it.
     QTest::newRow("keys") << false << "7 2 + 5 =" << QStringList{"7", "72", "Kijelző: üres", "5", "77"};
     QTest::newRow("typed") << false << "t:72" << QStringList{};
-    QTest::newRow("lock") << false << "1 / 0 =" << QStringList{"1", "Kijelző: üres", "0", "Nullával nem lehet osztani!"};
+    const QStringList lock{"1", "Kijelző: üres", "0", "Nullával nem lehet osztani!"};
+    QTest::newRow("lock") << false << "1 / 0 =" << lock;
     QTest::newRow("memory") << false << "5 M+ M+ MC MC" << QStringList{"5", "Memória: tárol értéket", "Memória: üres"};
     QTest::newRow("Inv") << true << "9 Inv CLR" << QStringList{"9", "Inverz be", "Kijelző: üres, Inverz ki"};
 }
