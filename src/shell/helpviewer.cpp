@@ -1,5 +1,6 @@
 #include "shell/helpviewer.h"
 
+#include "shell/documentaccessible.h"
 #include "shell/helpfiles.h"
 #include "shell/resources.h"
 #include "ui/centring.h"
@@ -150,6 +151,7 @@ void HelpViewer::build()
 
     tabs_ = new QTabWidget(splitter);
     page_ = new HelpBrowser(engine_.get(), splitter);
+    exposeAsDocument(page_);
     page_->setAccessibleName(QStringLiteral("Súgóoldal"));
     splitter->setStretchFactor(1, 3);
     splitter->setSizes({220, 540});
@@ -182,13 +184,19 @@ void HelpViewer::build()
     // Named for assistive technology; Tab goes left to right: the tabs, the
     // contents or the search, then the page.
     tabs_->setAccessibleName(QStringLiteral("Tartalom és keresés"));
-    // Qt's search keys show only pictures: named by their tips, and the four
-    // arrows of the result pages (first, previous, next, last) in order.
+    // Qt's search keys show only pictures: named by their tips, the words'
+    // clear key by what it does, and the four arrows of the result pages
+    // (first, previous, next, last), which Qt makes in that order.
+    for (QToolButton *key : searchEngine->queryWidget()->findChildren<QToolButton *>())
+        key->setAccessibleName(key->toolTip());
+    if (auto *words = searchEngine->queryWidget()->findChild<QLineEdit *>())
+        for (QToolButton *clear : words->findChildren<QToolButton *>())
+            clear->setAccessibleName(QStringLiteral("Keresett szavak törlése"));
     const QStringList pages{QStringLiteral("Első találati oldal"), QStringLiteral("Előző találati oldal"),
                             QStringLiteral("Következő találati oldal"), QStringLiteral("Utolsó találati oldal")};
-    int arrow = 0;
-    for (QToolButton *key : searchPage->findChildren<QToolButton *>())
-        key->setAccessibleName(key->toolTip().isEmpty() ? pages.value(arrow++) : key->toolTip());
+    const QList<QToolButton *> arrows = searchEngine->resultWidget()->findChildren<QToolButton *>();
+    for (int i = 0; i < arrows.size(); ++i)
+        arrows[i]->setAccessibleName(pages.value(i));
     const QList<QWidget *> results{searchEngine->resultWidget(),
                                    searchEngine->resultWidget()->findChild<QTextBrowser *>()};
     for (QWidget *w : results)

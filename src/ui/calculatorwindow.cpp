@@ -1,5 +1,6 @@
 #include "ui/calculatorwindow.h"
 
+#include "ui/announcer.h"
 #include "ui/centring.h"
 #include "ui/colors.h"
 #include "ui/decoration.h"
@@ -8,12 +9,12 @@
 #include "ui/twips.h"
 #include "ui/windowparts.h"
 
-#include <QAccessible>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QStringList>
 #include <QVariant>
 
 #include <algorithm>
@@ -66,6 +67,10 @@ QString spokenName(core::Key key)
     default: return QString();
     }
 }
+
+// The indicator's state, as its accessible description says it.
+QString memoryState(bool lit) { return lit ? QStringLiteral("tárol értéket") : QStringLiteral("üres"); }
+
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(std::unique_ptr<core::Calculator> rules, int clientWidth, int clientHeight)
@@ -73,6 +78,7 @@ CalculatorWindow::CalculatorWindow(std::unique_ptr<core::Calculator> rules, int 
 {
     twips::keepFont(this);
     client_ = windowparts::makeClientArea(this, twips::size(clientWidth, clientHeight));
+    announcer_ = new Announcer(client_);
 }
 
 bool CalculatorWindow::event(QEvent *event)
@@ -89,7 +95,7 @@ void CalculatorWindow::addDisplay(keypad::Place place)
     if (rules_->takesDisplayKeys())
         onKeyDown = [this](core::DisplayKey key) {
             rules_->displayKey(key);
-            apply();
+            rulesActed();
         };
     Text1 = windowparts::makeDisplay(client_, pixels(place), [this] { displayEdited(); }, onKeyDown);
 }
@@ -192,6 +198,14 @@ void CalculatorWindow::showTips(bool on)
 void CalculatorWindow::keyClicked(core::Key key)
 {
     rules_->press(key);
+    rulesActed();
+}
+
+void CalculatorWindow::rulesActed()
+{
+    // A key pressed with Space, a shortcut or the mouse echoes nothing on
+    // the display, and the keyboard's return to it is not always read out.
+    const QScopedValueRollback<bool> tell(telling_, true);
     apply();
 }
 
@@ -214,11 +228,14 @@ void CalculatorWindow::activated(core::Arrival from)
 void CalculatorWindow::apply()
 {
     const core::Panel panel = rules_->panel();
+    QStringList news;
     {
         const QScopedValueRollback<bool> guard(applying_, true);
         if (Text1->text() != panel.display) {
             Text1->setText(panel.display);
             Text1->setCursorPosition(panel.caret);
+            news << (panel.display.trimmed().isEmpty() ? Text1->accessibleName() + QStringLiteral(": üres")
+                                                       : panel.display.trimmed());
         }
         if (QLabel *tape = this->tape()) {
             if (tape->accessibleName() != panel.tape) {
@@ -231,23 +248,27 @@ void CalculatorWindow::apply()
             if (shownAlarm_ != panel.tapeAlarm) {
                 colors::setForeground(tape, panel.tapeAlarm ? colors::kWhite : colors::kHighlightedText);
                 colors::setBackground(tape, panel.tapeAlarm ? colors::kDesktop : colors::kInactiveTitleBar);
+                // The refusal is told instead of the emptied display, and stays the
+                // display's description for a screen reader's look at it.
+                if (panel.tapeAlarm)
+                    news = QStringList{panel.tape.trimmed()};
                 shownAlarm_ = panel.tapeAlarm;
-                // The lock is told, not only shown: an alert where the platform
-                // has one, and the refusal as the display's description, which
-                // a screen reader reads on the focused display.
                 Text1->setAccessibleDescription(panel.tapeAlarm ? panel.tape.trimmed() : QString());
-                if (panel.tapeAlarm) {
-                    QAccessibleEvent alert(tape, QAccessible::Alert);
-                    QAccessible::updateAccessibility(&alert);
-                }
             }
         }
         const QString indicator = panel.memoryLit ? QStringLiteral("M") : QString();
         if (Label2->text() != indicator)
             Label2->setText(indicator);
-        const QString memory = indicator.isEmpty() ? QStringLiteral("üres") : QStringLiteral("tárol értéket");
-        if (Label2->accessibleDescription() != memory)
-            Label2->setAccessibleDescription(memory);
+        if (Label2->accessibleDescription() != memoryState(panel.memoryLit))
+            Label2->setAccessibleDescription(memoryState(panel.memoryLit));
+        if (shownMemory_ != panel.memoryLit)
+            news << QStringLiteral("%1: %2").arg(Label2->accessibleName(), memoryState(panel.memoryLit));
+        shownMemory_ = panel.memoryLit;
+        if (QPushButton *inverse = button(core::Key::Inverse)) {
+            if (shownInverse_ != panel.inverseLit)
+                news << inverse->accessibleName() + (panel.inverseLit ? QStringLiteral(" be") : QStringLiteral(" ki"));
+            shownInverse_ = panel.inverseLit;
+        }
         // Only the keys whose state changed: most presses change none.
         const core::KeySet changed = panel.enabled ^ shownEnabled_;
         for (size_t key = 0; changed.any() && key < buttons_.size(); ++key)
@@ -263,4 +284,9 @@ void CalculatorWindow::apply()
     case core::Focus::Display: Text1->setFocus(); break;
     case core::Focus::DisplayAtEnd: displayfield::focusAtEnd(Text1); break;
     }
+    // Last, so that it follows the keyboard's move, which a screen reader may
+    // read out too; one sentence, as a second announcement cuts the first short.
+    // The window's arrival and typing in the display are told by the screen reader.
+    if (telling_)
+        announcer_->say(news.join(QStringLiteral(", ")));
 }

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class Announcer;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -67,7 +68,8 @@ protected:
     // it shows what they say and centres itself.
     void activated(core::Arrival from) override;
     // Makes the controls show the panel, tells its messages and puts the
-    // keyboard where the rules say.
+    // keyboard where the rules say; after a key, tells a screen reader what
+    // changed that it would not read out by itself.
     void apply();
     virtual void applyOwn(const core::Panel &) {}
     bool applying() const { return applying_; }
@@ -75,6 +77,8 @@ protected:
 private:
     void displayEdited();
     void orderTabs();
+    // A key, or a key the display hands to the rules: they rewrote the display.
+    void rulesActed();
 
     std::unique_ptr<core::Calculator> rules_;
     QWidget *client_ = nullptr;
@@ -82,5 +86,9 @@ private:
     // What the controls show already, so that a press redraws only what it changed.
     core::KeySet shownEnabled_ = core::KeySet().set();  // every button starts enabled
     std::optional<bool> shownAlarm_;
+    std::optional<bool> shownMemory_;
+    std::optional<bool> shownInverse_;
+    Announcer *announcer_ = nullptr;
+    bool telling_ = false;  // a key acted: what it changed is told, not only shown
     bool applying_ = false;
 };
