@@ -10,7 +10,8 @@ export DEB_BUILD_MAINT_OPTIONS ?= hardening=+all
 HAVE_BUILDFLAGS := $(shell command -v dpkg-buildflags 2>/dev/null)
 ifneq ($(HAVE_BUILDFLAGS),)
 HARDENING = -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+  -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 endif
 
 # Sanitizer findings stop the run; Qt's own allocations at exit are not ours.
@@ -65,6 +66,7 @@ bench: build
 	@./bench/run.sh $(BUILD_DIR)
 
 pictures: build
+	@cmake -S . -B $(BUILD_DIR) -DZORVEXA_PICTURES=ON >/dev/null
 	@cmake --build $(BUILD_DIR) --target zorvexa-pictures -- --no-print-directory
 	@./$(BUILD_DIR)/zorvexa-pictures docs
 

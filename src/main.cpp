@@ -2,6 +2,7 @@
 #include "shell/commandline.h"
 #include "shell/resources.h"
 #include "ui/contraststyle.h"
+#include "ui/translations.h"
 #include "ui/twips.h"
 
 #include <QApplication>

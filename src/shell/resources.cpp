@@ -1,12 +1,8 @@
 #include "shell/resources.h"
 
-#include <QCoreApplication>
 #include <QIcon>
 #include <QImageReader>
-#include <QLibraryInfo>
-#include <QSet>
 #include <QString>
-#include <QTranslator>
 
 void loadResources()
 {
@@ -15,19 +11,6 @@ void loadResources()
         return true;
     }();
     (void)loaded;
-}
-
-void loadTranslation(const QString &catalogue)
-{
-    static QSet<QString> loaded;
-    if (loaded.contains(catalogue))
-        return;
-    loaded.insert(catalogue);
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
 }
 
 QIcon appIcon()

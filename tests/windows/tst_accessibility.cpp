@@ -2,8 +2,8 @@
 // Tab reaches every part of the help window and the about box's mail link.
 // The names, roles and states as a screen reader gets them: tst_atspi.py.
 #include "core/module1.h"
+#include "help/helpwindow.h"
 #include "shell/aboutdialog.h"
-#include "shell/helpviewer.h"
 #include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
@@ -13,11 +13,14 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <memory>
 
 static QList<QPair<QObject *, QAccessible::Event>> events;
 
@@ -67,10 +70,11 @@ void TestAccessibility::lockIsAnnounced()
 
 void TestAccessibility::helpByTab()
 {
-    HelpViewer help;
-    QVERIFY(help.isReady());
+    const std::unique_ptr<HelpWindow> viewer = openHelpWindow();
+    QVERIFY(viewer && viewer->isReady());
+    HelpWindow &help = *viewer;
     help.showContents();
-    QApplication::setActiveWindow(&help);
+    QApplication::setActiveWindow(help.window());
     QWidget *tabs = help.tabs()->tabBar();
     QCOMPARE(tabCycle(tabs, Qt::Key_Tab), QStringList({"Tartalomjegyzék", "Súgóoldal"}));
     QCOMPARE(tabCycle(tabs, Qt::Key_Backtab), QStringList({"Súgóoldal", "Tartalomjegyzék"}));
