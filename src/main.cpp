@@ -12,8 +12,8 @@
 namespace {
 constexpr const char *kVersion = "1.0.0";
 
-// Sets the window icon once the first window has painted: drawing the icon
-// (an SVG) before would delay the window by as much.
+// Sets the window icon once the first window has painted: decoding the
+// icon's sizes before would delay the window by as much.
 class IconAfterFirstPaint : public QObject {
 public:
     using QObject::QObject;

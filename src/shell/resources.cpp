@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImageReader>
+#include <QPixmap>
 #include <QString>
 
 void loadResources()
@@ -16,12 +17,14 @@ void loadResources()
 QIcon appIcon()
 {
     loadResources();
-    // Drawn from the vector at every size; the pictures per size only where
-    // Qt has no SVG support installed (decoding them all would slow the start).
-    if (QImageReader::supportedImageFormats().contains("svg"))
-        return QIcon(QStringLiteral(":/icons/zorvexa.svg"));
+    // The rendered sizes, not the SVG, which would load Qt's SVG icon engine
+    // and library for the icon alone. Read as PNG by name: a reader that
+    // guesses the format asks every image plugin first, loading them all.
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/zorvexa-%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImageReader reader(QStringLiteral(":/icons/zorvexa-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }

@@ -7,7 +7,6 @@ class QString;
 // library's resources are not registered by themselves.
 void loadResources();
 
-// The application's icon, sharp at every size and scale: drawn from its
-// vectors where Qt's SVG icon engine is installed, else from the rendered
-// size nearest to what is asked for.
+// The application's icon, sharp at every size and scale: the rendered size
+// nearest to what is asked for.
 QIcon appIcon();
