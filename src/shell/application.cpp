@@ -7,6 +7,7 @@
 #include "shell/aboutdialog.h"
 #include "shell/menus.h"
 #include "shell/optionsdialog.h"
+#include "shell/quitkeys.h"
 #include "stand/standwindow.h"
 
 #include "ui/messages.h"
@@ -131,6 +132,7 @@ void Application::start()
 {
     running = this;
     endOnTerminationSignals();
+    new QuitKeys([this] { quit(); }, this);
     stand().show();
     stand().activateWindow();
     QApplication::setActiveWindow(&stand());
