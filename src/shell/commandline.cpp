@@ -135,6 +135,15 @@ int handle(int argc, char *argv[], const char *version)
             std::printf("Zorvexa %s\n%s", version, say.copyright);
             return 0;
         }
+        // "--" ends the options; what follows would be an argument, and the
+        // calculator takes none.
+        if (argument == "--") {
+            if (i + 1 < argc) {
+                std::fprintf(stderr, say.extraArgument, argv[i + 1]);
+                return 2;
+            }
+            break;
+        }
         if (argument.size() < 2 || argument[0] != '-') {
             std::fprintf(stderr, say.extraArgument, argv[i]);
             return 2;
