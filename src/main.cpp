@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     commandline::platformStarted();
     QApplication::setApplicationName(QStringLiteral("Zorvexa"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.Zorvexa"));
+    QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.zorvexa"));
     loadResources();
     loadTranslation(QStringLiteral("qtbase_hu"));
     // Fusion draws the key colours of the colourful scheme on every desktop;

@@ -48,7 +48,7 @@ const Texts kEnglish{
     "\n"
     "Qt's standard options (such as -platform name, -style name) are accepted too.\n"
     "The calculator's window needs a graphical display (X11 or Wayland).\n",
-    "Copyright © 2026 Zorvexa developers\n"
+    "Copyright © 2026 Zorvexa fejlesztői\n"
     "Licence: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>\n",
     "zorvexa: unknown option: %s (for the list of options: zorvexa --help)\n",
     "zorvexa: unexpected argument: %s (for the list of options: zorvexa --help)\n",

@@ -201,7 +201,7 @@ void TestShell::aboutBox()
     app.stand().findChild<QAction *>("nevjegy")->trigger();
     QCOMPARE(title, QString("Névjegy"));
     QVERIFY(centred && fits);
-    QCOMPARE(licence, QString("© 2026 Zorvexa.\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."));
+    QCOMPARE(licence, QString("© 2026 Zorvexa fejlesztői\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."));
     QTRY_COMPARE(QApplication::activeWindow(), &app.stand());
     press(app, "3 =");
     QCOMPARE(app.stand().Text1->text(), QString("3"));
