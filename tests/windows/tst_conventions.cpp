@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -37,19 +38,21 @@ private slots:
 // Each window opened from the standard window as a user would ("m:" a menu
 // item of the window in front, any other word the key of that caption); then
 // Ctrl+Q where the keyboard is. The application ends, from the modal ones
-// too, whose own event loop is running.
+// too, whose own event loop is running. A window with a Kilépés item shows
+// the key beside it.
 void TestConventions::quitFromEveryWindow_data()
 {
     QTest::addColumn<QString>("opening");
     QTest::addColumn<QString>("window");
-    QTest::newRow("standard window") << "" << "stand";
-    QTest::newRow("scientific window") << "m:bovit" << "extend";
-    QTest::newRow("informatics window") << "m:info" << "infos";
-    QTest::newRow("settings dialog") << "m:option" << "options";
-    QTest::newRow("quadratic solver") << "m:bovit x1,x2" << "masodf";
-    QTest::newRow("linear solver") << "m:bovit x,y,z" << "linear";
-    QTest::newRow("about box") << "m:nevjegy" << "about";
-    QTest::newRow("help window") << "m:tart" << "help";
+    QTest::addColumn<QString>("shownKey");
+    QTest::newRow("standard window") << "" << "stand" << "Ctrl+Q";
+    QTest::newRow("scientific window") << "m:bovit" << "extend" << "Ctrl+Q";
+    QTest::newRow("informatics window") << "m:info" << "infos" << "Ctrl+Q";
+    QTest::newRow("settings dialog") << "m:option" << "options" << "";
+    QTest::newRow("quadratic solver") << "m:bovit x1,x2" << "masodf" << "";
+    QTest::newRow("linear solver") << "m:bovit x,y,z" << "linear" << "";
+    QTest::newRow("about box") << "m:nevjegy" << "about" << "";
+    QTest::newRow("help window") << "m:tart" << "help" << "";
 }
 
 void TestConventions::quitFromEveryWindow()
@@ -58,12 +61,14 @@ void TestConventions::quitFromEveryWindow()
     QFETCH(QString, window);
     Application app;
     app.start();
-    QString pressedIn;
+    QString pressedIn, keyShown;
     QTimer lookout;
     connect(&lookout, &QTimer::timeout, &app, [&] {
         for (QWidget *shown : QApplication::topLevelWidgets()) {
             if (!pressedIn.isEmpty() || !shown->isVisible() || shown->objectName() != window)
                 continue;
+            for (QAction *item : shown->findChildren<QAction *>(QRegularExpression("^quit")))
+                keyShown = item->shortcut().toString();
             QApplication::setActiveWindow(shown);
             QWidget *keyboard = QApplication::focusWidget();
             pressedIn = keyboard ? keyboard->objectName() + " in " + window : window;
@@ -83,6 +88,7 @@ void TestConventions::quitFromEveryWindow()
     QTimer::singleShot(10000, &app, [] { QApplication::exit(7); });  // not ended: the test fails
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY2(!pressedIn.isEmpty(), "the window did not show");
+    QTEST(keyShown, "shownKey");
 }
 
 QTEST_MAIN(TestConventions)
