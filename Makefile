@@ -10,7 +10,8 @@ export DEB_BUILD_MAINT_OPTIONS ?= hardening=+all
 HAVE_BUILDFLAGS := $(shell command -v dpkg-buildflags 2>/dev/null)
 ifneq ($(HAVE_BUILDFLAGS),)
 HARDENING = -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+  -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
 endif
 
 # Sanitizer findings stop the run; Qt's own allocations at exit are not ours.
@@ -71,6 +72,7 @@ bench: build
 	@./bench/run.sh $(BUILD_DIR)
 
 pictures: build
+	@cmake -S . -B $(BUILD_DIR) -DZORVEXA_PICTURES=ON >/dev/null
 	@cmake --build $(BUILD_DIR) --target zorvexa-pictures -- --no-print-directory
 	@./$(BUILD_DIR)/zorvexa-pictures docs
 
@@ -96,7 +98,9 @@ package:
 # Lintian must report nothing on the source and the binary packages (an
 # override carries its reason), every hardening feature must be found in the
 # binary the .deb ships, and the desktop entry and the AppStream metadata
-# must pass their validators.
+# must pass their validators; the AppStream id, the desktop file's name and
+# the desktop file name the program gives itself must be one; the Hungarian
+# manual page is not hyphenated (groff has only English rules for it).
 # Control-flow protection is not among Debian 12's hardening flags
 # (dpkg-buildflags has no such feature before dpkg 1.22), so it is not asked.
 package-check: package
@@ -106,7 +110,13 @@ package-check: package
 	@desktop-file-validate $(PKG_DIR)/unpacked/usr/share/applications/*.desktop
 	@appstreamcli validate --pedantic --no-net $(PKG_DIR)/unpacked/usr/share/metainfo/*.xml
 	@appstreamcli validate-tree --pedantic --no-net $(PKG_DIR)/unpacked
-	@echo "package-check: lintian, hardening-check and the desktop and AppStream validators passed"
+	@id=$$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' $(PKG_DIR)/unpacked/usr/share/metainfo/*.xml); \
+	  test -f "$(PKG_DIR)/unpacked/usr/share/applications/$$id.desktop" && \
+	  strings -el $(PKG_DIR)/unpacked/usr/bin/zorvexa | grep -qx "$$id" || \
+	  { echo "package-check: the AppStream id ($$id), the desktop file and the program's desktop file name differ"; exit 1; }
+	@if for width in 40 60 80 100; do MANWIDTH=$$width man -l $(PKG_DIR)/unpacked/usr/share/man/hu/man1/zorvexa.1.gz 2>/dev/null; \
+	  done | grep -q '‐$$'; then echo "package-check: the Hungarian manual page is hyphenated"; exit 1; fi
+	@echo "package-check: lintian, hardening-check, the desktop and AppStream validators and the ids passed"
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SAN_DIR)

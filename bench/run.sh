@@ -13,9 +13,10 @@ runs="${RUNS:-20}"
 presses="${PRESSES:-100000}"
 
 "$root/scripts/install-deps.sh"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
+# The benchmarks are defined only with ZORVEXA_BENCH on; a new build folder is RelWithDebInfo.
+build_type=()
+[ -f "$build/CMakeCache.txt" ] || build_type=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+cmake -S "$root" -B "$build" "${build_type[@]}" -DZORVEXA_BENCH=ON >/dev/null
 if ! output="$(cmake --build "$build" --target benchmarks 2>&1)"; then
   echo "$output"
   exit 1

@@ -35,7 +35,7 @@ namespace {
 constexpr int kWarmUpRuns = 2;
 constexpr int kTimeoutMs = 20000;
 constexpr double kStartUpRatioTarget = 1.15;
-constexpr double kMemoryDifferenceTargetMiB = 3.0;
+constexpr double kMemoryDifferenceTargetMiB = 1.0;
 
 struct Program {
     std::string label;

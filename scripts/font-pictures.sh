@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+cmake -S . -B "$build" -DZORVEXA_PICTURES=ON >/dev/null
 cmake --build "$build" --target zorvexa-pictures -- --no-print-directory >/dev/null
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT

@@ -14,13 +14,12 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config dpkg-dev
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-tools-dev qt6-documentation-tools
   libqt6help6 libqt6sql6-sqlite qt6-translations-l10n
-  libgl-dev fonts-dejavu-core
+  fonts-dejavu-core
   xvfb xauth libxcb1-dev
   libgmp-dev libmpfr-dev
   locales
-  libqt6svg6
   dbus-daemon at-spi2-core python3-pyatspi xdotool
   universal-ctags
 )

@@ -34,17 +34,27 @@ calc=$(until_ok window '^Zorvexa - EGYSZERŰ$') || fail "the calculator window d
 echo "calculator window $calc: $(xwininfo -id "$calc" | grep -E 'Map State' | xargs)," \
   "title: $(xdotool getwindowname "$calc")"
 class=$(xprop -id "$calc" WM_CLASS | sed 's/.*= //')
-wanted=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/hu.zorvexa.Zorvexa.desktop)
+wanted=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/hu.zorvexa.zorvexa.desktop)
 echo "WM_CLASS: $class; the desktop entry's StartupWMClass: $wanted"
 case "$class" in *"\"$wanted\""*) ;; *) fail "StartupWMClass does not match the window's class" ;; esac
 focus "$calc" || fail "the calculator window does not take the focus"
 sleep 1  # let it paint: only the screenshot needs this
 shot calculator
 
+# The help viewer and what it brings (Qt Help, Qt Sql) wait for the help;
+# the window icon comes from PNGs, so no image plugin is loaded either.
+mapped() { grep -q "/$1" "/proc/$app/maps"; }
+for library in zorvexa-help.so libQt6Help libQt6Sql libqsqlite libqsvg libqsvgicon; do
+  ! mapped "$library" || fail "$library is loaded before the help is opened"
+done
+echo "before the help: neither its viewer nor Qt Help, Qt Sql or an SVG plugin loaded"
+
 # F1: the help's contents.
 xdotool key F1
 help=$(until_ok window '^Zorvexa súgó$') || fail "F1 did not open the help"
 echo "F1: help window $help, title: $(xdotool getwindowname "$help")"
+mapped zorvexa-help.so && mapped libQt6Help || fail "the help is open without its viewer module"
+echo "the help's viewer: $(grep -o '/[^ ]*zorvexa-help.so' "/proc/$app/maps" | head -n 1)"
 until_ok focused "$help" || fail "the help window does not take the focus"
 sleep 1
 shot help-contents

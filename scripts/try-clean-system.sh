@@ -147,10 +147,11 @@ in_root apt-get install -y -q "/tmp/$deb" >"$shots/apt-install.log" 2>&1 ||
 echo "packages set up: $(grep -c '^Setting up' "$shots/apt-install.log")"
 in_root dpkg-query -W -f='${Package} ${Version} ${Status}\n' zorvexa
 in_root sh -c 'for f in $(dpkg -L zorvexa); do [ -f "$f" ] && echo "$f"; done' |
-  grep -E 'bin/|\.qc|\.qh|man1|\.desktop|metainfo|scalable|symbolic'
+  grep -E 'bin/|zorvexa-help|\.qc|\.qh|man1|\.desktop|metainfo|scalable|symbolic'
 
 step "every library and plugin Zorvexa loads resolves (before any other package is added)"
-for f in /usr/bin/zorvexa /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqxcb.so \
+for f in /usr/bin/zorvexa /usr/lib/x86_64-linux-gnu/zorvexa/zorvexa-help.so \
+  /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqxcb.so \
   /usr/lib/x86_64-linux-gnu/qt6/plugins/sqldrivers/libqsqlite.so; do
   [ -e "$root$f" ] || fail "$f is not installed"
   if in_root ldd "$f" | grep 'not found'; then fail "unresolved libraries of $f"; fi

@@ -2,6 +2,7 @@
 #include "shell/commandline.h"
 #include "shell/resources.h"
 #include "ui/contraststyle.h"
+#include "ui/translations.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -11,8 +12,8 @@
 namespace {
 constexpr const char *kVersion = "1.0.0";
 
-// Sets the window icon once the first window has painted: drawing the icon
-// (an SVG) before would delay the window by as much.
+// Sets the window icon once the first window has painted: decoding the
+// icon's sizes before would delay the window by as much.
 class IconAfterFirstPaint : public QObject {
 public:
     using QObject::QObject;
@@ -42,7 +43,7 @@ int main(int argc, char *argv[])
     commandline::platformStarted();
     QApplication::setApplicationName(QStringLiteral("Zorvexa"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.Zorvexa"));
+    QApplication::setDesktopFileName(QStringLiteral("hu.zorvexa.zorvexa"));
     loadResources();
     loadTranslation(QStringLiteral("qtbase_hu"));
     // Fusion draws the key colours of the colourful scheme on every desktop;

@@ -4,11 +4,11 @@
 // With --theme-font the desktop's font (a theme's, say qt6ct's) is followed as
 // Zorvexa follows it at start-up, instead of the 8-point design font; the help
 // window, laid out by Qt, is left out then.
-#include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
+#include "help/helpwindow.h"
+#include "infos/infoswindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
-#include "shell/helpviewer.h"
 #include "shell/optionsdialog.h"
 #include "shell/resources.h"
 #include "solvers/linearwindow.h"
@@ -20,11 +20,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -86,10 +88,10 @@ int main(int argc, char *argv[])
     ok &= save(*app.options(), folder, "options");
     AboutDialog about;
     ok &= save(about, folder, "about");
-    HelpViewer help;
-    if (!themeFont && help.isReady()) {
-        help.showContents();
-        ok &= save(help, folder, "help");
+    const std::unique_ptr<HelpWindow> help = openHelpWindow();
+    if (!themeFont && help && help->isReady()) {
+        help->showContents();
+        ok &= save(*help->window(), folder, "help");
     }
     return ok ? 0 : 1;
 }

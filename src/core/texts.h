@@ -61,5 +61,8 @@ inline const QString kHelpDamaged = QStringLiteral("A súgó nem nyitható meg: 
 // %1: the temporary folder.
 inline const QString kHelpNoWritablePlace =
     QStringLiteral("A súgó nem nyitható meg: az ideiglenes mappába (%1) nem lehet írni.");
+// %1: the help viewer module's file name.
+inline const QString kHelpViewerMissing =
+    QStringLiteral("A súgó nem nyitható meg: a súgó megjelenítője (%1) hiányzik vagy nem tölthető be.");
 
 }  // namespace core::texts

@@ -100,7 +100,7 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     // The licence, as everywhere else: GPL-3.0-or-later. Two lines, under
     // the pictures, above the rules.
     Label4 =
-        makeLabel(this, "Label4", QStringLiteral("© 2026 Zorvexa.\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."),
+        makeLabel(this, "Label4", QStringLiteral("© 2026 Zorvexa fejlesztői\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."),
                   twips::rect(240, 2280, 5655, 615));
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignBottom);

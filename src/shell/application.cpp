@@ -1,12 +1,13 @@
 #include "shell/application.h"
 
-#include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
+#include "help/helpfiles.h"
+#include "help/helpwindow.h"
+#include "infos/infoswindow.h"
 #include "shell/aboutdialog.h"
-#include "shell/helpfiles.h"
-#include "shell/helpviewer.h"
 #include "shell/menus.h"
 #include "shell/optionsdialog.h"
+#include "shell/quitkeys.h"
 #include "stand/standwindow.h"
 
 #include "ui/messages.h"
@@ -131,6 +132,7 @@ void Application::start()
 {
     running = this;
     endOnTerminationSignals();
+    new QuitKeys([this] { quit(); }, this);
     stand().show();
     stand().activateWindow();
     QApplication::setActiveWindow(&stand());
@@ -192,12 +194,13 @@ void Application::showAbout(QMainWindow *owner)
     QApplication::setActiveWindow(owner);
 }
 
-HelpViewer *Application::help()
+HelpWindow *Application::help()
 {
     if (!help_ || !help_->isReady()) {
-        help_ = std::make_unique<HelpViewer>();
-        if (!help_->isReady()) {
-            messages::show(helpfiles::message(help_->problem()), messages::Icon::Exclamation, visibleWindow());
+        help_ = openHelpWindow();
+        const helpfiles::Problem problem = help_ ? help_->problem() : helpfiles::Problem::NoViewer;
+        if (problem != helpfiles::Problem::None) {
+            messages::show(helpfiles::message(problem), messages::Icon::Exclamation, visibleWindow());
             return nullptr;
         }
     }
@@ -206,13 +209,13 @@ HelpViewer *Application::help()
 
 void Application::showHelpContents()
 {
-    if (HelpViewer *viewer = help())
+    if (HelpWindow *viewer = help())
         viewer->showContents();
 }
 
 void Application::showHelpSearch()
 {
-    if (HelpViewer *viewer = help())
+    if (HelpWindow *viewer = help())
         viewer->showSearch();
 }
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 class ExtendWindow;
-class HelpViewer;
+class HelpWindow;
 class InfosWindow;
 class OptionsDialog;
 class CalculatorWindow;
@@ -54,7 +54,7 @@ public:
     // Súgó: contents (Tartalom, Index) or search (Keresés).
     void showHelpContents();
     void showHelpSearch();
-    HelpViewer *helpViewer() const { return help_.get(); }
+    HelpWindow *helpViewer() const { return help_.get(); }
 
     // Kilépés, and closing the visible calculator window from its frame.
     void quit();
@@ -71,13 +71,13 @@ protected:
 
 private:
     void loaded(QMainWindow *window, View view);
-    HelpViewer *help();  // built on first use; null, after a message, without a help file
+    HelpWindow *help();  // built on first use; null, after a message, when it cannot be opened
 
     core::Module1 state_;
     std::unique_ptr<StandWindow> stand_;
     std::unique_ptr<ExtendWindow> extend_;
     std::unique_ptr<InfosWindow> infos_;
     QPointer<OptionsDialog> options_;
-    std::unique_ptr<HelpViewer> help_;
+    std::unique_ptr<HelpWindow> help_;
     bool quitting_ = false;
 };

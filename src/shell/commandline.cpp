@@ -48,7 +48,7 @@ const Texts kEnglish{
     "\n"
     "Qt's standard options (such as -platform name, -style name) are accepted too.\n"
     "The calculator's window needs a graphical display (X11 or Wayland).\n",
-    "Copyright © 2026 Zorvexa developers\n"
+    "Copyright © 2026 Zorvexa fejlesztői\n"
     "Licence: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>\n",
     "zorvexa: unknown option: %s (for the list of options: zorvexa --help)\n",
     "zorvexa: unexpected argument: %s (for the list of options: zorvexa --help)\n",
@@ -134,6 +134,15 @@ int handle(int argc, char *argv[], const char *version)
         if (argument == "-v" || argument == "--version") {
             std::printf("Zorvexa %s\n%s", version, say.copyright);
             return 0;
+        }
+        // "--" ends the options; what follows would be an argument, and the
+        // calculator takes none.
+        if (argument == "--") {
+            if (i + 1 < argc) {
+                std::fprintf(stderr, say.extraArgument, argv[i + 1]);
+                return 2;
+            }
+            break;
         }
         if (argument.size() < 2 || argument[0] != '-') {
             std::fprintf(stderr, say.extraArgument, argv[i]);

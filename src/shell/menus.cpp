@@ -1,7 +1,8 @@
 #include "shell/menus.h"
 
+#include "shell/quitkeys.h"
+
 #include <QAction>
-#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -75,10 +76,6 @@ void attachMenus(QMainWindow *window, View view, const MenuActions &actions)
     QAction *nevjegy = addItem(help, QStringLiteral("&Névjegy"), QStringLiteral("nevjegy") + suffix);
     QObject::connect(nevjegy, &QAction::triggered, window, [about = actions.about, window] { about(window); });
     QAction *quit = addItem(help, QStringLiteral("Ki&lépés"), QStringLiteral("quit") + suffix);
-    // Ctrl+Q on every desktop, besides whatever the desktop binds to Quit.
-    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
-    quitKeys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    quitKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    quit->setShortcuts(quitKeys);
+    quit->setShortcuts(quitKeys());
     QObject::connect(quit, &QAction::triggered, window, actions.quit);
 }

@@ -7,12 +7,6 @@ class QString;
 // library's resources are not registered by themselves.
 void loadResources();
 
-// Installs Qt's own Hungarian texts of one catalogue ("qtbase_hu", the
-// "OK" and editing menus; "qt_help_hu", the help viewer's search), when the
-// system has them; once per catalogue.
-void loadTranslation(const QString &catalogue);
-
-// The application's icon, sharp at every size and scale: drawn from its
-// vectors where Qt's SVG icon engine is installed, else from the rendered
-// size nearest to what is asked for.
+// The application's icon, sharp at every size and scale: the rendered size
+// nearest to what is asked for.
 QIcon appIcon();

@@ -1,6 +1,7 @@
 #include "ui/contraststyle.h"
 
 #include "ui/colors.h"
+#include "ui/deferredicon.h"
 #include "ui/twips.h"
 
 #include <QPainter>
@@ -180,4 +181,11 @@ int ContrastStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, c
     case PM_ExclusiveIndicatorHeight: return int(std::lround(size * twips::textScale()));
     default: return size;
     }
+}
+
+QIcon ContrastStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
+{
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+        return deferredStandardIcon(baseStyle(), icon);
+    return QProxyStyle::standardIcon(icon, option, widget);
 }

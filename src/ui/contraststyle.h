@@ -23,4 +23,7 @@ public:
     // Radio buttons and check boxes grow with the text, as the layouts do.
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
                     const QWidget *widget = nullptr) const override;
+    // The menu bar's overflow arrows are made when first drawn (ui/deferredicon.h).
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 };

@@ -4,8 +4,8 @@
 // The names, roles and states as a screen reader gets them: tst_atspi.py.
 #include "core/module1.h"
 #include "extend/extendwindow.h"
+#include "help/helpwindow.h"
 #include "shell/aboutdialog.h"
-#include "shell/helpviewer.h"
 #include "stand/standwindow.h"
 #include "support/messagerecorder.h"
 #include "support/script.h"
@@ -15,11 +15,14 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <memory>
 
 // The words of every notification shown, as assistive technology gets them.
 static QStringList announced;
@@ -116,10 +119,11 @@ void TestAccessibility::changesAreAnnounced()
 
 void TestAccessibility::helpByTab()
 {
-    HelpViewer help;
-    QVERIFY(help.isReady());
+    const std::unique_ptr<HelpWindow> viewer = openHelpWindow();
+    QVERIFY(viewer && viewer->isReady());
+    HelpWindow &help = *viewer;
     help.showContents();
-    QApplication::setActiveWindow(&help);
+    QApplication::setActiveWindow(help.window());
     QWidget *tabs = help.tabs()->tabBar();
     QCOMPARE(tabCycle(tabs, Qt::Key_Tab), QStringList({"Tartalomjegyzék", "Súgóoldal"}));
     QCOMPARE(tabCycle(tabs, Qt::Key_Backtab), QStringList({"Súgóoldal", "Tartalomjegyzék"}));

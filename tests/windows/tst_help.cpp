@@ -1,14 +1,14 @@
 // Help: the collection built with the application, contents and search, in
 // unusual set-ups: no home, a home or an installation that cannot be
-// written, two instances, a missing or damaged documentation file; a look at
-// it keeps the pending operation; the end by SIGTERM, SIGHUP or SIGINT
-// removes its private copy, and a killed instance's copy goes at the next
-// start; the pages say what the program does.
-#include "ui/messages.h"
+// written, two instances, a missing or damaged documentation file, a missing
+// viewer module; a look at it keeps the pending operation; the end by SIGTERM,
+// SIGHUP or SIGINT removes its private copy, and a killed instance's copy goes
+// at the next start; the pages say what the program does.
+#include "help/helpfiles.h"
+#include "help/helpwindow.h"
 #include "shell/application.h"
-#include "shell/helpfiles.h"
-#include "shell/helpviewer.h"
 #include "stand/standwindow.h"
+#include "ui/messages.h"
 #include "support/messagerecorder.h"
 #include "support/typing.h"
 
@@ -22,6 +22,7 @@
 #include <QHelpSearchResultWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScopeGuard>
@@ -37,7 +38,7 @@
 
 namespace {
 // Searches and waits for the result; the number of hits.
-int searchFor(HelpViewer &viewer, const QString &words)
+int searchFor(HelpWindow &viewer, const QString &words)
 {
     QSignalSpy done(viewer.engine()->searchEngine(), &QHelpSearchEngine::searchingFinished);
     viewer.search(words);
@@ -102,14 +103,14 @@ void TestHelp::contentsFromTheMenu()
         Application app;
         app.start();
         app.stand().findChild<QAction *>("tart")->trigger();
-        HelpViewer *viewer = app.helpViewer();
-        QVERIFY(viewer && viewer->isVisible() && viewer->page()->toPlainText().contains("Zorvexa"));
+        HelpWindow *viewer = app.helpViewer();
+        QVERIFY(viewer && viewer->window()->isVisible() && viewer->page()->toPlainText().contains("Zorvexa"));
         QCOMPARE(viewer->tabs()->currentIndex(), 0);
         app.stand().findChild<QAction *>("keres")->trigger();  // straight to the words to look for
         QCOMPARE(viewer->tabs()->currentIndex(), 1);
-        QApplication::setActiveWindow(viewer);
+        QApplication::setActiveWindow(viewer->window());
         auto *words = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-        QVERIFY(words && viewer->isAncestorOf(words));
+        QVERIFY(words && viewer->window()->isAncestorOf(words));
         app.stand().findChild<QAction *>("index")->trigger();
         QCOMPARE(viewer->tabs()->currentIndex(), 0);
         QVERIFY(searchFor(*viewer, "memória") > 0);
@@ -126,8 +127,10 @@ void TestHelp::twoInstancesSearchAndClose()
     const QString folder = helpfiles::findHelpFolder();
     QVERIFY(!folder.isEmpty());
     const QStringList before = snapshot(folder);
-    auto first = std::make_unique<HelpViewer>();
-    HelpViewer second;
+    std::unique_ptr<HelpWindow> first = openHelpWindow();
+    const std::unique_ptr<HelpWindow> help = openHelpWindow();
+    QVERIFY(first && help);
+    HelpWindow &second = *help;
     const QString firstFolder = first->workFolder();
     QVERIFY(first->isReady() && second.isReady() && firstFolder != second.workFolder());
     QVERIFY(!firstFolder.startsWith(folder) && QDir(firstFolder).exists());
@@ -147,28 +150,33 @@ void TestHelp::twoInstancesSearchAndClose()
     // Escape and Ctrl+W close it, from the words to look for.
     for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
         second.showSearch();
-        QApplication::setActiveWindow(&second);
-        QVERIFY(second.isVisible());
+        QApplication::setActiveWindow(second.window());
+        QVERIFY(second.window()->isVisible());
         QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
-        QVERIFY(!second.isVisible());
+        QVERIFY(!second.window()->isVisible());
     }
     QCOMPARE(snapshot(folder), before);
 }
 
+// The documentation file or the viewer module, as the build puts them beside
+// the program, missing or cut short.
 void TestHelp::brokenHelpFileIsNamed_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<qint64>("keptBytes");
     QTest::addColumn<QString>("cause");
-    QTest::newRow("missing") << qint64(-1) << QString::fromUtf8("hiányzik");
-    QTest::newRow("truncated") << qint64(16384) << QString::fromUtf8("sérült");
-    QTest::newRow("empty") << qint64(0) << QString::fromUtf8("sérült");
+    QTest::newRow("missing") << "zorvexa.qch" << qint64(-1) << QString::fromUtf8("hiányzik");
+    QTest::newRow("truncated") << "zorvexa.qch" << qint64(16384) << QString::fromUtf8("sérült");
+    QTest::newRow("empty") << "zorvexa.qch" << qint64(0) << QString::fromUtf8("sérült");
+    QTest::newRow("viewer missing") << "zorvexa-help.so" << qint64(-1) << QString::fromUtf8("hiányzik");
 }
 
 void TestHelp::brokenHelpFileIsNamed()
 {
+    QFETCH(QString, name);
     QFETCH(qint64, keptBytes);
     QFETCH(QString, cause);
-    const QString file = helpfiles::findHelpFolder() + "/" + helpfiles::kDocumentationFile;
+    const QString file = QCoreApplication::applicationDirPath() + "/" + name;
     QVERIFY(QFile::rename(file, file + ".aside"));
     const auto restore = qScopeGuard([&file] { QFile::remove(file), QFile::rename(file + ".aside", file); });
     if (keptBytes >= 0) {
@@ -182,9 +190,9 @@ void TestHelp::brokenHelpFileIsNamed()
     app.stand().findChild<QAction *>("tart")->trigger();
     QCOMPARE(recorder.shown.size(), 1);
     const QString text = recorder.shown.at(0).text;
-    QVERIFY2(text.contains("zorvexa.qch") && text.contains(cause), qPrintable(text));
+    QVERIFY2(text.contains("(" + name + ")") && text.contains(cause), qPrintable(text));
     QCOMPARE(recorder.shown.at(0).icon, messages::Icon::Exclamation);
-    QVERIFY(!app.helpViewer() || !app.helpViewer()->isVisible());  // never an empty help window
+    QVERIFY(!app.helpViewer() || !app.helpViewer()->window()->isVisible());  // never an empty help window
 }
 
 // SIGTERM, SIGHUP and SIGINT (Ctrl+C) end Zorvexa cleanly at any point: the event loops end,
@@ -239,8 +247,8 @@ void TestHelp::backFromTheHelp()
     StandWindow &w = app.stand();
     w.Command2[1]->click(), w.Command2[2]->click(), w.Command5[0]->click();
     QTest::keyClick(w.Text1, Qt::Key_F1);
-    QVERIFY(app.helpViewer() && app.helpViewer()->isVisible());
-    QApplication::setActiveWindow(app.helpViewer());
+    QVERIFY(app.helpViewer() && app.helpViewer()->window()->isVisible());
+    QApplication::setActiveWindow(app.helpViewer()->window());
     QApplication::setActiveWindow(&w);
     w.Command2[3]->click(), w.Command7->click();
     QCOMPARE(w.Text1->text() + "|" + w.tape()->text(), "15|12+3 ");
@@ -264,13 +272,13 @@ void TestHelp::killedInstancesCopy()
     const QStringList leftOver = QDir(scratch.path()).entryList({"zorvexa-help-*"}, QDir::Dirs);
     QCOMPARE(leftOver.size(), 1);
     qputenv("TMPDIR", scratch.path().toLocal8Bit());
-    HelpViewer mine;
+    const std::unique_ptr<HelpWindow> mine = openHelpWindow();
     qunsetenv("TMPDIR");
-    QVERIFY(mine.workFolder().startsWith(scratch.path()));
+    QVERIFY(mine && mine->workFolder().startsWith(scratch.path()));
     zorvexa.setProcessEnvironment(environment);
     zorvexa.start(program, {});
     QTRY_VERIFY_WITH_TIMEOUT(!QDir(scratch.filePath(leftOver.first())).exists(), 20000);
-    QVERIFY(QDir(mine.workFolder()).exists());
+    QVERIFY(QDir(mine->workFolder()).exists());
     ::kill(pid_t(zorvexa.processId()), SIGINT);
     QVERIFY(zorvexa.waitForFinished(10000));
     QCOMPARE(zorvexa.exitStatus(), QProcess::NormalExit);
@@ -283,13 +291,14 @@ void TestHelp::killedInstancesCopy()
 // no page tells of a per-window indicator or a coefficient too long.
 void TestHelp::pages()
 {
-    HelpViewer viewer;
+    const std::unique_ptr<HelpWindow> viewer = openHelpWindow();
+    QVERIFY(viewer && viewer->isReady());
     const auto textOf = [&viewer](const QUrl &url) {
         QTextDocument document;
-        document.setHtml(QString::fromUtf8(viewer.engine()->fileData(url)));
+        document.setHtml(QString::fromUtf8(viewer->engine()->fileData(url)));
         return document.toPlainText().simplified();
     };
-    const QList<QUrl> every = viewer.engine()->files("hu.zorvexa.help", QString(), "html");
+    const QList<QUrl> every = viewer->engine()->files("hu.zorvexa.help", QString(), "html");
     QVERIFY2(every.size() >= 9, qPrintable(QString::number(every.size())));
     for (const QUrl &url : every) {
         const QString text = textOf(url);
@@ -320,8 +329,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "--leave-help-copy") {  // the killed instance
-        HelpViewer viewer;
-        std::raise(viewer.isReady() ? SIGKILL : SIGTERM);
+        const std::unique_ptr<HelpWindow> viewer = openHelpWindow();
+        std::raise(viewer && viewer->isReady() ? SIGKILL : SIGTERM);
     }
     TestHelp test;
     return QTest::qExec(&test, argc, argv);

@@ -4,8 +4,9 @@
 // a light, three dark and a high-contrast desktop palette; no caption clipped
 // at desktop fonts of 8 to 14 points, also when a theme sets its font again
 // after start, and the key pictures grown with the captions and in their
-// colours; help pages without colours of their own; the about box's pictures and the icon drawn
-// for screens at 1, 1.5 and 2.
+// colours; help pages without colours of their own; the about box's pictures
+// and the icon drawn for screens at 1, 1.5 and 2; the menu bar's overflow
+// arrow where the menus do not fit.
 #include "core/module1.h"
 #include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
@@ -29,16 +30,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cmath>
+#include <memory>
 
 // Contrast ratio from relative luminance (sRGB, W3C definition).
 static double ratio(QRgb a, QRgb b)
@@ -137,6 +142,7 @@ private slots:
     void helpFollowsThePalette();
     void picturesSharp();
     void picturesSharpAtEveryScale();
+    void overflowArrow();
 };
 
 // Each calculator window unlocked, locked and in inverse mode, the solvers,
@@ -504,6 +510,27 @@ void TestLooks::picturesSharpAtEveryScale()
         QVERIFY(run.waitForFinished(60000));
         QVERIFY2(run.exitCode() == 0, run.readAllStandardOutput().constData());
     }
+}
+
+// A window too narrow for its menus shows the overflow button with Fusion's
+// own arrow (its picture is read only then).
+void TestLooks::overflowArrow()
+{
+    QMainWindow window;
+    for (const char *menu : {"&Nézet", "&Súgó"})
+        window.menuBar()->addMenu(QString::fromUtf8(menu))->addAction(QStringLiteral("x"));
+    window.resize(40, 120);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *overflow = window.menuBar()->findChild<QToolButton *>();
+    QVERIFY(overflow);
+    QTRY_VERIFY(overflow->isVisible());
+    const qreal scale = window.devicePixelRatio();
+    const QImage shown = overflow->icon().pixmap(QSize(16, 16), scale).toImage();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QImage fusions = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16), scale).toImage();
+    QVERIFY(!fusions.isNull());
+    QCOMPARE(shown, fusions);
 }
 
 QTEST_MAIN(TestLooks)

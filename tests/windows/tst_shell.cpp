@@ -2,11 +2,11 @@
 // what carries over, the memory indicator of each), activation, the menus'
 // check marks, the settings dialog and the key tips, the about box.
 #include "core/module1.h"
-#include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
+#include "help/helpwindow.h"
+#include "infos/infoswindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/application.h"
-#include "shell/helpviewer.h"
 #include "shell/optionsdialog.h"
 #include "stand/standwindow.h"
 #include "support/messagerecorder.h"
@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -140,7 +141,7 @@ void TestShell::checkMarks()
     }
     for (const char *item : {"index2", "keres2", "index3", "keres3"})
         app.window(View(item[5] - '1')).findChild<QAction *>(item)->trigger();  // "index2": the second view
-    QVERIFY(!app.helpViewer() || !app.helpViewer()->isVisible());
+    QVERIFY(!app.helpViewer() || !app.helpViewer()->window()->isVisible());
 }
 
 // OK with "Tippek megjelenítése" checked gives the keys of all three views
@@ -201,7 +202,7 @@ void TestShell::aboutBox()
     app.stand().findChild<QAction *>("nevjegy")->trigger();
     QCOMPARE(title, QString("Névjegy"));
     QVERIFY(centred && fits);
-    QCOMPARE(licence, QString("© 2026 Zorvexa.\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."));
+    QCOMPARE(licence, QString("© 2026 Zorvexa fejlesztői\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."));
     QTRY_COMPARE(QApplication::activeWindow(), &app.stand());
     press(app, "3 =");
     QCOMPARE(app.stand().Text1->text(), QString("3"));

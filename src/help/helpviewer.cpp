@@ -1,10 +1,10 @@
-#include "shell/helpviewer.h"
+#include "help/helpviewer.h"
 
-#include "shell/documentaccessible.h"
-#include "shell/helpfiles.h"
-#include "shell/resources.h"
+#include "help/documentaccessible.h"
+#include "help/helpfiles.h"
 #include "ui/centring.h"
 #include "ui/formactivate.h"
+#include "ui/translations.h"
 
 #include <QCoreApplication>
 #include <QHash>

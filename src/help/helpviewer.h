@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/helpfiles.h"
+#include "help/helpfiles.h"
+#include "help/helpwindow.h"
 
 #include <QMainWindow>
 
@@ -14,24 +15,23 @@ class QTextBrowser;
 // window of its own (so assistive technology sees a window). Built on
 // first use; when the help cannot be opened `isReady()` is false, `problem()`
 // says why, and the caller tells the user.
-class HelpViewer : public QMainWindow {
+class HelpViewer : public QMainWindow, public HelpWindow {
     Q_OBJECT
 public:
     HelpViewer();
     ~HelpViewer() override;
 
-    bool isReady() const { return problem_ == helpfiles::Problem::None; }
-    helpfiles::Problem problem() const { return problem_; }
+    helpfiles::Problem problem() const override { return problem_; }
 
-    void showContents();
-    void showSearch();
-    void search(const QString &words);
+    void showContents() override;
+    void showSearch() override;
+    void search(const QString &words) override;
 
-    QTabWidget *tabs() const { return tabs_; }
-    QTextBrowser *page() const { return page_; }
-    QHelpEngine *engine() const { return engine_.get(); }
-    // The private folder holding this instance's copy of the collection.
-    QString workFolder() const;
+    QMainWindow *window() override { return this; }
+    QTabWidget *tabs() const override { return tabs_; }
+    QTextBrowser *page() const override { return page_; }
+    QHelpEngine *engine() const override { return engine_.get(); }
+    QString workFolder() const override;
 
 private:
     helpfiles::Problem load();

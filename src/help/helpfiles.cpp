@@ -1,4 +1,4 @@
-#include "shell/helpfiles.h"
+#include "help/helpfiles.h"
 
 #include "core/texts.h"
 
@@ -28,6 +28,7 @@ QString message(Problem problem)
     switch (problem) {
     case Problem::Damaged: return core::texts::kHelpDamaged;
     case Problem::NoWritablePlace: return core::texts::kHelpNoWritablePlace.arg(QDir::toNativeSeparators(QDir::tempPath()));
+    case Problem::NoViewer: return core::texts::kHelpViewerMissing.arg(QLatin1String(kViewerModule));
     case Problem::Missing:
     case Problem::None: break;
     }
@@ -42,6 +43,17 @@ QString findHelpFolder()
         if (readable(folder + QLatin1Char('/') + QLatin1String(kCollectionFile)) &&
             readable(folder + QLatin1Char('/') + QLatin1String(kDocumentationFile)))
             return QDir(folder).canonicalPath();
+    }
+    return QString();
+}
+
+QString findViewerModule()
+{
+    const QString appDir = QCoreApplication::applicationDirPath();
+    for (const QString &folder : {appDir, appDir + QLatin1String("/" ZORVEXA_HELP_MODULE_DIR)}) {
+        const QString path = folder + QLatin1Char('/') + QLatin1String(kViewerModule);
+        if (readable(path))
+            return QDir::cleanPath(path);
     }
     return QString();
 }

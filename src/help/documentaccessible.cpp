@@ -1,4 +1,4 @@
-#include "shell/documentaccessible.h"
+#include "help/documentaccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -6,15 +6,17 @@
 
 #include <memory>
 
-// Where the help collection is: beside the executable in the build tree, or
-// in share/zorvexa when installed.
+// Where the help collection and its viewer are: beside the executable in
+// the build tree; in share/zorvexa and in the library folder's zorvexa when
+// installed.
 namespace helpfiles {
 
 constexpr const char *kDocumentationFile = "zorvexa.qch";
 constexpr const char *kCollectionFile = "zorvexa.qhc";
+constexpr const char *kViewerModule = ZORVEXA_HELP_MODULE;
 
 // Why the help cannot be opened.
-enum class Problem { None, Missing, Damaged, NoWritablePlace };
+enum class Problem { None, Missing, Damaged, NoWritablePlace, NoViewer };
 
 // The message telling the user, in Hungarian, naming the cause.
 QString message(Problem problem);
@@ -22,6 +24,9 @@ QString message(Problem problem);
 // The folder holding the collection and the documentation it registers, or
 // "" when there is none to read.
 QString findHelpFolder();
+
+// The help viewer module's path, or "" when there is none to load.
+QString findViewerModule();
 
 // A private temporary folder "zorvexa-help-XXXXXX" and the lock file in it
 // that names its owner: held while the owner runs, left behind (with a pid
