@@ -19,6 +19,7 @@ packages=(
   locales
   libqt6svg6
   dbus-daemon at-spi2-core python3-pyatspi xdotool
+  openbox x11-utils
 )
 
 build_deps=false
