@@ -3,9 +3,9 @@
 shows it: the real program started again and again under openbox in Xvfb, at
 scale 1 and at scale 2 (QT_SCALE_FACTOR and the desktop's Xft.dpi), each
 window's position read from the X server with its frame (_NET_FRAME_EXTENTS).
-Some starts are driven further: a view switch, the solvers, the about box and
-the settings, each window checked as it comes and again as the calculator
-comes back (moved away first, so a return has to centre it).
+Some starts are driven further: a view switch, the solvers, the about box,
+the settings and the help, each window checked as it comes and again as the
+calculator comes back (moved away first, so a return has to centre it).
     tst_centring.py <zorvexa> [--starts N] [--drives N] [--scales 1,2,dpi]
                     [--openbox-config stock]"""
 import argparse, atexit, os, subprocess, sys, tempfile, time
@@ -19,7 +19,7 @@ SCALES = {
 }
 STAND, EXTEND, INFOS = "Zorvexa - EGYSZERŰ", "Zorvexa - BŐVÍTETT", "Zorvexa - INFORMATIKAI"
 QUADRATIC, LINEAR = "Másodfokú egyenlet-megoldás", "Egyenletrendszer-megoldás"
-ABOUT, OPTIONS = "Névjegy", "Beállítások"
+ABOUT, OPTIONS, HELP = "Névjegy", "Beállítások", "Zorvexa súgó"
 
 # Openbox centres a new window in the free area by default, which would hide
 # a window the program failed to centre: here it puts windows at the top left.
@@ -89,6 +89,11 @@ def off_centre(rect):
     return None if abs(dx) <= TOLERANCE and abs(dy) <= TOLERANCE else (dx, dy)
 
 
+def fits(rect):
+    x, y, width, height = rect
+    return x >= 0 and y >= 0 and x + width <= SCREEN[0] and y + height <= SCREEN[1]
+
+
 def await_centred(title, appear=4.0, settle=3.0):
     """Waits for `title` to be the active window, then for it to be centred
     (three times in a row, so a window passing through the centre does not
@@ -105,7 +110,7 @@ def await_centred(title, appear=4.0, settle=3.0):
         rect = seen = frame(window)
         hits = hits + 1 if rect and not off_centre(rect) else 0
         if hits == 3:
-            return None
+            return None if fits(rect) else f"{title}: frame {rect} larger than the screen"
         time.sleep(0.1)
     if not isinstance(seen, tuple):
         return f"{title}: never active ({seen!r} was)"
@@ -139,6 +144,7 @@ DRIVE = [
     ("move", None), (["alt+n", "l"], OPTIONS), (["Escape"], EXTEND),
     (["alt+n", "i"], INFOS),
     (["alt+n", "e"], STAND),
+    (["F1"], HELP), (["Escape"], STAND),
 ]
 
 
@@ -196,8 +202,8 @@ def main():
                 bad += 1
                 print(f"scale {scale}, start {i + 1}: " + "; ".join(problems), flush=True)
         print(f"tst_centring: scale {scale}: {args.starts - bad} of {args.starts} starts with every window centred "
-              f"({min(args.drives, args.starts)} driven through a switch, the solvers, the about box and the settings)",
-              flush=True)
+              f"({min(args.drives, args.starts)} driven through the switches, the solvers, the about box, "
+              "the settings and the help)", flush=True)
         failed = failed or bad > 0
     sys.exit(1 if failed else 0)
 
