@@ -20,12 +20,18 @@ def run(*command, cwd=root, timeout=900):
     return result.returncode == 0, result.stdout
 
 
-def failing_tests():
+# The start loop under a window manager takes a minute: it judges only the
+# faults in the placement code.
+PLACEMENT = 'src/ui/centring.cpp'
+
+
+def failing_tests(path=PLACEMENT):
     """The tests that fail, or None when the fault does not build."""
     if not run('cmake', '--build', str(build), '-j2')[0]:
         return None  # the fault does not build: no test could judge it
     failed = set()
-    output = run('ctest', '-j2', '-E', 'eventdriver|commandline', cwd=build)[1]
+    left_out = 'eventdriver|commandline' + ('' if path == PLACEMENT else '|tst_centring')
+    output = run('ctest', '-j2', '-E', left_out, cwd=build)[1]
     # ctest ends with "The following tests FAILED:" and lines "  12 - tst_rules (Failed)".
     for line in output.split('The following tests FAILED:')[-1].splitlines() if 'FAILED' in output else []:
         if ' - ' in line:
@@ -62,7 +68,7 @@ for number, path, before, after in faults:
         continue
     try:
         source.write_text(text.replace(before, after), encoding='utf-8')
-        failed = failing_tests()
+        failed = failing_tests(path)
     finally:
         source.write_text(text, encoding='utf-8')
     verdict = 'does not build' if failed is None else 'caught' if failed else 'let through'
