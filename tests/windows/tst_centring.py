@@ -6,8 +6,7 @@ window's position read from the X server with its frame (_NET_FRAME_EXTENTS).
 Some starts are driven further: a view switch, the solvers, the about box,
 the settings and the help, each window checked as it comes and again as the
 calculator comes back (moved away first, so a return has to centre it).
-    tst_centring.py <zorvexa> [--starts N] [--drives N] [--scales 1,2,dpi]
-                    [--openbox-config stock]"""
+    tst_centring.py <zorvexa> [--starts N] [--drives N] [--scales 1,2,dpi]"""
 import argparse, atexit, os, subprocess, sys, tempfile, time
 
 SCREEN = (1280, 1024)
@@ -21,33 +20,39 @@ STAND, EXTEND, INFOS = "Zorvexa - EGYSZERŰ", "Zorvexa - BŐVÍTETT", "Zorvexa -
 QUADRATIC, LINEAR = "Másodfokú egyenlet-megoldás", "Egyenletrendszer-megoldás"
 ABOUT, OPTIONS, HELP = "Névjegy", "Beállítások", "Zorvexa súgó"
 
-# Openbox centres a new window in the free area by default, which would hide
-# a window the program failed to centre: here it puts windows at the top left.
-PLACE_TOP_LEFT = """<?xml version="1.0" encoding="UTF-8"?>
+# Openbox's own placement of a new window, every other start: in the middle
+# of the free area (its default, which hides a window the program leaves
+# alone), or at the top left (where such a window shows).
+OPENBOX_RC = """<?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
-  <placement><policy>Smart</policy><center>no</center></placement>
+  <placement><policy>Smart</policy><center>%s</center></placement>
 </openbox_config>
 """
+rc = tempfile.NamedTemporaryFile("w", suffix=".xml", delete=False)
+rc.close()
+atexit.register(os.unlink, rc.name)
 
 
 def run(*command):
     return subprocess.run(command, capture_output=True, text=True).stdout.strip()
 
 
-def start_display(config):
+def place_new_windows(centred):
+    with open(rc.name, "w") as file:
+        file.write(OPENBOX_RC % ("yes" if centred else "no"))
+    if os.environ.get("DISPLAY"):
+        run("openbox", "--reconfigure")
+        time.sleep(0.2)
+
+
+def start_display():
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp"],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     atexit.register(lambda: (xvfb.terminate(), xvfb.wait()))
     os.environ["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
     os.environ.pop("XAUTHORITY", None)
-    command = ["openbox", "--sm-disable"]
-    if config != "stock":
-        rc = tempfile.NamedTemporaryFile("w", suffix=".xml", delete=False)
-        rc.write(PLACE_TOP_LEFT)
-        rc.close()
-        atexit.register(os.unlink, rc.name)
-        command += ["--config-file", rc.name]
-    openbox = subprocess.Popen(command, stderr=subprocess.DEVNULL)
+    place_new_windows(False)
+    openbox = subprocess.Popen(["openbox", "--sm-disable", "--config-file", rc.name], stderr=subprocess.DEVNULL)
     atexit.register(lambda: (openbox.terminate(), openbox.wait()))
     for _ in range(100):  # openbox announces itself on the root window
         if "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"):
@@ -186,9 +191,8 @@ def main():
     parser.add_argument("--starts", type=int, default=10)
     parser.add_argument("--drives", type=int, default=2, help="how many of the starts are driven further")
     parser.add_argument("--scales", default="1,2,dpi")
-    parser.add_argument("--openbox-config", default="top-left", choices=["top-left", "stock"])
     args = parser.parse_args()
-    start_display(args.openbox_config)
+    start_display()
     failed = False
     for scale in args.scales.split(","):
         variables, resources = SCALES[scale]
@@ -197,6 +201,7 @@ def main():
         env.update(QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", **variables)
         bad = 0
         for i in range(args.starts):
+            place_new_windows(i % 2 == 1)
             problems = one_start(args.program, env, i < args.drives)
             if problems:
                 bad += 1
