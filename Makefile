@@ -19,7 +19,7 @@ SAN_ENV = QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test sanitized-build sanitized-test fuzz mutants bench pictures \
+.PHONY: all deps configure build run test sanitized-build sanitized-test fuzz mutants bench pictures centring \
         install package package-check clean
 
 all: build
@@ -67,6 +67,11 @@ fuzz: build sanitized-build
 # Plants each one-line fault of tests/mutants.txt and counts those the tests catch.
 mutants: deps
 	@./tests/mutants.py
+
+# A hundred starts per scale under openbox in Xvfb, every one driven through
+# a switch, the solvers, the about box and the settings (make test runs ten).
+centring: build
+	@./tests/windows/tst_centring.py $(BUILD_DIR)/zorvexa --starts 100 --drives 100
 
 bench: build
 	@./bench/run.sh $(BUILD_DIR)

@@ -22,6 +22,7 @@ packages=(
   locales
   dbus-daemon at-spi2-core python3-pyatspi xdotool
   universal-ctags
+  openbox x11-utils
 )
 
 build_deps=false

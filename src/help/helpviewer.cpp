@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabBar>
@@ -143,7 +144,8 @@ HelpViewer::~HelpViewer() = default;
 
 void HelpViewer::build()
 {
-    resize(760, 520);
+    // Smaller on a small or scaled screen, so the frame fits it with room to spare.
+    resize(QSize(760, 520).boundedTo(screen()->availableGeometry().size() * 0.9));
     for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     auto *splitter = new QSplitter(this);
