@@ -8,8 +8,6 @@
 #   install-deps.sh style      also check the format and run clang-tidy (scripts/check-style.sh)
 #   install-deps.sh pictures   also redraw the about box's pictures and the pictures at
 #                              several desktop fonts (scripts/draw-pictures.py, font-pictures.sh)
-#   install-deps.sh speech     also hear the calculator through a real screen reader (Orca,
-#                              under openbox: tests/windows/tst_orca.py)
 set -euo pipefail
 
 packages=(
@@ -23,6 +21,7 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi xdotool
   universal-ctags
   openbox x11-utils
+  orca
 )
 
 build_deps=false
@@ -34,8 +33,7 @@ for group in "$@"; do
     oracle) packages+=(python3-mpmath) ;;
     style) packages+=(clang-format clang-tidy) ;;
     pictures) packages+=(python3-pil qt6ct) ;;
-    speech) packages+=(orca openbox) ;;
-    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle, style, pictures, speech)" >&2; exit 2 ;;
+    *) echo "install-deps: unknown group '$group' (package, icons, trial, oracle, style, pictures)" >&2; exit 2 ;;
   esac
 done
 
