@@ -9,12 +9,12 @@
 //   zorvexa-bench-keys [PRESSES] [--trace] [--by-key]
 // --trace prints one round of each mix with the display after every key;
 // --by-key adds the figures of each key of the round.
-#include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
-#include "ui/messages.h"
+#include "infos/infoswindow.h"
 #include "shell/application.h"
 #include "shell/resources.h"
 #include "stand/standwindow.h"
+#include "ui/messages.h"
 
 #include "stats.h"
 
@@ -46,21 +46,20 @@ const std::vector<const char *> kStandKeys{
     "Command7",   "Command1_2", "Command2_9", "Command2_0", "Command3"};
 
 const std::vector<const char *> kExtendKeys{
-    "Command6",    "Command2_4",  "Command2_5", "Command8_8",  "Command5_0", "Command2_3", "Command2_0",
-    "Command8_9",  "Command7",    "Command1_0", "Command5_2",  "Command2_2", "Command7",   "Command6",
-    "Command2_2",  "Command8_0",  "Command2_1", "Command2_0",  "Command7",   "Command8_3", "Command1_1",
-    "Command5_0",  "Command9_1",  "Command7",   "Command6",    "Command2_1", "Command2_2", "Command8_4",
-    "Command2_1",  "Command2_8",  "Command7",   "Command6",    "Command2_6", "Command8_2", "Command8_6",
-    "Command8_7",  "Command6",    "Command2_3", "Command10",   "Command8_6", "Command6",   "Command9_0",
-    "Command8_10", "Command8_12", "Command5_3", "Command2_7",  "Command4",   "Command2_5", "Command3",
-    "Command7",    "Command8_11", "Command2_5", "Command7",    "Command1_2"};
+    "Command6",   "Command2_4", "Command2_5",  "Command8_8",  "Command5_0", "Command2_3", "Command2_0", "Command8_9",
+    "Command7",   "Command1_0", "Command5_2",  "Command2_2",  "Command7",   "Command6",   "Command2_2", "Command8_0",
+    "Command2_1", "Command2_0", "Command7",    "Command8_3",  "Command1_1", "Command5_0", "Command9_1", "Command7",
+    "Command6",   "Command2_1", "Command2_2",  "Command8_4",  "Command2_1", "Command2_8", "Command7",   "Command6",
+    "Command2_6", "Command8_2", "Command8_6",  "Command8_7",  "Command6",   "Command2_3", "Command10",  "Command8_6",
+    "Command6",   "Command9_0", "Command8_10", "Command8_12", "Command5_3", "Command2_7", "Command4",   "Command2_5",
+    "Command3",   "Command7",   "Command8_11", "Command2_5",  "Command7",   "Command1_2"};
 
 const std::vector<const char *> kInfosKeys{
-    "Command6",   "Command2_1", "Command2_2", "Command2_3", "Command5_0", "Command2_4", "Command2_5",
+    "Command6",   "Command2_1", "Command2_2", "Command2_3", "Command5_0",  "Command2_4",  "Command2_5",
     "Command7",   "Command1_0", "Option1_9",  "Command5_2", "Command2_10", "Command2_11", "Command7",
-    "Option1_0",  "Command5_3", "Command2_1", "Command2_0", "Command2_1", "Command7",   "Command1_1",
-    "Command5_1", "Command2_1", "Command2_1", "Command7",   "Command2_1", "Command3",   "Option1_8",  "Command1_2",
-    "Command2_9", "Command5_2", "Command2_7", "Command7"};
+    "Option1_0",  "Command5_3", "Command2_1", "Command2_0", "Command2_1",  "Command7",    "Command1_1",
+    "Command5_1", "Command2_1", "Command2_1", "Command7",   "Command2_1",  "Command3",    "Option1_8",
+    "Command1_2", "Command2_9", "Command5_2", "Command2_7", "Command7"};
 
 struct Timing {
     std::vector<double> pressUs;
@@ -118,7 +117,7 @@ protected:
     {
         if (event->type() == QEvent::Paint)
             painted << (watched->objectName().isEmpty() ? QString::fromLatin1(watched->metaObject()->className())
-                                                         : watched->objectName());
+                                                        : watched->objectName());
         return QObject::eventFilter(watched, event);
     }
 };
@@ -185,9 +184,10 @@ bool report(const char *name, const Timing &timing, long paints, long messages)
     const double paintedP99 = stats::percentile(timing.paintedUs, 99);
     std::printf("  %-7s press          median %7.1f us  p99 %7.1f us  max %8.1f us\n", name,
                 stats::median(timing.pressUs), p99, stats::maximum(timing.pressUs));
-    std::printf("  %-7s press + paint  median %7.1f us  p99 %7.1f us  max %8.1f us  (%ld display repaints, %ld "
-                "message boxes)\n",
-                "", stats::median(timing.paintedUs), paintedP99, stats::maximum(timing.paintedUs), paints, messages);
+    std::printf(
+        "  %-7s press + paint  median %7.1f us  p99 %7.1f us  max %8.1f us  (%ld display repaints, %ld "
+        "message boxes)\n",
+        "", stats::median(timing.paintedUs), paintedP99, stats::maximum(timing.paintedUs), paints, messages);
     return p99 < kTargetP99Us;
 }
 
@@ -251,9 +251,7 @@ int main(int argc, char *argv[])
         auto *display = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
         if (tracing) {
             // The tape; the informatics window has none, its memory indicator instead.
-            const char *tapeName = run.view == View::Extend      ? "Label3"
-                                   : run.view == View::Infos ? "Label2"
-                                                                   : "Label1";
+            const char *tapeName = run.view == View::Extend ? "Label3" : run.view == View::Infos ? "Label2" : "Label1";
             auto *tape = window.findChild<QLabel *>(QString::fromLatin1(tapeName));
             trace(window, keys, display, tape);
             continue;

@@ -99,7 +99,9 @@ Ended finish(Child &child, bool kill)
         rusage usage{};
         while (wait4(child.pid, &ended.status, 0, &usage) < 0 && errno == EINTR) {
         }
-        auto ms = [](const timeval &tv) { return static_cast<double>(tv.tv_sec) * 1e3 + static_cast<double>(tv.tv_usec) / 1e3; };
+        auto ms = [](const timeval &tv) {
+            return static_cast<double>(tv.tv_sec) * 1e3 + static_cast<double>(tv.tv_usec) / 1e3;
+        };
         ended.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
     }
     if (child.output >= 0)

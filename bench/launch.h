@@ -25,8 +25,8 @@ Child start(const std::string &path, bool captureOutput);
 std::string readOutput(const Child &child, int timeoutMs);
 
 struct Ended {
-    int status = 0;      // as waitpid gives it
-    double cpuMs = 0;    // user + system time of all its threads
+    int status = 0;    // as waitpid gives it
+    double cpuMs = 0;  // user + system time of all its threads
 };
 
 // Reaps the child; ends it first (SIGKILL, to this pid only) when `kill`.

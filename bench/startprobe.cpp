@@ -11,11 +11,11 @@
 #include <QEvent>
 #include <QWindow>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <unistd.h>
 
 namespace {
 

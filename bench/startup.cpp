@@ -70,8 +70,10 @@ Sample probeRun(const Program &program)
     long hwmKib = -1;
     char window[256] = {};
     const char *line = std::strstr(output.c_str(), "startup_us=");
-    if (!line || std::sscanf(line, "startup_us=%lld proc_start_ms=%lf vmhwm_kib=%ld window=%255[^\n]", &startUs,
-                             &procMs, &hwmKib, window) < 3 || startUs < 0) {
+    if (!line ||
+        std::sscanf(line, "startup_us=%lld proc_start_ms=%lf vmhwm_kib=%ld window=%255[^\n]", &startUs, &procMs,
+                    &hwmKib, window) < 3 ||
+        startUs < 0) {
         std::fprintf(stderr, "%s: no measurement (status %d, output \"%s\")\n", program.label.c_str(), status,
                      output.c_str());
         return sample;

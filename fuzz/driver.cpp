@@ -4,11 +4,11 @@
 // with its seed. --windows N runs N events through the real windows instead,
 // checking that the controls show what the rules say.
 //   zorvexa-eventdriver [--seed S] [--events N] [--windows N]
+#include "core/extendrules.h"
 #include "core/infosrules.h"
 #include "core/linearrules.h"
-#include "core/module1.h"
 #include "core/masodfrules.h"
-#include "core/extendrules.h"
+#include "core/module1.h"
 #include "core/standrules.h"
 
 #include <QRegularExpression>

@@ -86,9 +86,9 @@ int runWindows(int argc, char **argv, unsigned long long seed, long events)
                 option->click();
         } else {
             const QString item = QStringList{"egysz", "bovit", "info"}.at(pick(3));
-            const View view = qobject_cast<InfosWindow *>(&w)     ? View::Infos
+            const View view = qobject_cast<InfosWindow *>(&w)   ? View::Infos
                               : &w == &app.window(View::Extend) ? View::Extend
-                                                                  : View::Stand;
+                                                                : View::Stand;
             const QString suffix = view == View::Stand ? "" : view == View::Extend ? "2" : "3";
             what = "menu " + item + suffix;
             w.findChild<QAction *>(item + suffix)->trigger();

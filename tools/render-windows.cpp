@@ -63,7 +63,8 @@ int main(int argc, char *argv[])
     Application app;
     app.start();
     StandWindow &stand = app.stand();
-    for (QPushButton *key : {stand.Command2[1], stand.Command2[2], stand.Command5[0], stand.Command2[3], stand.Command7})
+    for (QPushButton *key :
+         {stand.Command2[1], stand.Command2[2], stand.Command5[0], stand.Command2[3], stand.Command7})
         key->click();
     ok &= save(stand, folder, "stand");
 

@@ -164,7 +164,9 @@ bool Calculator::sharedKey(Key key)
         return true;
     }
     switch (key) {
-    case Key::Point: append(QStringLiteral(".")); return true;  // the "," key writes the point
+    case Key::Point:
+        append(QStringLiteral("."));
+        return true;  // the "," key writes the point
     // Str of the negated value, untrimmed: a non-negative one keeps its blank.
     case Key::Sign: setDisplay(radix::negated(display(), 10)); return true;
     case Key::Add:

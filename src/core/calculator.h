@@ -51,9 +51,9 @@ protected:
     // fill the display up to.
     Calculator(Module1 &state, KeySet keys, int maxEntry, bool takesDisplayKeys);
 
-    virtual void act(Key key) = 0;      // a usable key
-    virtual void formActivate() = 0;    // the view's part of becoming active
-    virtual void check();               // Text1_Change: the check in base ten
+    virtual void act(Key key) = 0;    // a usable key
+    virtual void formActivate() = 0;  // the view's part of becoming active
+    virtual void check();             // Text1_Change: the check in base ten
 
     // The one way to write the display: the check runs on the new text at
     // once, as a change of the field does.

@@ -25,7 +25,7 @@ public:
 
     LinearForm form;  // the window puts the typed coefficients in
 
-    void solve();  // the key: check, then solve or clear
+    void solve();                // the key: check, then solve or clear
     void toggleSign(int index);  // a click on a sign label
     // A "-" or "+" typed in coefficient field `index` sets its sign instead
     // of going into the field; false when `typed` is neither.

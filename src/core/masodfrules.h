@@ -23,7 +23,7 @@ class MasodfRules {
 public:
     MasodfForm form;  // the window puts the typed coefficients in
 
-    void solve();  // the key: check, compute and show, or clear
+    void solve();                // the key: check, compute and show, or clear
     void toggleSign(int index);  // a click on a sign label
     // A "-" or "+" typed in coefficient field `index` sets its sign instead
     // of going into the field; false when `typed` is neither.

@@ -38,10 +38,7 @@ enum class Operation {
 };
 
 // The operation of an operator key, Add .. Divide.
-constexpr Operation operationOf(Key key)
-{
-    return Operation(int(Operation::Add) + int(key) - int(Key::Add));
-}
+constexpr Operation operationOf(Key key) { return Operation(int(Operation::Add) + int(key) - int(Key::Add)); }
 
 // The tape's text for it: "+" for Add, " (gyök) " for Root, " (sinx) " ...
 QString tagOf(Operation operation);

@@ -27,7 +27,8 @@ QString message(Problem problem)
 {
     switch (problem) {
     case Problem::Damaged: return core::texts::kHelpDamaged;
-    case Problem::NoWritablePlace: return core::texts::kHelpNoWritablePlace.arg(QDir::toNativeSeparators(QDir::tempPath()));
+    case Problem::NoWritablePlace:
+        return core::texts::kHelpNoWritablePlace.arg(QDir::toNativeSeparators(QDir::tempPath()));
     case Problem::NoViewer: return core::texts::kHelpViewerMissing.arg(QLatin1String(kViewerModule));
     case Problem::Missing:
     case Problem::None: break;

@@ -53,8 +53,7 @@ constexpr std::array<const char *, 10> kOptionNames{
     "7-es számrendszer", "8-as számrendszer", "9-es számrendszer", "10-es számrendszer", "16-os számrendszer"};
 }  // namespace
 
-InfosWindow::InfosWindow(core::Module1 &state)
-    : CalculatorWindow(std::make_unique<core::InfosRules>(state), 6735, 3855)
+InfosWindow::InfosWindow(core::Module1 &state) : CalculatorWindow(std::make_unique<core::InfosRules>(state), 6735, 3855)
 {
     setObjectName(QStringLiteral("infos"));
     setWindowTitle(QStringLiteral("Zorvexa - INFORMATIKAI"));

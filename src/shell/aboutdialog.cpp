@@ -99,9 +99,9 @@ AboutDialog::AboutDialog(QWidget *parent) : WithFormActivate(parent)
     connect(Label5, &QPushButton::clicked, this, &AboutDialog::Label5_Click);
     // The licence, as everywhere else: GPL-3.0-or-later. Two lines, under
     // the pictures, above the rules.
-    Label4 =
-        makeLabel(this, "Label4", QStringLiteral("© 2026 Zorvexa fejlesztői\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."),
-                  twips::rect(240, 2280, 5655, 615));
+    Label4 = makeLabel(this, "Label4",
+                       QStringLiteral("© 2026 Zorvexa fejlesztői\nSzabad szoftver: GNU GPL 3. vagy későbbi változat."),
+                       twips::rect(240, 2280, 5655, 615));
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     Label1 = makeLabel(this, "Label1",

@@ -31,9 +31,7 @@ QRect pixels(QRect twipsPlace)
 // The keyboard's way to the sign labels: the sign is typed where the number is.
 class SignKeys : public QObject {
 public:
-    SignKeys(QLineEdit *field, std::function<bool(const QString &)> typed) : QObject(field), typed_(std::move(typed))
-    {
-    }
+    SignKeys(QLineEdit *field, std::function<bool(const QString &)> typed) : QObject(field), typed_(std::move(typed)) {}
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override

@@ -37,8 +37,7 @@ const keypad::Key kKeys[] = {
 constexpr std::array<int, 5> kLineLefts{120, 847, 2587, 3247, 3855};
 }  // namespace
 
-StandWindow::StandWindow(core::Module1 &state)
-    : CalculatorWindow(std::make_unique<core::StandRules>(state), 3975, 3375)
+StandWindow::StandWindow(core::Module1 &state) : CalculatorWindow(std::make_unique<core::StandRules>(state), 3975, 3375)
 {
     setObjectName(QStringLiteral("stand"));
     setWindowTitle(QStringLiteral("Zorvexa - EGYSZERŰ"));

@@ -97,7 +97,8 @@ void CalculatorWindow::addDisplay(keypad::Place place)
             rules_->displayKey(key);
             rulesActed();
         };
-    Text1 = windowparts::makeDisplay(client_, pixels(place), [this] { displayEdited(); }, onKeyDown);
+    Text1 = windowparts::makeDisplay(
+        client_, pixels(place), [this] { displayEdited(); }, onKeyDown);
 }
 
 QLabel *CalculatorWindow::addTape(const char *name, keypad::Place place)
@@ -241,8 +242,7 @@ void CalculatorWindow::apply()
             if (tape->accessibleName() != panel.tape) {
                 // A line wider than the tape shows its newest part; the whole
                 // line is what the tape is called for assistive technology.
-                tape->setText(
-                    tape->fontMetrics().elidedText(panel.tape, Qt::ElideLeft, tape->contentsRect().width()));
+                tape->setText(tape->fontMetrics().elidedText(panel.tape, Qt::ElideLeft, tape->contentsRect().width()));
                 tape->setAccessibleName(panel.tape);
             }
             if (shownAlarm_ != panel.tapeAlarm) {

@@ -55,17 +55,14 @@ protected:
         if (!settle_.isActive())
             return false;
         switch (event->type()) {
-        case QEvent::Show:
-            watchHandle();
-            [[fallthrough]];
+        case QEvent::Show: watchHandle(); [[fallthrough]];
         case QEvent::Expose:
         case QEvent::Move:
         case QEvent::Resize:
             // After the event is through: the window's geometry is updated then.
             recheck_.start(0);
             break;
-        default:
-            break;
+        default: break;
         }
         return false;
     }

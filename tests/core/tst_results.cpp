@@ -2,11 +2,11 @@
 // (made by reference/make-table.py with mpmath from the decimal text): a
 // shown number lies within one unit of its fifteenth significant digit of the
 // table's exact value, a refusal tells the table's message.
+#include "core/extendrules.h"
 #include "core/infosrules.h"
 #include "core/linearrules.h"
-#include "core/module1.h"
 #include "core/masodfrules.h"
-#include "core/extendrules.h"
+#include "core/module1.h"
 #include "core/standrules.h"
 
 #include <QFile>

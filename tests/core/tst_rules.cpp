@@ -1,11 +1,11 @@
 // The rules of every key of every view, without windows: a row names what it
 // protects, presses keys on one view's rules and compares what the view then
 // shows and tells.
+#include "core/extendrules.h"
 #include "core/infosrules.h"
 #include "core/linearrules.h"
-#include "core/module1.h"
 #include "core/masodfrules.h"
-#include "core/extendrules.h"
+#include "core/module1.h"
 #include "core/standrules.h"
 
 #include <QTest>
@@ -202,7 +202,8 @@ void TestRules::keys_data()
     row("a letter is refused", "stand", "t:1a", "", "", "", {D});
     row("a minus inside a number is refused", "stand", "t:5-3", "", "", "", {D});
     row("the main keyboard's plus is refused", "extend", "t:1+", "", "", "", {D});
-    row("typing stops at 30 characters", "stand", "t:123456789012345678901234567890 t:1", "123456789012345678901234567890");
+    row("typing stops at 30 characters", "stand", "t:123456789012345678901234567890 t:1",
+        "123456789012345678901234567890");
     row("a paste puts in what fits", "stand", "12 p:3456789012345678901234567890123", "123456789012345678901234567890");
     row("a pasted number loses its line break", "stand", "p:42\\n", "42");
     row("and the blanks and tabs around it", "extend", "p:~\\t42~\\r\\n", "42");
@@ -228,8 +229,8 @@ void TestRules::keys_data()
     row("C keeps the pending operation", "stand", "12 + C 3 =", "15", "3 ", "off:+/-");
     row("a tape of 32 characters is kept", "stand", "t:123456789012345 + t:123456789012345 =", "246913578024690",
         "123456789012345+123456789012345 ", "off:+/-");
-    row("a tape of 33 characters is emptied after =", "stand", "t:123456789012.345 + t:123456789012345 =",
-        "123580245801357", "", "off:+/-");
+    row("a tape of 33 characters is emptied after =", "stand",
+        "t:123456789012.345 + t:123456789012345 =", "123580245801357", "", "off:+/-");
     row("exponent form is refused by the check", "stand", "t:99999999 * t:99999999 =", "", "99999999*99999999 ",
         "off:+/-", {D});
     row("the keypad's operators step without the keys", "stand", "5 / 0 = t:6 kp+ t:2 enter", "8", "6+2 ",
@@ -312,8 +313,8 @@ void TestRules::keys_data()
     row("operations in base sixteen", "infos", "b:16 x:F x:F + 1 =", "100", "", "off:+/- base:16");
     row("a negative result keeps its sign", "infos", "b:2 101 - 111 =", "-10", "", "off:+/- base:2");
     row("a base ten quotient gets a 0", "infos", "1 / 2 =", "0.5", "", "off:+/-");
-    row("base ten writes a product twice, so one too long is told twice", "infos", "t:99999999 * t:99999999 =", "",
-        "", "off:+/-", {D, D});
+    row("base ten writes a product twice, so one too long is told twice", "infos", "t:99999999 * t:99999999 =", "", "",
+        "off:+/-", {D, D});
     row("a quotient outside ten shows its whole part", "infos", "b:2 111 / 10 =", "11", "", "off:+/- base:2");
     row("a division by zero locks digits, operators, memory and =", "infos", "1 / 0 =", Z, "",
         "digits:0 off:+/-,+,-,*,/,=,M+,MR,MC");
@@ -326,24 +327,20 @@ void TestRules::keys_data()
     row("a second operator locks the base options", "infos", "1 + +", "", "", "options:off");
     row("= gives the base options back, a second operator keeps the first operand", "infos", "1 + + 2 =", "3", "",
         "off:+/-");
-    row("a refused fraction goes back to ten with its value", "infos", "b:2 1 , 1 b:16", "1.5", "", "options:off",
-        {F});
-    row("so the fraction counts as its value", "infos", "b:2 1 , 1 b:16 * 2 =", "3", "", "off:+/-",
-        {F});
+    row("a refused fraction goes back to ten with its value", "infos", "b:2 1 , 1 b:16", "1.5", "", "options:off", {F});
+    row("so the fraction counts as its value", "infos", "b:2 1 , 1 b:16 * 2 =", "3", "", "off:+/-", {F});
     row("choosing ten converts a fraction", "infos", "b:8 t:7.4 b:10", "7.5");
-    row("a base ten fraction stays and is told once", "infos", "2 , 5 b:2", "2.5", "", "options:off",
-        {F});
+    row("a base ten fraction stays and is told once", "infos", "2 , 5 b:2", "2.5", "", "options:off", {F});
     row("a number beyond 2^53 does not convert", "infos",
         "b:2 t:111111111111111111111111111111111111111111111111111111 b:10",
-        "111111111111111111111111111111111111111111111111111111", "", "base:2",
-        {L});
+        "111111111111111111111111111111111111111111111111111111", "", "base:2", {L});
     row("memory is read and written in the display's base", "infos", "b:16 x:1 x:F M+ C b:2 MR", "11111", "",
         "M base:2");
     row("the sign key flips the number as written", "infos", "b:2 101 +/-", "-101", "", "base:2");
     row("an operator on an empty display outside ten takes the result", "infos", "b:2 11 + 1 = C + 1 =", "1", "",
         "off:+/- base:2");
-    row("a completed conversion leaves 0 for an operator on an empty display", "infos", "2 + 3 = b:2 bs bs bs + 1 =",
-        "1", "", "off:+/- base:2");
+    row("a completed conversion leaves 0 for an operator on an empty display", "infos",
+        "2 + 3 = b:2 bs bs bs + 1 =", "1", "", "off:+/- base:2");
     row("a refused base change keeps a typed base ten text", "infos", "t:123456789.123456789 b:2",
         "123456789.123456789", "", "options:off", {F});
     row("a trailing point stays, and typing goes on after it", "infos", "t:12. b:2 5", "12.5", "", "options:off", {F});

@@ -32,9 +32,10 @@ QString run(CalculatorWindow &w, const QString &script)
             // other word a key's caption.
             bool isDigit = false;
             const int digit = word.toInt(&isDigit, 16);
-            QPushButton *key = word == QLatin1String("CLR")                                      ? w.Command6
-                               : word.size() == 1 && isDigit && digit < int(w.Command2.size()) ? w.Command2[size_t(digit)]
-                                                                                                 : nullptr;
+            QPushButton *key = word == QLatin1String("CLR") ? w.Command6
+                               : word.size() == 1 && isDigit && digit < int(w.Command2.size())
+                                   ? w.Command2[size_t(digit)]
+                                   : nullptr;
             for (QPushButton *candidate : w.findChildren<QPushButton *>())
                 key = !key && candidate->text() == word ? candidate : key;
             if (!key || !key->isEnabled())

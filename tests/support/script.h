@@ -17,8 +17,8 @@ QString run(CalculatorWindow &window, const QString &script);
 }  // namespace testscript
 
 // Runs a script and fails the calling test function when it cannot finish.
-#define RUN_SCRIPT(window, script)                                   \
-    do {                                                              \
+#define RUN_SCRIPT(window, script)                                     \
+    do {                                                               \
         const QString scriptFailure = testscript::run(window, script); \
-        QVERIFY2(scriptFailure.isEmpty(), qPrintable(scriptFailure)); \
+        QVERIFY2(scriptFailure.isEmpty(), qPrintable(scriptFailure));  \
     } while (false)

@@ -84,14 +84,30 @@ void TestConventions::quitFromEveryWindow_data()
     QTest::addColumn<QString>("opening");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("shownKey");
-    QTest::newRow("standard window") << "" << "stand" << "Ctrl+Q";
-    QTest::newRow("scientific window") << "m:bovit" << "extend" << "Ctrl+Q";
-    QTest::newRow("informatics window") << "m:info" << "infos" << "Ctrl+Q";
-    QTest::newRow("settings dialog") << "m:option" << "options" << "";
-    QTest::newRow("quadratic solver") << "m:bovit x1,x2" << "masodf" << "";
-    QTest::newRow("linear solver") << "m:bovit x,y,z" << "linear" << "";
-    QTest::newRow("about box") << "m:nevjegy" << "about" << "";
-    QTest::newRow("help window") << "m:tart" << "help" << "";
+    QTest::newRow("standard window") << ""
+                                     << "stand"
+                                     << "Ctrl+Q";
+    QTest::newRow("scientific window") << "m:bovit"
+                                       << "extend"
+                                       << "Ctrl+Q";
+    QTest::newRow("informatics window") << "m:info"
+                                        << "infos"
+                                        << "Ctrl+Q";
+    QTest::newRow("settings dialog") << "m:option"
+                                     << "options"
+                                     << "";
+    QTest::newRow("quadratic solver") << "m:bovit x1,x2"
+                                      << "masodf"
+                                      << "";
+    QTest::newRow("linear solver") << "m:bovit x,y,z"
+                                   << "linear"
+                                   << "";
+    QTest::newRow("about box") << "m:nevjegy"
+                               << "about"
+                               << "";
+    QTest::newRow("help window") << "m:tart"
+                                 << "help"
+                                 << "";
 }
 
 void TestConventions::quitFromEveryWindow()

@@ -8,9 +8,9 @@
 #include "help/helpwindow.h"
 #include "shell/application.h"
 #include "stand/standwindow.h"
-#include "ui/messages.h"
 #include "support/messagerecorder.h"
 #include "support/typing.h"
+#include "ui/messages.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,8 +3,8 @@
 // writes "." in every display; a solver's signs are typed in their fields or
 // pressed by assistive technology, and its results show their start.
 #include "core/module1.h"
-#include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
+#include "infos/infoswindow.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "solvers/signlabel.h"

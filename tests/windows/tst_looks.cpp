@@ -8,8 +8,8 @@
 // and the icon drawn for screens at 1, 1.5 and 2; the menu bar's overflow
 // arrow where the menus do not fit.
 #include "core/module1.h"
-#include "infos/infoswindow.h"
 #include "extend/extendwindow.h"
+#include "infos/infoswindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/optionsdialog.h"
 #include "shell/resources.h"
@@ -165,8 +165,8 @@ void TestLooks::textContrast_data()
                     QTest::addRow("%s %s %s%s", face, s[0], s[1], colourful ? " colourful" : "")
                         << QColor(face) << s[0] << s[1] << colourful << false;
     for (const bool colourful : {false, true})
-        QTest::addRow("turns dark%s", colourful ? " colourful" : "")
-            << QColor("#353535") << "stand" << "M+ 1 / 0 =" << colourful << true;
+        QTest::addRow("turns dark%s", colourful ? " colourful" : "") << QColor("#353535") << "stand"
+                                                                     << "M+ 1 / 0 =" << colourful << true;
 }
 
 void TestLooks::textContrast()
@@ -528,7 +528,8 @@ void TestLooks::overflowArrow()
     const qreal scale = window.devicePixelRatio();
     const QImage shown = overflow->icon().pixmap(QSize(16, 16), scale).toImage();
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QImage fusions = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16), scale).toImage();
+    const QImage fusions =
+        fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16), scale).toImage();
     QVERIFY(!fusions.isNull());
     QCOMPARE(shown, fusions);
 }
