@@ -19,7 +19,7 @@ SAN_ENV = QT_QPA_PLATFORM=offscreen \
   ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test sanitized-build sanitized-test fuzz mutants bench pictures centring \
+.PHONY: all deps configure build run test sanitized-build sanitized-test check-style fuzz mutants bench pictures centring \
         install package package-check clean
 
 all: build
@@ -65,6 +65,10 @@ fuzz: build sanitized-build
 	@$(SAN_ENV) LC_ALL=C.UTF-8 ./$(SAN_DIR)/zorvexa-eventdriver --events 5000000
 
 # Plants each one-line fault of tests/mutants.txt and counts those the tests catch.
+# The format of every C++ file and clang-tidy over src/ (.clang-format, .clang-tidy).
+check-style: build
+	@./scripts/check-style.sh $(BUILD_DIR)
+
 mutants: deps
 	@./tests/mutants.py
 
