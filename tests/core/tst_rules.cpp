@@ -246,6 +246,9 @@ void TestRules::keys_data()
     row("MC clears the register and M", "stand", "5 M+ MC MR", "0", "");
     row("M+ of an empty display stores 0", "stand", "M+ MR", "0", "", "M");
     row("MR writes the display form", "stand", "t:.50 M+ C MR", ".5", "", "M");
+    row("MR of a small value writes its digits", "stand", "t:0.00001 M+ C MR", ".00001", "", "M");
+    row("MR of a value past 1E+15 is refused as its exponent form", "extend",
+        "t:123000000000000000000 M+ C MR", "", "", "M", {D});
     row("a double click switches the colours", "stand", "dbl", "", "", "colourful");
     row("a second double click switches them back", "stand", "dbl dbl", "");
     // The scientific view.
