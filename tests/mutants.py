@@ -103,12 +103,18 @@ def simple(argument):
     return re.fullmatch(r'[\w.:>\-]+(\(\))?|"[^"]*"', argument.strip()) is not None
 
 
-def changes(full_line):
-    """Every (kind, faulty line) the standard faults make of one line."""
+def changes(full_line, previous='', header=False):
+    """Every (kind, faulty line) the standard faults make of one line;
+    `previous` is the line of code before it."""
     line, comment = split_comment(full_line)
     if 'virtual ' in line or line.strip().startswith('static_assert'):
         return []
     out = [(kind, faulty + comment if faulty else faulty) for kind, faulty in code_changes(line)]
+    # A statement that is the whole body of an if, else or loop cannot go
+    # alone, nor a declaration of a header.
+    before = split_comment(previous)[0].rstrip()
+    if header or before.endswith(')') or before.endswith('else'):
+        out = [(kind, faulty) for kind, faulty in out if kind != 'deletion']
     return out
 
 
@@ -165,10 +171,12 @@ def code_lines():
         if source.suffix not in ('.cpp', '.h'):
             continue
         path = str(source.relative_to(root))
+        previous = ''
         for number, text in enumerate(source.read_text(encoding='utf-8').splitlines(), 1):
             bare = text.strip()
             if bare and not bare.startswith(('//', '#', '*', '/*')) and bare not in ('{', '}', '};', '});'):
-                lines.append((path, number, text))
+                lines.append((path, number, text, previous))
+                previous = text
     return lines
 
 
@@ -177,13 +185,13 @@ def draw(count, seed):
     other; a line is only as unique as its text in its file."""
     rng = random.Random(seed)
     lines = code_lines()
-    texts = collections.Counter((path, text) for path, _, text in lines)
+    texts = collections.Counter((path, text) for path, _, text, _ in lines)
     faults, seen = [], set()
     while len(faults) < count:
-        path, number, text = rng.choice(lines)
+        path, number, text, previous = rng.choice(lines)
         if texts[(path, text)] != 1:
             continue  # the same text twice in the file: it could not be planted alone
-        options = changes(text)
+        options = changes(text, previous, path.endswith('.h'))
         if not options:
             continue
         kind, faulty = rng.choice(options)
@@ -232,7 +240,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--list', type=pathlib.Path, default=root / 'tests' / 'mutants.txt')
     parser.add_argument('--no-list', action='store_true')
-    parser.add_argument('--draw', type=int, default=int(os.environ.get('MUTANTS_DRAW', '160')))
+    parser.add_argument('--draw', type=int, default=int(os.environ.get('MUTANTS_DRAW', '200')))
     parser.add_argument('--seed', type=int, default=int(os.environ.get('MUTANTS_SEED', '20261207')))
     parser.add_argument('--no-draw', action='store_true')
     parser.add_argument('--show-draw', action='store_true')
