@@ -15,7 +15,7 @@ see, is left out of the draw's count.
     tests/mutants.py --list FILE --no-draw
     tests/mutants.py --show-draw     the drawn faults, without building
 """
-import argparse, collections, os, pathlib, random, re, subprocess, sys
+import argparse, collections, os, pathlib, random, re, signal, subprocess, sys
 
 root = pathlib.Path(__file__).resolve().parent.parent
 build = root / 'build-mutants'
@@ -237,6 +237,8 @@ def judge(name, faults, excused=None):
 
 
 def main():
+    # Stopped from outside, the planted fault still goes (the `finally` of plant).
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit('mutants: stopped'))
     parser = argparse.ArgumentParser()
     parser.add_argument('--list', type=pathlib.Path, default=root / 'tests' / 'mutants.txt')
     parser.add_argument('--no-list', action='store_true')
