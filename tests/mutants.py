@@ -198,7 +198,9 @@ def draw(count, seed):
         if (path, text, faulty) in seen:
             continue
         seen.add((path, text, faulty))
-        faults.append((f'{path}:{number} {kind}', path, text + '\n', faulty + '\n' if faulty else ''))
+        # Whole lines: the text between two line breaks, so a line is not
+        # found again inside a longer one.
+        faults.append((f'{path}:{number} {kind}', path, '\n' + text + '\n', '\n' + faulty + '\n' if faulty else '\n'))
     return faults
 
 
@@ -216,7 +218,7 @@ def judge(name, faults, excused=None):
     outcome = collections.Counter()
     survivors = []
     for label, path, before, after in faults:
-        key = (path, before.rstrip('\n'), after.rstrip('\n'))
+        key = (path, before.strip('\n'), after.strip('\n'))
         if excused is not None and key in excused:
             print(f'{label}: equivalent ({excused[key]})', flush=True)
             outcome['equivalent'] += 1
