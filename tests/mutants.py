@@ -36,22 +36,27 @@ def run(*command, cwd=root, timeout=900):
 SLOW = {'tst_centring': 'src/ui/centring.cpp', 'tst_orca': 'src/ui/announcer.cpp'}
 
 
+# Tests left out (--without): to see whether the others catch what they catch.
+WITHOUT = set()
+
+
 def failing_test(path=''):
     """The first test found failing, '' when none fails, None when the fault
     does not build. The quick tests go first, so most faults end early."""
     if not run('cmake', '--build', str(build), '-j2')[0]:
         return None
-    slow = ''.join('|' + test for test, own in SLOW.items() if own != path)
+    slow = ''.join('|' + test for test, own in SLOW.items() if own != path or test in WITHOUT)
+    slow += ''.join('|' + test for test in WITHOUT if test.startswith('tst_'))
     driver = str(build / 'zorvexa-eventdriver')
-    if not run(driver, '--seed', '1', '--events', '300000', timeout=300)[0]:
+    if 'eventdriver' not in WITHOUT and not run(driver, '--seed', '1', '--events', '300000', timeout=300)[0]:
         return 'eventdriver rules'
-    quick = 'tst_rules|tst_results|glossary'
-    for selection in (['-R', f'^({quick})$'], ['-E', f'eventdriver|commandline|{quick}{slow}']):
+    quick = '|'.join(test for test in ('tst_rules', 'tst_results', 'glossary') if test not in WITHOUT)
+    for selection in (['-R', f'^({quick})$'], ['-E', f'eventdriver|commandline|tst_rules|tst_results|glossary{slow}']):
         output = run('ctest', '-j2', '--stop-on-failure', '--timeout', '120', *selection, cwd=build)[1]
         if 'tests failed' in output and ' 0 tests failed' not in output:
             failed = re.findall(r'^\s*\d+ - (\S+) \(', output.split('The following tests FAILED:')[-1], re.M)
             return failed[0] if failed else 'ctest'
-    if not run(driver, '--seed', '2', '--windows', '1500', timeout=300)[0]:
+    if 'eventdriver' not in WITHOUT and not run(driver, '--seed', '2', '--windows', '1500', timeout=300)[0]:
         return 'eventdriver windows'
     return ''
 
@@ -248,9 +253,19 @@ def main():
     parser.add_argument('--seed', type=int, default=int(os.environ.get('MUTANTS_SEED', '20261207')))
     parser.add_argument('--no-draw', action='store_true')
     parser.add_argument('--show-draw', action='store_true')
+    parser.add_argument('--without', action='append', default=[], help='a test (or eventdriver) left out')
+    parser.add_argument('--caught-by', help='only the faults a log of an earlier run says this test caught')
+    parser.add_argument('--log', type=pathlib.Path, help='that log')
     args = parser.parse_args()
+    WITHOUT.update(args.without)
 
     drawn = [] if args.no_draw else draw(args.draw, args.seed)
+    listed = [] if args.no_list else hand_list(args.list)
+    if args.caught_by:
+        caught = {line.split(': caught by ')[0] for line in args.log.read_text(encoding='utf-8').splitlines()
+                  if ': caught by ' + args.caught_by in line}
+        drawn = [fault for fault in drawn if fault[0] in caught]
+        listed = [fault for fault in listed if fault[0] in caught]
     if args.show_draw:
         for label, path, before, after in drawn:
             print(f'{label}\n  - {before.strip()}\n  + {after.strip() or "(deleted)"}')
@@ -264,8 +279,8 @@ def main():
         sys.exit('mutants: the suite fails without any fault planted')
 
     passed = True
-    if not args.no_list:
-        outcome, judged = judge('hand list', hand_list(args.list))
+    if listed:
+        outcome, judged = judge('hand list', listed)
         passed &= judged > 0 and outcome['caught'] == judged and outcome['not planted'] == 0
     if drawn:
         print(f'random draw: {len(drawn)} faults, seed {args.seed}', flush=True)
