@@ -147,6 +147,8 @@ help, named = audit("Zorvexa súgó", "frame", decorated=False)
 page = named.get("Súgóoldal")
 check(page and page.getRoleName() == "document frame", f"the help page is a {page and page.getRoleName()}")
 check(page and "magyar nyelvű asztali számológép" in page.queryText().getText(0, -1), "the help page's text")
+check(page and has(page, pyatspi.STATE_MULTI_LINE) and has(page, pyatspi.STATE_READ_ONLY)
+      and not has(page, pyatspi.STATE_EDITABLE), "the help page is no read-only document of many lines")
 keys("ctrl+Tab")  # the search
 arrows = sorted((n for n in nodes(help) if n.getRoleName() == "push button" and n.name.endswith("találati oldal")
                  and has(n, pyatspi.STATE_SHOWING)), key=lambda n: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).x)
