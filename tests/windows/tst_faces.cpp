@@ -32,6 +32,8 @@ private slots:
     void colours();
     void captions();
     void longTape();
+    void places_data();
+    void places();
 };
 
 void TestFaces::colours()
@@ -106,6 +108,36 @@ void TestFaces::longTape()
     QVERIFY(w.Label3->fontMetrics().horizontalAdvance(shown) <= w.Label3->contentsRect().width());
     RUN_SCRIPT(w, "CLR 7 + 8 =");
     QCOMPARE(w.Label3->text(), "7+8 ");
+}
+
+// Where the described layout puts the display, the tape, the memory
+// indicator and the large keys, in twips (15 to a pixel at 96 DPI).
+void TestFaces::places_data()
+{
+    QTest::addColumn<int>("view");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("stand tape") << 0 << "Label1" << QRect(240, 120, 3495, 375);
+    QTest::newRow("stand display") << 0 << "Text1" << QRect(240, 600, 3495, 375);
+    QTest::newRow("stand memory indicator") << 0 << "Label2" << QRect(240, 1320, 375, 375);
+    QTest::newRow("stand C") << 0 << "Command6" << QRect(3360, 1320, 375, 1335);
+    QTest::newRow("extend tape") << 1 << "Label3" << QRect(240, 120, 6495, 375);
+    QTest::newRow("extend memory indicator") << 1 << "Label2" << QRect(240, 1320, 375, 375);
+    QTest::newRow("extend Inv") << 1 << "Command10" << QRect(840, 1320, 615, 375);
+    QTest::newRow("infos base options") << 2 << "Frame1" << QRect(240, 360, 6255, 615);
+    QTest::newRow("infos display") << 2 << "Text1" << QRect(240, 1200, 6255, 375);
+    QTest::newRow("infos memory indicator") << 2 << "Label2" << QRect(240, 1800, 375, 375);
+}
+
+void TestFaces::places()
+{
+    QFETCH(int, view);
+    QFETCH(QString, control);
+    QFETCH(QRect, twips);
+    Application app;
+    QWidget *w = app.window(View(view)).centralWidget()->findChild<QWidget *>(control);
+    QVERIFY(w);
+    QCOMPARE(w->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
 }
 
 QTEST_MAIN(TestFaces)
