@@ -355,6 +355,8 @@ void TestRules::keys_data()
     row("a fraction with no end in base ten fills the display", "infos", "b:3 t:0.1 b:2", "0." + QString(62, '3'), "",
         "options:off", {F});
     row("a binary fraction below one gets its 0", "infos", "b:2 t:0.1 b:8", "0.5", "", "options:off", {F});
+    row("a fraction that rounds up to one at the display's end shows 1", "infos", "b:16 t:0." + QString(62, 'F') + " b:2",
+        "1", "", "options:off", {F});
     row("lower-case hexadecimal digits count", "infos", "b:16 t:ff + 1 =", "100", "", "off:+/- base:16");
     row("the sign fits before a full display", "infos", "b:2 t:" + QString(64, '1') + " +/-", "-" + QString(64, '1'),
         "", "base:2");
@@ -422,6 +424,7 @@ void TestRules::quadratic_data()
     row("no real root clears the window", "2 0 8", "|", false, {"! Nincs valós gyök!"});
     row("an empty coefficient", "1  2", "|", false, {"! Minden együtthatót meg kell adnod!"});
     row("only digits", "1.5 2 3", "|", false, {"! Az együtthatók csak számok lehetnek!"});
+    row("only digits in c too", "1 3 2.5", "|", false, {"! Az együtthatók csak számok lehetnek!"});
     row("a sign typed in a field is no digit", "1 +3 2", "|", false, {"! Az együtthatók csak számok lehetnek!"});
     row("a = b = 0 with c", "0 0 5", "|", false, {"! Nincs megoldás!"});
     row("a = b = c = 0", "0 0 0", "|", false, {"! Minden valós szám megoldás!"});

@@ -11,6 +11,7 @@
 #include "support/typing.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -55,6 +56,12 @@ void TestSolvers::quadratic()
     QCOMPARE(w.Label2[2]->text(), QString("+"));
     w.Command1->click();
     QCOMPARE(w.Text4[0]->text() + "|" + w.Text4[1]->text() + "|" + w.Command1->text(), QString("2|1|Újra"));
+    for (QLineEdit *root : w.Text4) {  // only the solver writes the roots
+        root->setFocus();
+        QTest::keyClicks(root, "5");
+        QTest::keyClick(root, Qt::Key_Backspace);
+    }
+    QCOMPARE(w.Text4[0]->text() + "|" + w.Text4[1]->text(), QString("2|1"));
     // "Újra" from the keyboard: the keyboard goes to the first field, so the
     // next equation is typed at once.
     w.Command1->setFocus();
@@ -104,6 +111,8 @@ void TestSolvers::linear()
     w.show();
     QApplication::setActiveWindow(&w);
     QCOMPARE(w.windowTitle(), QString("Egyenletrendszer-megoldás"));
+    QCOMPARE(w.Label4[0]->text() + "|" + w.Label4[1]->text(), QString("x =|y ="));
+    QVERIFY(w.Label4[0]->x() < w.Label4[1]->x());
     QCOMPARE(tabStops(w.Text1[1], 9), (QList<QWidget *>{w.Text1[1], w.Text1[2], w.Text1[3], w.Text1[4], w.Text1[5],
                                                         w.Text1[6], w.Text1[7], w.Text1[8], w.Command1}));
     const char *typed[] = {"", "1", "1", "1", "1", "3", ""};  // a1 b1 a2 b2 c1; c2 left empty
@@ -117,6 +126,12 @@ void TestSolvers::linear()
     testkeys::type(w.Text1[6], "1");
     w.Command1->click();
     QCOMPARE(w.Text1[7]->text() + "|" + w.Text1[8]->text() + "|" + w.Command1->text(), QString(" 2| 1|Újra"));
+    for (int k : {7, 8}) {  // only the solver writes the results
+        w.Text1[size_t(k)]->setFocus();
+        QTest::keyClicks(w.Text1[size_t(k)], "5");
+        QTest::keyClick(w.Text1[size_t(k)], Qt::Key_Backspace);
+    }
+    QCOMPARE(w.Text1[7]->text() + "|" + w.Text1[8]->text(), QString(" 2| 1"));
     w.Command1->click();
     QCOMPARE(w.Text1[1]->text() + w.Text1[7]->text() + w.Label1[4]->text(), QString("+"));
     QCOMPARE(QApplication::focusWidget(), w.Text1[1]);
