@@ -59,7 +59,6 @@ void TestSolvers::quadratic()
     for (QLineEdit *root : w.Text4) {  // only the solver writes the roots
         root->setFocus();
         QTest::keyClicks(root, "5");
-        QTest::keyClick(root, Qt::Key_Backspace);
     }
     QCOMPARE(w.Text4[0]->text() + "|" + w.Text4[1]->text(), QString("2|1"));
     // "Újra" from the keyboard: the keyboard goes to the first field, so the
@@ -129,7 +128,6 @@ void TestSolvers::linear()
     for (int k : {7, 8}) {  // only the solver writes the results
         w.Text1[size_t(k)]->setFocus();
         QTest::keyClicks(w.Text1[size_t(k)], "5");
-        QTest::keyClick(w.Text1[size_t(k)], Qt::Key_Backspace);
     }
     QCOMPARE(w.Text1[7]->text() + "|" + w.Text1[8]->text(), QString(" 2| 1"));
     w.Command1->click();
