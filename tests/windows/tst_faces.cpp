@@ -9,8 +9,11 @@
 #include "support/messagerecorder.h"
 #include "support/script.h"
 #include "ui/contraststyle.h"
+#include "ui/handcursor.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +37,7 @@ private slots:
     void longTape();
     void places_data();
     void places();
+    void cursorHotSpot();
 };
 
 void TestFaces::colours()
@@ -138,6 +142,34 @@ void TestFaces::places()
     QWidget *w = app.window(View(view)).centralWidget()->findChild<QWidget *>(control);
     QVERIFY(w);
     QCOMPARE(w->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+}
+
+// A cursor file's hot spot is where the hand points; a hot spot outside the
+// picture points at its centre; no file gives the system's pointing hand.
+void TestFaces::cursorHotSpot()
+{
+    QTemporaryDir folder;
+    QImage hand(32, 32, QImage::Format_ARGB32);
+    hand.fill(Qt::black);
+    QVERIFY(hand.save(folder.filePath("hand.ico")));
+    QFile file(folder.filePath("hand.ico"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray data = file.readAll();
+    file.close();
+    const auto asCursor = [&](int x, int y) {
+        // A cursor file is an icon file of type 2 whose entry holds the hot spot.
+        QByteArray cursor = data;
+        cursor[2] = 2;
+        cursor[10] = char(x), cursor[11] = 0, cursor[12] = char(y), cursor[13] = 0;
+        QFile out(folder.filePath("hand.cur"));
+        out.open(QIODevice::WriteOnly);
+        out.write(cursor);
+        out.close();
+        return cursorFromFile(folder.filePath("hand.cur"));
+    };
+    QCOMPARE(asCursor(5, 3).hotSpot(), QPoint(5, 3));
+    QCOMPARE(asCursor(40, 3).hotSpot(), QPoint(16, 16));
+    QCOMPARE(cursorFromFile(folder.filePath("none.cur")).shape(), Qt::PointingHandCursor);
 }
 
 QTEST_MAIN(TestFaces)

@@ -442,6 +442,25 @@ void TestLooks::keyPictures()
             QVERIFY2(keys[i]->rect().adjusted(3, 3, -3, -3).contains(ink), qPrintable(keys[i]->objectName()));
             grown[row][i] = ink.size();
         }
+        // The radical sign rises steeply from its foot to its bar, left of the x.
+        const QImage root = extend.Command8[1]->icon().pixmap(QSize(18, 18), 1.0).toImage();
+        int stroke = 0;
+        for (int x = 7; x <= 9; ++x)
+            for (int y = 8; y <= 10; ++y)
+                stroke = std::max(stroke, qAlpha(root.pixel(x, y)));
+        QVERIFY2(stroke > 100, qPrintable(QString::number(stroke)));
+        // Radio buttons and check boxes grow with the text, and stay square.
+        for (QStyle::SubElement element : {QStyle::SE_RadioButtonIndicator, QStyle::SE_CheckBoxIndicator}) {
+            QStyleOptionButton option;
+            option.initFrom(keys[0]);
+            option.rect = QRect(0, 0, 400, 100);
+            const QRect indicator = extend.style()->subElementRect(element, &option);
+            QVERIFY2(indicator.width() == indicator.height() && indicator.height() >= points + 4,
+                     qPrintable(QStringLiteral("%1x%2 at %3 points")
+                                    .arg(indicator.width())
+                                    .arg(indicator.height())
+                                    .arg(points)));
+        }
         QPalette dark(QColor("#353535"), QColor("#353535"));
         for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
             dark.setColor(role, QColor("#eeeeec"));
