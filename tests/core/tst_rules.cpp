@@ -247,8 +247,8 @@ void TestRules::keys_data()
     row("M+ of an empty display stores 0", "stand", "M+ MR", "0", "", "M");
     row("MR writes the display form", "stand", "t:.50 M+ C MR", ".5", "", "M");
     row("MR of a small value writes its digits", "stand", "t:0.00001 M+ C MR", ".00001", "", "M");
-    row("MR of a value past 1E+15 is refused as its exponent form", "extend",
-        "t:123000000000000000000 M+ C MR", "", "", "M", {D});
+    row("MR of a value past 1E+15 is refused as its exponent form", "extend", "t:123000000000000000000 M+ C MR", "", "",
+        "M", {D});
     row("a double click switches the colours", "stand", "dbl", "", "", "colourful");
     row("a second double click switches them back", "stand", "dbl dbl", "");
     // The scientific view.
@@ -355,8 +355,8 @@ void TestRules::keys_data()
     row("a fraction with no end in base ten fills the display", "infos", "b:3 t:0.1 b:2", "0." + QString(62, '3'), "",
         "options:off", {F});
     row("a binary fraction below one gets its 0", "infos", "b:2 t:0.1 b:8", "0.5", "", "options:off", {F});
-    row("a fraction that rounds up to one at the display's end shows 1", "infos", "b:16 t:0." + QString(62, 'F') + " b:2",
-        "1", "", "options:off", {F});
+    row("a fraction that rounds up to one at the display's end shows 1", "infos",
+        "b:16 t:0." + QString(62, 'F') + " b:2", "1", "", "options:off", {F});
     row("lower-case hexadecimal digits count", "infos", "b:16 t:ff + 1 =", "100", "", "off:+/- base:16");
     row("the sign fits before a full display", "infos", "b:2 t:" + QString(64, '1') + " +/-", "-" + QString(64, '1'),
         "", "base:2");

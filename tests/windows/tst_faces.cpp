@@ -13,10 +13,10 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {

@@ -455,11 +455,10 @@ void TestLooks::keyPictures()
             option.initFrom(keys[0]);
             option.rect = QRect(0, 0, 400, 100);
             const QRect indicator = extend.style()->subElementRect(element, &option);
-            QVERIFY2(indicator.width() == indicator.height() && indicator.height() >= points + 4,
-                     qPrintable(QStringLiteral("%1x%2 at %3 points")
-                                    .arg(indicator.width())
-                                    .arg(indicator.height())
-                                    .arg(points)));
+            QVERIFY2(
+                indicator.width() == indicator.height() && indicator.height() >= points + 4,
+                qPrintable(
+                    QStringLiteral("%1x%2 at %3 points").arg(indicator.width()).arg(indicator.height()).arg(points)));
         }
         QPalette dark(QColor("#353535"), QColor("#353535"));
         for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
