@@ -13,6 +13,7 @@ see, is left out of the draw's count.
     tests/mutants.py                 both sets (make mutants)
     tests/mutants.py --draw 160 --seed 7 --no-list
     tests/mutants.py --list FILE --no-draw
+    tests/mutants.py --part 2/3      the second of three shares, for three checkouts at once
     tests/mutants.py --show-draw     the drawn faults, without building
 """
 import argparse, collections, os, pathlib, random, re, signal, subprocess, sys
@@ -256,6 +257,7 @@ def main():
     parser.add_argument('--without', action='append', default=[], help='a test (or eventdriver) left out')
     parser.add_argument('--caught-by', help='only the faults a log of an earlier run says this test caught')
     parser.add_argument('--log', type=pathlib.Path, help='that log')
+    parser.add_argument('--part', default='1/1', help='K/N: every Nth fault from the Kth, for N checkouts side by side')
     args = parser.parse_args()
     WITHOUT.update(args.without)
 
@@ -266,6 +268,8 @@ def main():
                   if ': caught by ' + args.caught_by in line}
         drawn = [fault for fault in drawn if fault[0] in caught]
         listed = [fault for fault in listed if fault[0] in caught]
+    part, parts = (int(n) for n in args.part.split('/'))
+    drawn, listed = drawn[part - 1::parts], listed[part - 1::parts]
     if args.show_draw:
         for label, path, before, after in drawn:
             print(f'{label}\n  - {before.strip()}\n  + {after.strip() or "(deleted)"}')
