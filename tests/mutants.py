@@ -255,7 +255,7 @@ def main():
     parser.add_argument('--no-draw', action='store_true')
     parser.add_argument('--show-draw', action='store_true')
     parser.add_argument('--without', action='append', default=[], help='a test (or eventdriver) left out')
-    parser.add_argument('--caught-by', help='only the faults a log of an earlier run says this test caught')
+    parser.add_argument('--caught-by', action='append', help='only the faults an earlier run (--log) says this test caught')
     parser.add_argument('--log', type=pathlib.Path, help='that log')
     parser.add_argument('--part', default='1/1', help='K/N: every Nth fault from the Kth, for N checkouts side by side')
     args = parser.parse_args()
@@ -265,7 +265,7 @@ def main():
     listed = [] if args.no_list else hand_list(args.list)
     if args.caught_by:
         caught = {line.split(': caught by ')[0] for line in args.log.read_text(encoding='utf-8').splitlines()
-                  if ': caught by ' + args.caught_by in line}
+                  if line.split(': caught by ')[-1] in args.caught_by}
         drawn = [fault for fault in drawn if fault[0] in caught]
         listed = [fault for fault in listed if fault[0] in caught]
     part, parts = (int(n) for n in args.part.split('/'))

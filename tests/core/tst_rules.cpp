@@ -426,6 +426,7 @@ void TestRules::quadratic_data()
     row("only digits", "1.5 2 3", "|", false, {"! Az együtthatók csak számok lehetnek!"});
     row("only digits in c too", "1 3 2.5", "|", false, {"! Az együtthatók csak számok lehetnek!"});
     row("a sign typed in a field is no digit", "1 +3 2", "|", false, {"! Az együtthatók csak számok lehetnek!"});
+    row("nor is an exponent", "1 3E2 2", "|", false, {"! Az együtthatók csak számok lehetnek!"});
     row("a = b = 0 with c", "0 0 5", "|", false, {"! Nincs megoldás!"});
     row("a = b = c = 0", "0 0 0", "|", false, {"! Minden valós szám megoldás!"});
 }

@@ -90,30 +90,16 @@ void TestConventions::quitFromEveryWindow_data()
     QTest::addColumn<QString>("opening");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("shownKey");
-    QTest::newRow("standard window") << ""
-                                     << "stand"
-                                     << "Ctrl+Q";
-    QTest::newRow("scientific window") << "m:bovit"
-                                       << "extend"
-                                       << "Ctrl+Q";
-    QTest::newRow("informatics window") << "m:info"
-                                        << "infos"
-                                        << "Ctrl+Q";
-    QTest::newRow("settings dialog") << "m:option"
-                                     << "options"
-                                     << "";
-    QTest::newRow("quadratic solver") << "m:bovit x1,x2"
-                                      << "masodf"
-                                      << "";
-    QTest::newRow("linear solver") << "m:bovit x,y,z"
-                                   << "linear"
-                                   << "";
-    QTest::newRow("about box") << "m:nevjegy"
-                               << "about"
-                               << "";
-    QTest::newRow("help window") << "m:tart"
-                                 << "help"
-                                 << "";
+    const char *const rows[][4] = {{"standard window", "", "stand", "Ctrl+Q"},
+                                   {"scientific window", "m:bovit", "extend", "Ctrl+Q"},
+                                   {"informatics window", "m:info", "infos", "Ctrl+Q"},
+                                   {"settings dialog", "m:option", "options", ""},
+                                   {"quadratic solver", "m:bovit x1,x2", "masodf", ""},
+                                   {"linear solver", "m:bovit x,y,z", "linear", ""},
+                                   {"about box", "m:nevjegy", "about", ""},
+                                   {"help window", "m:tart", "help", ""}};
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
 }
 
 void TestConventions::quitFromEveryWindow()

@@ -48,8 +48,12 @@ void TestFaces::colours()
     StandWindow &stand = app.stand();
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     QCOMPARE(face(stand.Command1[0]), kWorkspace);
+    // A double click changes the colours only: the caret stays where the user put it.
+    stand.Command2[1]->click(), stand.Command2[2]->click();
+    stand.Text1->setCursorPosition(1);
     for (const bool colourful : {true, false}) {
         QTest::mouseDClick(stand.centralWidget(), Qt::LeftButton, {}, QPoint(4, 4));
+        QCOMPARE(stand.Text1->cursorPosition(), 1);
         QCOMPARE(pixel(stand.centralWidget()), colourful ? kGreen : QApplication::palette().color(QPalette::Window));
         QCOMPARE(face(stand.Command2[5]), colourful ? kRed : buttonFace);
         QCOMPARE(face(stand.Command5[0]), colourful ? kYellow : buttonFace);
