@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -155,6 +156,16 @@ void TestShell::tips()
     OptionsDialog *options = app.options();
     QCOMPARE(options->windowTitle(), QString("Beállítások"));
     QCOMPARE(options->Check1->text() + "|" + options->Check2->text(), QString("Tippek megjelenítése|Hang effektek"));
+    // The options stand inside their frame, which stands where it is drawn.
+    QCOMPARE(options->Frame1->pos(), QPoint(92 / 15, 240 / 15));
+    for (QCheckBox *box : {options->Check1, options->Check2})
+        QVERIFY(options->Frame1->rect().contains(box->geometry()));
+    // Chosen again from the menu while behind the calculator, it comes to the front with the keyboard.
+    QTRY_COMPARE(QApplication::activeWindow(), options);
+    app.stand().activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &app.stand());
+    app.showOptions();
+    QTRY_COMPARE(QApplication::activeWindow(), options);
     const auto tipsShown = [&app] {
         QStringList tips;
         tips << app.stand().Label2->toolTip() << app.stand().Command5[0]->toolTip() << app.stand().Command6->toolTip()
