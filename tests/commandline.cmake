@@ -15,6 +15,9 @@ zorvexa_command_line_test(version_english en_US.UTF-8
 zorvexa_command_line_test(unknown_option hu_HU.UTF-8
   "^zorvexa: ismeretlen kapcsoló: --no-such-option [^\n]*\nexit code 2\n$" --no-such-option)
 zorvexa_command_line_test(no_display hu_HU.UTF-8 "^zorvexa: nincs grafikus kijelző[^\n]*DISPLAY[^\n]*\nexit code 1\n$")
+# Wayland asked for by name needs a display server too.
+zorvexa_command_line_test(no_display_wayland hu_HU.UTF-8 "^zorvexa: nincs grafikus kijelző[^\n]*\nexit code 1\n$")
+set_property(TEST commandline_no_display_wayland APPEND PROPERTY ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:wayland")
 # "--" ends the options: alone it is no option at all; what follows it is an argument.
 zorvexa_command_line_test(end_of_options hu_HU.UTF-8 "^zorvexa: nincs grafikus kijelző[^\n]*\nexit code 1\n$" --)
 zorvexa_command_line_test(argument_after_end_of_options hu_HU.UTF-8
