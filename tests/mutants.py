@@ -250,7 +250,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--list', type=pathlib.Path, default=root / 'tests' / 'mutants.txt')
     parser.add_argument('--no-list', action='store_true')
-    parser.add_argument('--draw', type=int, default=int(os.environ.get('MUTANTS_DRAW', '200')))
+    parser.add_argument('--draw', type=int, default=int(os.environ.get('MUTANTS_DRAW', '180')))
     parser.add_argument('--seed', type=int, default=int(os.environ.get('MUTANTS_SEED', '20261207')))
     parser.add_argument('--no-draw', action='store_true')
     parser.add_argument('--show-draw', action='store_true')
