@@ -1,9 +1,8 @@
 // The randomized event driver: seeded random events on the three views'
 // rules (sharing one state) and on both solvers, the invariants checked after
 // every event; on a violation the shortest trail that still fails is printed
-// with its seed. --windows N runs N events through the real windows instead,
-// checking that the controls show what the rules say.
-//   zorvexa-eventdriver [--seed S] [--events N] [--windows N]
+// with its seed.
+//   zorvexa-eventdriver [--seed S] [--events N]
 #include "core/extendrules.h"
 #include "core/infosrules.h"
 #include "core/linearrules.h"
@@ -22,8 +21,6 @@
 #include <vector>
 
 using core::Key;
-
-int runWindows(int argc, char **argv, unsigned long long seed, long events);  // windowrun.cpp
 
 namespace {
 
@@ -257,7 +254,7 @@ std::vector<Event> shortest(std::vector<Event> trail)
 int main(int argc, char **argv)
 {
     unsigned long long seed = std::random_device{}();
-    long events = 1000000, windows = 0;
+    long events = 1000000;
     for (int i = 1; i + 1 < argc; i += 2) {
         const QString option = QString::fromLatin1(argv[i]);
         const unsigned long long value = std::strtoull(argv[i + 1], nullptr, 10);
@@ -265,12 +262,8 @@ int main(int argc, char **argv)
             seed = value;
         else if (option == QLatin1String("--events"))
             events = long(value);
-        else if (option == QLatin1String("--windows"))
-            windows = long(value);
     }
     std::printf("zorvexa-eventdriver: seed %llu\n", seed);
-    if (windows > 0)
-        return runWindows(argc, argv, seed, windows);
 
     const auto start = std::chrono::steady_clock::now();
     std::mt19937_64 rng(seed);

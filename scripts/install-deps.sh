@@ -21,7 +21,6 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi xdotool
   universal-ctags
   openbox x11-utils
-  orca
 )
 
 build_deps=false

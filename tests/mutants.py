@@ -32,9 +32,9 @@ def run(*command, cwd=root, timeout=900):
     return result.returncode == 0, result.stdout
 
 
-# The start loop under a window manager takes a minute, Orca's half a minute:
-# each judges only the faults of the code it is there for.
-SLOW = {'tst_centring': 'src/ui/centring.cpp', 'tst_orca': 'src/ui/announcer.cpp'}
+# The start loop under a window manager takes a minute: it judges only the
+# faults of the code it is there for.
+SLOW = {'tst_centring': 'src/ui/centring.cpp'}
 
 
 # Tests left out (--without): to see whether the others catch what they catch.
@@ -57,8 +57,6 @@ def failing_test(path=''):
         if 'tests failed' in output and ' 0 tests failed' not in output:
             failed = re.findall(r'^\s*\d+ - (\S+) \(', output.split('The following tests FAILED:')[-1], re.M)
             return failed[0] if failed else 'ctest'
-    if 'eventdriver' not in WITHOUT and not run(driver, '--seed', '2', '--windows', '1500', timeout=300)[0]:
-        return 'eventdriver windows'
     return ''
 
 
@@ -255,19 +253,12 @@ def main():
     parser.add_argument('--no-draw', action='store_true')
     parser.add_argument('--show-draw', action='store_true')
     parser.add_argument('--without', action='append', default=[], help='a test (or eventdriver) left out')
-    parser.add_argument('--caught-by', action='append', help='only the faults an earlier run (--log) says this test caught')
-    parser.add_argument('--log', type=pathlib.Path, help='that log')
     parser.add_argument('--part', default='1/1', help='K/N: every Nth fault from the Kth, for N checkouts side by side')
     args = parser.parse_args()
     WITHOUT.update(args.without)
 
     drawn = [] if args.no_draw else draw(args.draw, args.seed)
     listed = [] if args.no_list else hand_list(args.list)
-    if args.caught_by:
-        caught = {line.split(': caught by ')[0] for line in args.log.read_text(encoding='utf-8').splitlines()
-                  if line.split(': caught by ')[-1] in args.caught_by}
-        drawn = [fault for fault in drawn if fault[0] in caught]
-        listed = [fault for fault in listed if fault[0] in caught]
     part, parts = (int(n) for n in args.part.split('/'))
     drawn, listed = drawn[part - 1::parts], listed[part - 1::parts]
     if args.show_draw:

@@ -1,9 +1,7 @@
 // Help: the collection built with the application, contents and search, in
 // unusual set-ups: no home, a home or an installation that cannot be
 // written, two instances, a missing or damaged documentation file, a missing
-// viewer module; a look at it keeps the pending operation; the end by SIGTERM,
-// SIGHUP or SIGINT removes its private copy, and a killed instance's copy goes
-// at the next start; the pages say what the program does.
+// viewer module; a look at it keeps the pending operation.
 #include "help/helpfiles.h"
 #include "help/helpwindow.h"
 #include "shell/application.h"
@@ -22,18 +20,12 @@
 #include <QHelpSearchResultWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTextDocument>
-#include <QTimer>
 
-#include <csignal>
 #include <memory>
 
 namespace {
@@ -68,10 +60,6 @@ private slots:
     void brokenHelpFileIsNamed_data();
     void brokenHelpFileIsNamed();
     void backFromTheHelp();
-    void endTheLoops_data();
-    void endTheLoops();
-    void killedInstancesCopy();
-    void pages();
 };
 
 // From the menu: contents, search (straight to the words to look for) and
@@ -195,49 +183,6 @@ void TestHelp::brokenHelpFileIsNamed()
     QVERIFY(!app.helpViewer() || !app.helpViewer()->window()->isVisible());  // never an empty help window
 }
 
-// SIGTERM, SIGHUP and SIGINT (Ctrl+C) end Zorvexa cleanly at any point: the event loops end,
-// a modal box's included, and the shutdown runs (the help's private copy is
-// removed).
-void TestHelp::endTheLoops_data()
-{
-    QTest::addColumn<int>("signal");
-    QTest::addColumn<bool>("boxOpen");
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
-        for (const bool boxOpen : {false, true})
-            QTest::addRow("%s%s", strsignal(signal), boxOpen ? ", a message box open" : "") << signal << boxOpen;
-}
-
-void TestHelp::endTheLoops()
-{
-    QFETCH(int, signal);
-    QFETCH(bool, boxOpen);
-    QString helpCopy;
-    bool boxWasOpen = false, boxReturned = false;
-    {
-        Application app;
-        app.start();
-        app.stand().findChild<QAction *>("tart")->trigger();
-        QVERIFY(app.helpViewer() && app.helpViewer()->isReady());
-        helpCopy = app.helpViewer()->workFolder();
-        QTimer::singleShot(0, &app, [&] {
-            if (!boxOpen)
-                return void(std::raise(signal));
-            QTimer::singleShot(0, [&] {
-                boxWasOpen = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) != nullptr;
-                std::raise(signal);
-            });
-            messages::show("Zorvexa", messages::Icon::None, &app.stand());  // a real box: no handler
-            boxReturned = true;
-        });
-        QTimer::singleShot(10000, [] { QApplication::exit(7); });  // not ended: the test fails
-        QCOMPARE(QApplication::exec(), 0);
-        QCOMPARE(boxWasOpen, boxOpen);
-        QCOMPARE(boxReturned, boxOpen);
-        QVERIFY(QDir(helpCopy).exists());
-    }
-    QVERIFY(!QDir(helpCopy).exists());
-}
-
 // "12 +", F1, back to the calculator, "3 =" gives 15: the help is no
 // window the calculator waits for.
 void TestHelp::backFromTheHelp()
@@ -254,86 +199,5 @@ void TestHelp::backFromTheHelp()
     QCOMPARE(w.Text1->text() + "|" + w.tape()->text(), "15|12+3 ");
 }
 
-// A copy whose owner was killed (SIGKILL) and one whose owner runs (this
-// test), then the real program started in that temporary folder, and ended
-// by SIGINT.
-void TestHelp::killedInstancesCopy()
-{
-    const QString program = QCoreApplication::applicationDirPath() + "/zorvexa";
-    QVERIFY2(QFile::exists(program), "the zorvexa program is not built");
-    QTemporaryDir scratch;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", scratch.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    QProcess killed, zorvexa;
-    killed.setProcessEnvironment(environment);
-    killed.start(QCoreApplication::applicationFilePath(), {"--leave-help-copy"});
-    QVERIFY(killed.waitForFinished(20000) && killed.exitStatus() == QProcess::CrashExit);
-    const QStringList leftOver = QDir(scratch.path()).entryList({"zorvexa-help-*"}, QDir::Dirs);
-    QCOMPARE(leftOver.size(), 1);
-    qputenv("TMPDIR", scratch.path().toLocal8Bit());
-    const std::unique_ptr<HelpWindow> mine = openHelpWindow();
-    qunsetenv("TMPDIR");
-    QVERIFY(mine && mine->workFolder().startsWith(scratch.path()));
-    zorvexa.setProcessEnvironment(environment);
-    zorvexa.start(program, {});
-    QTRY_VERIFY_WITH_TIMEOUT(!QDir(scratch.filePath(leftOver.first())).exists(), 20000);
-    QVERIFY(QDir(mine->workFolder()).exists());
-    ::kill(pid_t(zorvexa.processId()), SIGINT);
-    QVERIFY(zorvexa.waitForFinished(10000));
-    QCOMPARE(zorvexa.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(zorvexa.exitCode(), 0);
-}
-
-// The built pages on the "-" inside a number, the small results, results
-// from the shown decimals, the fraction rule, the keys, the one memory
-// indicator every view shows and the solver's coefficients of any length;
-// no page tells of a per-window indicator or a coefficient too long.
-void TestHelp::pages()
-{
-    const std::unique_ptr<HelpWindow> viewer = openHelpWindow();
-    QVERIFY(viewer && viewer->isReady());
-    const auto textOf = [&viewer](const QUrl &url) {
-        QTextDocument document;
-        document.setHtml(QString::fromUtf8(viewer->engine()->fileData(url)));
-        return document.toPlainText().simplified();
-    };
-    const QList<QUrl> every = viewer->engine()->files("hu.zorvexa.help", QString(), "html");
-    QVERIFY2(every.size() >= 9, qPrintable(QString::number(every.size())));
-    for (const QUrl &url : every) {
-        const QString text = textOf(url);
-        for (const char *untrue : {"értéke 5", "bárhol elfogadja", "csak abban az ablakban", "Túl nagy együttható"})
-            QVERIFY2(!text.contains(untrue, Qt::CaseInsensitive), qPrintable(url.toString() + ": " + untrue));
-    }
-    const QList<QPair<QString, QStringList>> says{
-        {"index",
-         {"--5", "0.000000000000001", ".795851", "F1, vissza a számológéphez, 3 = eredménye 15",
-          "Az „M” memóriajelző ezt az egy rekeszt mutatja: mindhárom nézetben világít"}},
-        {"egyszeru",
-         {"5-3 és a --5 a „Számjegyeket írjon be!”", "0.000000000000001", ".795851",
-          "Az „M” jelzés is közös: mindhárom nézetben látszik, bármelyikben tette el a számot"}},
-        {"bovitett", {"(5-3, --5)", "0.000000000000001", "2617010996188.4", "85.805 → 0.073347673085023"}},
-        {"informatikai", {"1.1-ből a „16” választásakor 1.5 lesz", "0.000000000000001", "tizedes billentyűje itt is"}},
-        {"masodfoku",
-         {"1, Tab, -3, Tab, 2", "Az együtthatók akármilyen hosszúak lehetnek", "„Az eredmény túl kicsi!”"}},
-        {"uzenetek", {"„Az eredmény túl kicsi!”", "Az együtthatók hossza nincs korlátozva"}},
-        {"billentyuk", {"Mindhárom nézetben pontot ír", "Ctrl+Shift+Q", "Ctrl+Enter"}}};
-    for (const auto &[page, phrases] : says) {
-        const QString text = textOf(QUrl("qthelp://hu.zorvexa.help/doc/" + page + ".html"));
-        for (const QString &phrase : phrases)
-            QVERIFY2(text.contains(phrase), qPrintable(page + ": " + phrase));
-    }
-}
-
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    if (argc > 1 && QByteArray(argv[1]) == "--leave-help-copy") {  // the killed instance
-        const std::unique_ptr<HelpWindow> viewer = openHelpWindow();
-        std::raise(viewer && viewer->isReady() ? SIGKILL : SIGTERM);
-    }
-    TestHelp test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestHelp)
 #include "tst_help.moc"

@@ -3,16 +3,12 @@
 // outlines, focus marks and locked captions at 3:1 in the rendered pixels, in
 // a light, three dark and a high-contrast desktop palette; no caption clipped
 // at desktop fonts of 8 to 14 points, also when a theme sets its font again
-// after start, and the key pictures grown with the captions and in their
-// colours; help pages without colours of their own; the about box's pictures
-// and the icon drawn for screens at 1, 1.5 and 2; the menu bar's overflow
-// arrow where the menus do not fit.
+// after start.
 #include "core/module1.h"
 #include "extend/extendwindow.h"
 #include "infos/infoswindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/optionsdialog.h"
-#include "shell/resources.h"
 #include "solvers/linearwindow.h"
 #include "solvers/masodfwindow.h"
 #include "stand/standwindow.h"
@@ -23,24 +19,17 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
 #include <cmath>
 #include <memory>
@@ -99,20 +88,6 @@ static double edgeAllRound(const QImage &shot, QRect key)
     return weakest;
 }
 
-// The ink of a key's caption or picture: the pixels inside its edge that
-// differ from its face, which shows at the key's top left corner.
-static QRect inkOf(QPushButton *key)
-{
-    const QImage shot = key->grab().toImage();
-    const QRgb face = shot.pixel(4, 4);
-    QRect ink;
-    for (int y = 4; y < shot.height() - 4; ++y)
-        for (int x = 4; x < shot.width() - 4; ++x)
-            if (ratio(shot.pixel(x, y), face) >= 1.5)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
-}
-
 // A desktop palette from window, button, base, text, disabled text and highlight colours.
 static QPalette desktopPalette(const QStringList &colours)
 {
@@ -138,11 +113,6 @@ private slots:
     void keyEdges();
     void noCaptionClipped_data();
     void noCaptionClipped();
-    void keyPictures();
-    void helpFollowsThePalette();
-    void picturesSharp();
-    void picturesSharpAtEveryScale();
-    void overflowArrow();
 };
 
 // Each calculator window unlocked, locked and in inverse mode, the solvers,
@@ -419,137 +389,6 @@ void TestLooks::noCaptionClipped()
         }
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
-}
-
-// The power and root keys' pictures grow with the desktop font as much as
-// the captions beside them do and fit on their keys; drawn in the key's
-// text colour, they stay readable when the desktop turns dark.
-void TestLooks::keyPictures()
-{
-    core::Module1 m;
-    QSizeF grown[2][3];  // 9 then 14 points: the caption "sin x", the power and the root picture
-    for (const int points : {9, 14}) {
-        QApplication::setPalette(QApplication::style()->standardPalette());
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
-        twips::followDesktopFont();
-        ExtendWindow extend(m);
-        extend.show();
-        const int row = points == 9 ? 0 : 1;
-        QPushButton *const keys[] = {extend.Command8[8], extend.Command8[0], extend.Command8[1]};
-        for (int i = 0; i < 3; ++i) {
-            const QRect ink = inkOf(keys[i]);
-            QVERIFY2(!ink.isEmpty(), qPrintable(keys[i]->objectName()));
-            QVERIFY2(keys[i]->rect().adjusted(3, 3, -3, -3).contains(ink), qPrintable(keys[i]->objectName()));
-            grown[row][i] = ink.size();
-        }
-        // The radical sign rises steeply from its foot to its bar, left of the x.
-        const QImage root = extend.Command8[1]->icon().pixmap(QSize(18, 18), 1.0).toImage();
-        int stroke = 0;
-        for (int x = 7; x <= 9; ++x)
-            for (int y = 8; y <= 10; ++y)
-                stroke = std::max(stroke, qAlpha(root.pixel(x, y)));
-        QVERIFY2(stroke > 100, qPrintable(QString::number(stroke)));
-        // Radio buttons and check boxes grow with the text, and stay square.
-        for (QStyle::SubElement element : {QStyle::SE_RadioButtonIndicator, QStyle::SE_CheckBoxIndicator}) {
-            QStyleOptionButton option;
-            option.initFrom(keys[0]);
-            option.rect = QRect(0, 0, 400, 100);
-            const QRect indicator = extend.style()->subElementRect(element, &option);
-            QVERIFY2(
-                indicator.width() == indicator.height() && indicator.height() >= points + 4,
-                qPrintable(
-                    QStringLiteral("%1x%2 at %3 points").arg(indicator.width()).arg(indicator.height()).arg(points)));
-        }
-        QPalette dark(QColor("#353535"), QColor("#353535"));
-        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-            dark.setColor(role, QColor("#eeeeec"));
-        QApplication::setPalette(dark);
-        QEvent changed(QEvent::ApplicationPaletteChange);  // as a running application delivers it
-        for (QWidget *widget : QApplication::allWidgets())
-            QApplication::sendEvent(widget, &changed);
-        for (QPushButton *key : {extend.Command8[0], extend.Command8[1]}) {
-            const QImage shot = key->grab().toImage();
-            const double ink = strongest(shot, shot.rect().adjusted(4, 4, -4, -4), QImage(), shot.pixel(4, 4), false);
-            QVERIFY2(ink >= 4.5, qPrintable(key->objectName() + " on dark " + QString::number(ink)));
-        }
-    }
-    // Growth by the side of the ink's area: a glyph's height alone moves by
-    // whole pixels of hinting.
-    const auto growth = [&grown](int i) {
-        return std::sqrt(grown[1][i].width() * grown[1][i].height() / (grown[0][i].width() * grown[0][i].height()));
-    };
-    const double caption = growth(0);
-    QVERIFY2(caption > 1.4, qPrintable(QString::number(caption)));  // 14 / 9 points, give or take hinting
-    for (int i : {1, 2})
-        QVERIFY2(
-            std::abs(growth(i) / caption - 1) < 0.15,
-            qPrintable(QStringLiteral("picture %1: %2 against the caption's %3").arg(i).arg(growth(i)).arg(caption)));
-}
-
-// No colour of their own: the help viewer's palette colours the pages.
-void TestLooks::helpFollowsThePalette()
-{
-    const QDir folder(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/help"));
-    const QRegularExpression colour(QStringLiteral("color|(?<!&)#[0-9a-f]{3,6}\\b"),
-                                    QRegularExpression::CaseInsensitiveOption);
-    const QStringList pages = folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.css")});
-    QVERIFY(pages.size() > 2);
-    for (const QString &page : pages) {
-        QFile file(folder.filePath(page));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QRegularExpressionMatch found = colour.match(QString::fromUtf8(file.readAll()));
-        QVERIFY2(!found.hasMatch(), qPrintable(page + ": " + found.captured()));
-    }
-}
-
-// Drawn for this process's screen: the pictures and the icon hand the screen
-// as many pixels as it has.
-void TestLooks::picturesSharp()
-{
-    const qreal scale = qApp->devicePixelRatio();
-    AboutDialog about;
-    about.show();
-    for (const auto &[label, size] : {std::pair{about.Picture1, QSize(150, 50)}, {about.Picture2, QSize(103, 65)}}) {
-        QCOMPARE(label->pixmap().deviceIndependentSize().toSize(), size);
-        QCOMPARE(label->pixmap().size(), (QSizeF(size) * scale).toSize());
-    }
-    for (int side : {16, 24, 32, 48, 64})
-        QCOMPARE(appIcon().pixmap(QSize(side, side), scale).size(), (QSizeF(side, side) * scale).toSize());
-}
-
-void TestLooks::picturesSharpAtEveryScale()
-{
-    for (const char *scale : {"1.5", "2"}) {
-        QProcess run;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
-        run.setProcessEnvironment(env);
-        run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("picturesSharp")});
-        QVERIFY(run.waitForFinished(60000));
-        QVERIFY2(run.exitCode() == 0, run.readAllStandardOutput().constData());
-    }
-}
-
-// A window too narrow for its menus shows the overflow button with Fusion's
-// own arrow (its picture is read only then).
-void TestLooks::overflowArrow()
-{
-    QMainWindow window;
-    for (const char *menu : {"&Nézet", "&Súgó"})
-        window.menuBar()->addMenu(QString::fromUtf8(menu))->addAction(QStringLiteral("x"));
-    window.resize(40, 120);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *overflow = window.menuBar()->findChild<QToolButton *>();
-    QVERIFY(overflow);
-    QTRY_VERIFY(overflow->isVisible());
-    const qreal scale = window.devicePixelRatio();
-    const QImage shown = overflow->icon().pixmap(QSize(16, 16), scale).toImage();
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QImage fusions =
-        fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16), scale).toImage();
-    QVERIFY(!fusions.isNull());
-    QCOMPARE(shown, fusions);
 }
 
 QTEST_MAIN(TestLooks)
