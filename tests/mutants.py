@@ -14,6 +14,7 @@ see, is left out of the draw's count.
     tests/mutants.py --draw 160 --seed 7 --no-list
     tests/mutants.py --list FILE --no-draw
     tests/mutants.py --part 2/3      the second of three shares, for three checkouts at once
+    tests/mutants.py --files '^src/ui/'   the faults of some files only
     tests/mutants.py --show-draw     the drawn faults, without building
 """
 import argparse, collections, os, pathlib, random, re, signal, subprocess, sys
@@ -253,12 +254,15 @@ def main():
     parser.add_argument('--no-draw', action='store_true')
     parser.add_argument('--show-draw', action='store_true')
     parser.add_argument('--without', action='append', default=[], help='a test (or eventdriver) left out')
+    parser.add_argument('--files', default='', help='only the faults in files whose path matches this expression')
     parser.add_argument('--part', default='1/1', help='K/N: every Nth fault from the Kth, for N checkouts side by side')
     args = parser.parse_args()
     WITHOUT.update(args.without)
 
     drawn = [] if args.no_draw else draw(args.draw, args.seed)
     listed = [] if args.no_list else hand_list(args.list)
+    drawn = [fault for fault in drawn if re.search(args.files, fault[1])]
+    listed = [fault for fault in listed if re.search(args.files, fault[1])]
     part, parts = (int(n) for n in args.part.split('/'))
     drawn, listed = drawn[part - 1::parts], listed[part - 1::parts]
     if args.show_draw:
