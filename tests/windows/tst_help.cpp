@@ -1,23 +1,16 @@
-// Help: the collection built with the application, contents and search, in
-// unusual set-ups: no home, a home or an installation that cannot be
-// written, two instances, a missing or damaged documentation file, a missing
-// viewer module; a look at it keeps the pending operation.
-#include "help/helpfiles.h"
+// Help: the collection built with the application, contents and search, with
+// no home or a home that cannot be written; a look at it keeps the pending
+// operation.
 #include "help/helpwindow.h"
 #include "shell/application.h"
 #include "stand/standwindow.h"
 #include "support/messagerecorder.h"
-#include "support/typing.h"
-#include "ui/messages.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
-#include <QHelpSearchResultWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -25,8 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-
-#include <memory>
 
 namespace {
 // Searches and waits for the result; the number of hits.
@@ -36,19 +27,6 @@ int searchFor(HelpWindow &viewer, const QString &words)
     viewer.search(words);
     return done.wait(20000) ? viewer.engine()->searchEngine()->searchResultCount() : -1;
 }
-
-// Every entry of a folder, hidden ones included, with size, time and content.
-QStringList snapshot(const QString &folder)
-{
-    QStringList entries;
-    for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        QFile file(info.filePath());
-        const QByteArray content = info.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        entries << info.fileName() + QString::number(info.lastModified().toMSecsSinceEpoch()) +
-                       QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex();
-    }
-    return entries;
-}
 }  // namespace
 
 class TestHelp : public QObject {
@@ -56,9 +34,6 @@ class TestHelp : public QObject {
 private slots:
     void contentsFromTheMenu_data();
     void contentsFromTheMenu();
-    void twoInstancesSearchAndClose();
-    void brokenHelpFileIsNamed_data();
-    void brokenHelpFileIsNamed();
     void backFromTheHelp();
 };
 
@@ -106,81 +81,6 @@ void TestHelp::contentsFromTheMenu()
         QVERIFY(recorder.shown.isEmpty());
     }
     QCOMPARE(QDir("/").entryList(QDir::AllEntries | QDir::Hidden), rootBefore);
-}
-
-// Each instance works in its own copy and removes it; the installed files
-// are never written.
-void TestHelp::twoInstancesSearchAndClose()
-{
-    const QString folder = helpfiles::findHelpFolder();
-    QVERIFY(!folder.isEmpty());
-    const QStringList before = snapshot(folder);
-    std::unique_ptr<HelpWindow> first = openHelpWindow();
-    const std::unique_ptr<HelpWindow> help = openHelpWindow();
-    QVERIFY(first && help);
-    HelpWindow &second = *help;
-    const QString firstFolder = first->workFolder();
-    QVERIFY(first->isReady() && second.isReady() && firstFolder != second.workFolder());
-    QVERIFY(!firstFolder.startsWith(folder) && QDir(firstFolder).exists());
-    QVERIFY(searchFor(*first, "memória") > 0);
-    first->showContents();
-    first.reset();
-    QVERIFY(!QDir(firstFolder).exists());
-    // The one left still reads and searches its files, accents or not, and
-    // speaks Hungarian when nothing is found.
-    QVERIFY(searchFor(second, "memoria") > 0);
-    QCOMPARE(searchFor(second, "xylofonzenekar"), 0);
-    const QString shown = second.engine()->searchEngine()->resultWidget()->findChild<QTextBrowser *>()->toPlainText();
-    QVERIFY2(shown.contains(QString::fromUtf8("A keresés nem hozott eredményt.")) && !shown.contains("search"),
-             qPrintable(shown));
-    second.showContents();
-    QVERIFY(second.page()->toPlainText().contains("Zorvexa"));
-    // Escape and Ctrl+W close it, from the words to look for.
-    for (const QKeySequence &key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        second.showSearch();
-        QApplication::setActiveWindow(second.window());
-        QVERIFY(second.window()->isVisible());
-        QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
-        QVERIFY(!second.window()->isVisible());
-    }
-    QCOMPARE(snapshot(folder), before);
-}
-
-// The documentation file or the viewer module, as the build puts them beside
-// the program, missing or cut short.
-void TestHelp::brokenHelpFileIsNamed_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<qint64>("keptBytes");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("missing") << "zorvexa.qch" << qint64(-1) << QString::fromUtf8("hiányzik");
-    QTest::newRow("truncated") << "zorvexa.qch" << qint64(16384) << QString::fromUtf8("sérült");
-    QTest::newRow("empty") << "zorvexa.qch" << qint64(0) << QString::fromUtf8("sérült");
-    QTest::newRow("viewer missing") << "zorvexa-help.so" << qint64(-1) << QString::fromUtf8("hiányzik");
-}
-
-void TestHelp::brokenHelpFileIsNamed()
-{
-    QFETCH(QString, name);
-    QFETCH(qint64, keptBytes);
-    QFETCH(QString, cause);
-    const QString file = QCoreApplication::applicationDirPath() + "/" + name;
-    QVERIFY(QFile::rename(file, file + ".aside"));
-    const auto restore = qScopeGuard([&file] { QFile::remove(file), QFile::rename(file + ".aside", file); });
-    if (keptBytes >= 0) {
-        QFile whole(file + ".aside"), cut(file);
-        QVERIFY(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
-        cut.write(whole.read(keptBytes));
-    }
-    MessageRecorder recorder;
-    Application app;
-    app.start();
-    app.stand().findChild<QAction *>("tart")->trigger();
-    QCOMPARE(recorder.shown.size(), 1);
-    const QString text = recorder.shown.at(0).text;
-    QVERIFY2(text.contains("(" + name + ")") && text.contains(cause), qPrintable(text));
-    QCOMPARE(recorder.shown.at(0).icon, messages::Icon::Exclamation);
-    QVERIFY(!app.helpViewer() || !app.helpViewer()->window()->isVisible());  // never an empty help window
 }
 
 // "12 +", F1, back to the calculator, "3 =" gives 15: the help is no
