@@ -1,7 +1,8 @@
 // What the windows look like in their described colours: the standard view's
 // colourful scheme after a double click and back, the tape in its error
 // colours, the memory keys' face, the Inv key's colour; and the captions that
-// are no keys. Faces are judged by their rendered pixels too.
+// are no keys. Faces are judged by their rendered pixels too; switching the
+// scheme back and forth does not make the process grow.
 #include "extend/extendwindow.h"
 #include "infos/infoswindow.h"
 #include "shell/application.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +26,16 @@ namespace {
 QColor face(const QWidget *w) { return w->palette().color(w->backgroundRole()); }
 // A pixel of the rendered widget near its top left corner, away from the text.
 QColor pixel(QWidget *w) { return w->grab().toImage().pixelColor(2, 2); }
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("VmRSS:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
 
 const QColor kGreen(0, 0x80, 0), kRed(0xFF, 0, 0), kYellow(0xFF, 0xFF, 0), kWhite(0xFF, 0xFF, 0xFF);
 const QColor kDesktop(0x3A, 0x6E, 0xA5), kWorkspace(0xAB, 0xAB, 0xAB), kInverse(56, 156, 240);
@@ -39,6 +51,7 @@ private slots:
     void places_data();
     void places();
     void cursorHotSpot();
+    void schemeSwitchesKeepMemory();
 };
 
 void TestFaces::colours()
@@ -175,6 +188,29 @@ void TestFaces::cursorHotSpot()
     QCOMPARE(asCursor(5, 3).hotSpot(), QPoint(5, 3));
     QCOMPARE(asCursor(40, 3).hotSpot(), QPoint(16, 16));
     QCOMPARE(cursorFromFile(folder.filePath("none.cur")).shape(), Qt::PointingHandCursor);
+}
+
+// 3,000 switches, each painted: every new palette once left a few hundred
+// bytes in the style's cache.
+void TestFaces::schemeSwitchesKeepMemory()
+{
+#ifdef __SANITIZE_ADDRESS__
+    QSKIP("the sanitizer's own bookkeeping grows");
+#endif
+    // Fusion's own parts, which the program's style leaves to it, kept in its cache.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const auto restore = qScopeGuard([] { QApplication::setStyle(new ContrastStyle); });
+    Application app;
+    app.start();
+    StandWindow &stand = app.stand();
+    long before = 0;
+    for (int n = 0; n < 3500; ++n) {
+        if (n == 500)
+            before = residentKiB();
+        QTest::mouseDClick(stand.centralWidget(), Qt::LeftButton, {}, QPoint(4, 4));
+        stand.grab();
+    }
+    QVERIFY2(residentKiB() - before < 2048, qPrintable(QString::number(residentKiB() - before) + " KiB"));
 }
 
 QTEST_MAIN(TestFaces)
