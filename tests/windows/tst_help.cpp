@@ -1,10 +1,11 @@
 // Help: the collection built with the application, contents and search, with
 // no home or a home that cannot be written; a look at it keeps the pending
-// operation.
+// operation; SIGTERM, SIGHUP or SIGINT end it and remove its private copy.
 #include "help/helpwindow.h"
 #include "shell/application.h"
 #include "stand/standwindow.h"
 #include "support/messagerecorder.h"
+#include "ui/messages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,11 +14,15 @@
 #include <QHelpSearchEngine>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+
+#include <csignal>
 
 namespace {
 // Searches and waits for the result; the number of hits.
@@ -35,6 +40,8 @@ private slots:
     void contentsFromTheMenu_data();
     void contentsFromTheMenu();
     void backFromTheHelp();
+    void endTheLoops_data();
+    void endTheLoops();
 };
 
 // From the menu: contents, search (straight to the words to look for) and
@@ -81,6 +88,49 @@ void TestHelp::contentsFromTheMenu()
         QVERIFY(recorder.shown.isEmpty());
     }
     QCOMPARE(QDir("/").entryList(QDir::AllEntries | QDir::Hidden), rootBefore);
+}
+
+// SIGTERM, SIGHUP and SIGINT (Ctrl+C) end Zorvexa cleanly at any point: the event loops end,
+// a modal box's included, and the shutdown runs (the help's private copy is
+// removed).
+void TestHelp::endTheLoops_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("boxOpen");
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        for (const bool boxOpen : {false, true})
+            QTest::addRow("%s%s", strsignal(signal), boxOpen ? ", a message box open" : "") << signal << boxOpen;
+}
+
+void TestHelp::endTheLoops()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, boxOpen);
+    QString helpCopy;
+    bool boxWasOpen = false, boxReturned = false;
+    {
+        Application app;
+        app.start();
+        app.stand().findChild<QAction *>("tart")->trigger();
+        QVERIFY(app.helpViewer() && app.helpViewer()->isReady());
+        helpCopy = app.helpViewer()->workFolder();
+        QTimer::singleShot(0, &app, [&] {
+            if (!boxOpen)
+                return void(std::raise(signal));
+            QTimer::singleShot(0, [&] {
+                boxWasOpen = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()) != nullptr;
+                std::raise(signal);
+            });
+            messages::show("Zorvexa", messages::Icon::None, &app.stand());  // a real box: no handler
+            boxReturned = true;
+        });
+        QTimer::singleShot(10000, [] { QApplication::exit(7); });  // not ended: the test fails
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(boxWasOpen, boxOpen);
+        QCOMPARE(boxReturned, boxOpen);
+        QVERIFY(QDir(helpCopy).exists());
+    }
+    QVERIFY(!QDir(helpCopy).exists());
 }
 
 // "12 +", F1, back to the calculator, "3 =" gives 15: the help is no
