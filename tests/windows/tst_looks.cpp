@@ -15,6 +15,7 @@
 #include "support/messagerecorder.h"
 #include "support/script.h"
 #include "ui/contraststyle.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -110,6 +111,7 @@ private slots:
     void nonTextContrast();
     void keyEdges_data() { nonTextContrast_data(); }
     void keyEdges();
+    void indicatorsGrowWithText();
 };
 
 // Each calculator window unlocked, locked and in inverse mode, the solvers,
@@ -342,6 +344,25 @@ void TestLooks::keyEdges()
     messages::show(QStringLiteral("Nullával nem lehet osztani!"), messages::Icon::Exclamation);
     QVERIFY(boxSeen);
     QVERIFY2(poor.isEmpty(), qPrintable(poor.join("; ")));
+}
+
+// Radio buttons and check boxes grow with the desktop font, and stay square.
+void TestLooks::indicatorsGrowWithText()
+{
+    const QFont before = QApplication::font();
+    for (const int points : {9, 14}) {
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+        twips::followDesktopFont();
+        for (QStyle::SubElement element : {QStyle::SE_RadioButtonIndicator, QStyle::SE_CheckBoxIndicator}) {
+            QStyleOptionButton option;
+            option.rect = QRect(0, 0, 400, 100);
+            const QRect box = QApplication::style()->subElementRect(element, &option);
+            QVERIFY2(box.width() == box.height() && box.height() >= points + 4,
+                     qPrintable(QStringLiteral("%1x%2 at %3 points").arg(box.width()).arg(box.height()).arg(points)));
+        }
+    }
+    QApplication::setFont(before);
+    twips::followDesktopFont();
 }
 
 QTEST_MAIN(TestLooks)
