@@ -111,6 +111,8 @@ private slots:
     void nonTextContrast();
     void keyEdges_data() { nonTextContrast_data(); }
     void keyEdges();
+    void noCaptionClipped_data();
+    void noCaptionClipped();
     void indicatorsGrowWithText();
 };
 
@@ -344,6 +346,50 @@ void TestLooks::keyEdges()
     messages::show(QStringLiteral("Nullával nem lehet osztani!"), messages::Icon::Exclamation);
     QVERIFY(boxSeen);
     QVERIFY2(poor.isEmpty(), qPrintable(poor.join("; ")));
+}
+
+void TestLooks::noCaptionClipped_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("themeAgain");
+    for (int points = 8; points <= 14; ++points)
+        for (bool theme : {false, true})
+            QTest::addRow("%d pt%s", points, theme ? ", set again by the theme" : "") << points << theme;
+}
+
+void TestLooks::noCaptionClipped()
+{
+    QFETCH(int, points);
+    QFETCH(bool, themeAgain);
+    const QFont font(QStringLiteral("DejaVu Sans"), points);
+    QApplication::setFont(font);
+    twips::followDesktopFont();  // as at start-up
+    core::Module1 m;
+    const std::unique_ptr<QWidget> windows[] = {std::make_unique<StandWindow>(m),  std::make_unique<ExtendWindow>(m),
+                                                std::make_unique<InfosWindow>(m),  std::make_unique<MasodfWindow>(),
+                                                std::make_unique<LinearWindow>(m), std::make_unique<OptionsDialog>(),
+                                                std::make_unique<AboutDialog>()};
+    if (themeAgain)  // as qt6ct does once the event loop runs
+        QGuiApplication::setFont(font);
+    QStringList clipped;
+    for (const auto &window : windows) {
+        window->show();
+        QCoreApplication::processEvents();
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            const auto *button = qobject_cast<QAbstractButton *>(w);
+            const auto *label = qobject_cast<QLabel *>(w);
+            const QString caption = button ? button->text() : label && !label->wordWrap() ? label->text() : QString();
+            if (caption.isEmpty() || !w->isVisibleTo(window.get()))
+                continue;
+            const QRect room = label ? w->contentsRect()
+                                     : part(w, QStyle::SE_RadioButtonContents, QStyle::SE_CheckBoxContents,
+                                            QStyle::SE_PushButtonContents);
+            const QSize ink = QFontMetrics(w->font()).tightBoundingRect(caption).size();
+            if (ink.width() > room.width() || ink.height() > room.height())
+                clipped << window->objectName() + "." + w->objectName() + " '" + caption + "'";
+        }
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
 }
 
 // Radio buttons and check boxes grow with the desktop font, and stay square.
