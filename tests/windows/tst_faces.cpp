@@ -1,7 +1,7 @@
 // What the windows look like in their described colours: the standard view's
 // colourful scheme after a double click and back, the tape in its error
-// colours, the memory keys' face, the Inv key's colour; and the captions that
-// are no keys. Faces are judged by their rendered pixels too; switching the
+// colours, the memory keys' face, the Inv key's colour; the captions that
+// are no keys and the two keys with pictures. Faces are judged by their rendered pixels too; switching the
 // scheme back and forth does not make the process grow.
 #include "extend/extendwindow.h"
 #include "infos/infoswindow.h"
@@ -112,6 +112,13 @@ void TestFaces::captions()
     QCOMPARE(bases.join(' '), QString("2 3 4 5 6 7 8 9 10* 16"));
     // Read out as "2-es számrendszer": the suffix Hungarian gives each number.
     QCOMPARE(spoken.join(' '), QString("2-es 3-as 4-es 5-ös 6-os 7-es 8-as 9-es 10-es 16-os"));
+    // The power and root keys show a picture instead of a caption; no other key does.
+    QStringList pictured;
+    for (QPushButton *key : app.extend().findChildren<QPushButton *>())
+        if (!key->icon().isNull())
+            pictured << key->accessibleName() + (key->text().isEmpty() ? "" : " '" + key->text() + "'");
+    pictured.sort();
+    QCOMPARE(pictured.join(", "), QString::fromUtf8("Gyökvonás, Hatványozás"));
 }
 
 // A tape line wider than the tape shows its end, the newest result, with
