@@ -1,8 +1,9 @@
 // What the windows look like in their described colours: the standard view's
 // colourful scheme after a double click and back, the tape in its error
-// colours, the memory keys' face, the Inv key's colour; the captions that
-// are no keys and the two keys with pictures. Faces are judged by their rendered pixels too; switching the
-// scheme back and forth does not make the process grow.
+// colours, the memory keys' face, the Inv key's colour; the captions that are
+// no keys and the two keys with pictures. Faces are judged by their rendered
+// pixels too; switching the scheme back and forth does not make the process
+// grow.
 #include "extend/extendwindow.h"
 #include "infos/infoswindow.h"
 #include "shell/application.h"
