@@ -1,6 +1,7 @@
 // Help: the collection built with the application, contents and search, with
 // no home or a home that cannot be written; a look at it keeps the pending
-// operation; SIGTERM, SIGHUP or SIGINT end it and remove its private copy.
+// operation; SIGTERM, SIGHUP or SIGINT end it and remove its private copy,
+// and a killed instance's copy goes at the next start.
 #include "help/helpwindow.h"
 #include "shell/application.h"
 #include "stand/standwindow.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -23,6 +25,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <memory>
 
 namespace {
 // Searches and waits for the result; the number of hits.
@@ -42,6 +45,7 @@ private slots:
     void backFromTheHelp();
     void endTheLoops_data();
     void endTheLoops();
+    void killedInstancesCopy();
 };
 
 // From the menu: contents, search (straight to the words to look for) and
@@ -149,5 +153,46 @@ void TestHelp::backFromTheHelp()
     QCOMPARE(w.Text1->text() + "|" + w.tape()->text(), "15|12+3 ");
 }
 
-QTEST_MAIN(TestHelp)
+// A copy whose owner was killed (SIGKILL) and one whose owner runs (this
+// test), then the real program started in that temporary folder, and ended
+// by SIGINT.
+void TestHelp::killedInstancesCopy()
+{
+    const QString program = QCoreApplication::applicationDirPath() + "/zorvexa";
+    QVERIFY2(QFile::exists(program), "the zorvexa program is not built");
+    QTemporaryDir scratch;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", scratch.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess killed, zorvexa;
+    killed.setProcessEnvironment(environment);
+    killed.start(QCoreApplication::applicationFilePath(), {"--leave-help-copy"});
+    QVERIFY(killed.waitForFinished(20000) && killed.exitStatus() == QProcess::CrashExit);
+    const QStringList leftOver = QDir(scratch.path()).entryList({"zorvexa-help-*"}, QDir::Dirs);
+    QCOMPARE(leftOver.size(), 1);
+    qputenv("TMPDIR", scratch.path().toLocal8Bit());
+    const std::unique_ptr<HelpWindow> mine = openHelpWindow();
+    qunsetenv("TMPDIR");
+    QVERIFY(mine && mine->workFolder().startsWith(scratch.path()));
+    zorvexa.setProcessEnvironment(environment);
+    zorvexa.start(program, {});
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(scratch.filePath(leftOver.first())).exists(), 20000);
+    QVERIFY(QDir(mine->workFolder()).exists());
+    ::kill(pid_t(zorvexa.processId()), SIGINT);
+    QVERIFY(zorvexa.waitForFinished(10000));
+    QCOMPARE(zorvexa.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(zorvexa.exitCode(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--leave-help-copy") {  // the killed instance
+        const std::unique_ptr<HelpWindow> viewer = openHelpWindow();
+        std::raise(viewer && viewer->isReady() ? SIGKILL : SIGTERM);
+    }
+    TestHelp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_help.moc"

@@ -114,6 +114,7 @@ private slots:
     void noCaptionClipped_data();
     void noCaptionClipped();
     void indicatorsGrowWithText();
+    void rootPicture();
 };
 
 // Each calculator window unlocked, locked and in inverse mode, the solvers,
@@ -409,6 +410,19 @@ void TestLooks::indicatorsGrowWithText()
     }
     QApplication::setFont(before);
     twips::followDesktopFont();
+}
+
+// The radical sign rises steeply from its foot to its bar, left of the x.
+void TestLooks::rootPicture()
+{
+    core::Module1 m;
+    ExtendWindow extend(m);
+    const QImage root = extend.Command8[1]->icon().pixmap(QSize(18, 18), 1.0).toImage();
+    int stroke = 0;
+    for (int x = 7; x <= 9; ++x)
+        for (int y = 8; y <= 10; ++y)
+            stroke = std::max(stroke, qAlpha(root.pixel(x, y)));
+    QVERIFY2(stroke > 100, qPrintable(QString::number(stroke)));
 }
 
 QTEST_MAIN(TestLooks)
