@@ -4,7 +4,7 @@
 #   install-deps.sh package    also build and check the Debian package
 #   install-deps.sh icons      also redraw the icons (scripts/make-icons.sh)
 #   install-deps.sh trial      also try the package on a clean system (scripts/try-clean-system.sh)
-#   install-deps.sh oracle     also regenerate the reference table (reference/make-table.py)
+#   install-deps.sh oracle     also work the reference table out again (reference/make-table.py)
 #   install-deps.sh style      also check the format and run clang-tidy (scripts/check-style.sh)
 #   install-deps.sh pictures   also redraw the about box's pictures and the pictures at
 #                              several desktop fonts (scripts/draw-pictures.py, font-pictures.sh)
