@@ -1,7 +1,8 @@
 // Working from the keyboard: typing goes on in the display after a message
 // box a key raised; a long paste puts in what fits; the keypad's decimal key
 // writes "." in every display; a solver's signs are typed in their fields or
-// pressed by assistive technology, and its results show their start.
+// pressed by assistive technology, its results show their start and only it
+// writes them.
 #include "core/module1.h"
 #include "extend/extendwindow.h"
 #include "infos/infoswindow.h"
@@ -16,6 +17,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -150,6 +152,13 @@ void TestKeyboard::solvers()
         results << field->text();
     }
     QCOMPARE(results.join('|'), ".434258545910665|-.767591879243998| .833333333333333| .166666666666667");
+    for (QLineEdit *field : {q.Text4[0], l.Text1[7]}) {  // only the solver writes them
+        field->setFocus();
+        QTest::keyClicks(field, "5");
+    }
+    QCOMPARE(q.Text4[0]->text() + l.Text1[7]->text(), ".434258545910665 .833333333333333");
+    QCOMPARE(l.Label4[0]->text() + l.Label4[1]->text(), "x =y =");
+    QVERIFY(l.Label4[0]->x() < l.Label4[1]->x());
     // A sign set from a field leaves the keyboard there, also after "Újra"
     // gave it to the first field.
     QTest::keyClick(l.Command1, Qt::Key_Space);
@@ -165,6 +174,11 @@ void TestKeyboard::solvers()
     QCOMPARE(sign->role(), QAccessible::Button);
     sign->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(sign->text(QAccessible::Name), "-");
+    // "Újra" from the keyboard gives it to the first field: the next equation is typed at once.
+    QApplication::setActiveWindow(&q);
+    q.Command1->setFocus();
+    QTest::keyClick(q.Command1, Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), q.Text1[0]);
 }
 
 QTEST_MAIN(TestKeyboard)
