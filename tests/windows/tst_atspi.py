@@ -33,7 +33,7 @@ def pump(seconds):
 
 
 def wait(find, what):
-    for _ in range(75):
+    for _ in range(300):  # a minute: a loaded machine starts the bridge slowly
         try:
             if found := find():
                 return found
