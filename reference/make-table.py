@@ -17,7 +17,6 @@ mp.dps = 60
 DMAX, DMIN = F(2**1024 - 2**971), F(1, 2**1022)     # the largest double, the smallest normal one
 LIM = 2**53 - 1                                     # the largest whole number every base converts
 PI, E15 = F('3.14159265358979'), F('2.71828182845905')   # the keys' 15-digit constants
-BASES = (2, 3, 4, 5, 6, 7, 8, 9, 10, 16)
 DIV0, DIGITS, HUGE = 'Nullával nem lehet osztani!', 'Számjegyeket írjon be!', 'Az eredmény nem ábrázolható!'
 NOREAL, CONV, CONTRA2 = 'Nincs valós eredmény!', 'A szám túl nagy az átváltáshoz!', 'Ellentmondás!!'
 
